@@ -1,0 +1,51 @@
+// Operating-system services: registry values, dynamic libraries, a mutex and thread identity.
+// One header, a Windows and a POSIX implementation; no other folder includes an OS header.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace platform {
+
+// Windows keeps separate registry trees for 64-bit and 32-bit programs.
+enum class RegistryView { k64Bit, k32Bit };
+
+enum class RegistryStatus {
+    kOk,
+    kNoKey,    // the key cannot be opened in that view
+    kNoValue,  // the key exists but the value is missing, unreadable or larger than the buffer
+};
+
+// Reads `valueName` of `subkey` (backslash-separated) under HKEY_LOCAL_MACHINE into `buffer`.
+// On kOk the buffer holds the value's bytes followed by a terminating zero within `capacity`;
+// a value that leaves no room for the terminator is kNoValue. Nothing past `capacity` is
+// written, and the value's data is never read past its end.
+RegistryStatus ReadMachineRegistryValue(RegistryView view, const char* subkey,
+                                        const char* valueName, char* buffer, size_t capacity);
+
+// Separator between the folders of a file path.
+#if defined(_WIN32)
+constexpr char kPathSeparator = '\\';
+constexpr const char* kLibraryExtension = ".dll";
+#else
+constexpr char kPathSeparator = '/';
+constexpr const char* kLibraryExtension = ".so";
+#endif
+
+// Loads a shared library by path; null on failure. Libraries are never unloaded.
+void* LoadLibraryFile(const char* path);
+// The address of an exported symbol, or null.
+void* FindLibrarySymbol(void* library, const char* name);
+
+// An unnamed mutex that is not initially owned; blocking, without time-out.
+struct MutexHandle;
+// Null when the operating system cannot create one.
+MutexHandle* CreateMutexHandle();
+void WaitMutex(MutexHandle* mutex);
+void ReleaseMutexHandle(MutexHandle* mutex);
+void CloseMutexHandle(MutexHandle* mutex);
+
+// A non-zero identifier of the calling thread, unique among live threads.
+uint32_t CurrentThreadId();
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+# Helpers shared by scripts/test, scripts/demo and the suites.
+
+JOBS=${JOBS:-$(nproc)}
+
+# Installs the Debian packages that are not installed yet.
+ensure_packages() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+ensure_native_toolchain() {
+    ensure_packages build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+}
+
+# configure_build DIR [cmake args...]: configures (once) and builds DIR with Ninja.
+configure_build() {
+    local dir=$1
+    shift
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
+    cmake --build "$dir" -j "$JOBS"
+}
+
+# run_ctest DIR [ctest args...]
+run_ctest() {
+    local dir=$1
+    shift
+    ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$JOBS" "$@"
+}
