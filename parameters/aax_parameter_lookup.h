@@ -1,0 +1,15 @@
+// What the packet dispatcher asks of the effect it belongs to: the parameter behind an
+// identifier. The effect-parameters object answers it with its own GetParameter, so that a
+// derived effect's replacement is the one asked.
+#pragma once
+
+#include "abi/result.h"
+#include "host/aax_automation_delegate.h"
+#include "parameters/aax_parameter_interface.h"
+
+class AAX_IParameterLookup {
+  public:
+    virtual ~AAX_IParameterLookup() = default;
+    // Writes the parameter, or null; a non-zero result when there is none.
+    virtual AAX_Result GetParameter(AAX_CParamID identifier, AAX_IParameter** parameter) = 0;
+};

@@ -1,0 +1,49 @@
+#include "parameters/aax_parameter_manager.h"
+
+#include <cstring>
+
+AAX_CParameterManager::~AAX_CParameterManager() {
+    RemoveAllParameters();
+}
+
+void AAX_CParameterManager::SetAutomationDelegate(AAX_IAutomationDelegate* automationDelegate) {
+    mAutomationDelegate = automationDelegate;
+}
+
+void AAX_CParameterManager::AddParameter(AAX_IParameter* parameter) {
+    if (parameter == nullptr || GetParameterByID(parameter->Identifier()) != nullptr) return;
+    parameter->SetAutomationDelegate(mAutomationDelegate);
+    mParameters.push_back(parameter);
+    mByIdentifier.emplace(parameter->Identifier(), parameter);
+}
+
+void AAX_CParameterManager::RemoveAllParameters() {
+    for (AAX_IParameter* parameter : mParameters) delete parameter;
+    mParameters.clear();
+    mByIdentifier.clear();
+}
+
+AAX_IParameter* AAX_CParameterManager::GetParameterByID(AAX_CParamID identifier) const {
+    if (identifier == nullptr) return nullptr;
+    const auto found = mByIdentifier.find(identifier);
+    return found == mByIdentifier.end() ? nullptr : found->second;
+}
+
+int32_t AAX_CParameterManager::GetParameterIndex(AAX_CParamID identifier) const {
+    if (identifier == nullptr) return -1;
+    for (size_t index = 0; index < mParameters.size(); ++index) {
+        if (std::strcmp(mParameters[index]->Identifier(), identifier) == 0) {
+            return static_cast<int32_t>(index);
+        }
+    }
+    return -1;
+}
+
+AAX_IParameter* AAX_CParameterManager::GetParameter(int32_t index) const {
+    if (index < 0 || index >= NumParameters()) return nullptr;
+    return mParameters[static_cast<size_t>(index)];
+}
+
+int32_t AAX_CParameterManager::NumParameters() const {
+    return static_cast<int32_t>(mParameters.size());
+}
