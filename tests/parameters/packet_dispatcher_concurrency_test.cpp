@@ -73,19 +73,34 @@ TEST(PacketDispatchLock, HolderReentersWhileOtherThreadsWait) {
 }
 
 TEST(PacketDispatchLock, ConcurrentChangesRegistrationsAndDispatchesLoseNoPost) {
-    constexpr int32_t kChanges = 20000;
+    constexpr int32_t kChanges = 2000;
     constexpr uint32_t kLateRegistrations = 200;
     std::atomic<int32_t> counter{0};
+    std::atomic<int32_t> lastPosted{0};
     RecordingController controller;
+    // Runs on the dispatching thread while it holds the lock, after the post and before the
+    // packet is marked clean: a change made now must not be lost.
+    controller.onPost = [&] {
+        if (controller.posts.back().fieldIndex != 0) return;
+        lastPosted = PostedValue(controller.posts.back());
+        std::this_thread::yield();
+    };
     AAX_CPacketDispatcher dispatcher;
     dispatcher.Initialize(&controller, nullptr);
     dispatcher.RegisterPacket("Gain", 0, CounterHandler(&counter));
     std::atomic<int> writersLeft{2};
 
+    // Each change waits until it has been posted; a lost post would leave it waiting.
+    bool lost = false;
     std::thread changer([&] {
-        for (int32_t i = 1; i <= kChanges; ++i) {
+        for (int32_t i = 1; i <= kChanges && !lost; ++i) {
             counter = i;
             dispatcher.SetDirty("Gain", true);
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            while (lastPosted.load() < i && !lost) {
+                lost = std::chrono::steady_clock::now() > deadline;
+                std::this_thread::yield();
+            }
         }
         --writersLeft;
     });
@@ -104,6 +119,7 @@ TEST(PacketDispatchLock, ConcurrentChangesRegistrationsAndDispatchesLoseNoPost) 
     registrar.join();
     poster.join();
 
+    EXPECT_FALSE(lost);
     std::vector<int32_t> gainValues;
     std::multiset<uint32_t> lateFields;
     for (const PostedPacket& post : controller.posts) {
