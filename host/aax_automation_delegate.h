@@ -2,9 +2,8 @@
 // from the host's non-real-time threads; every operation takes the parameter identifier first.
 #pragma once
 
+#include "abi/parameter_id.h"
 #include "abi/result.h"
-
-using AAX_CParamID = const char*;
 
 class AAX_IAutomationDelegate {
 public:

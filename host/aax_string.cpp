@@ -1,5 +1,6 @@
 #include "host/aax_string.h"
 
+#include <locale>
 #include <sstream>
 
 AAX_CString::AAX_CString(const char* text) : mString(text == nullptr ? "" : text) {}
@@ -18,8 +19,7 @@ AAX_CString& AAX_CString::operator=(const char* text) {
 }
 
 AAX_CString& AAX_CString::operator=(const AAX_IString& other) {
-    // Read through the other string's interface, so any implementation can be the source; a
-    // copy first keeps self-assignment safe.
+    // Read through the other string's interface, so any implementation can be the source.
     if (&other != this) Set(other.Get());
     return *this;
 }
@@ -31,6 +31,9 @@ AAX_CString& AAX_CString::operator=(const AAX_CString& other) {
 
 void AAX_CString::AppendNumber(double value, int32_t precision) {
     std::ostringstream stream;
+    // A new stream takes the process-wide locale, which the host may have changed; the text
+    // must keep the point as decimal separator and no grouping.
+    stream.imbue(std::locale::classic());
     stream.setf(std::ios_base::fixed, std::ios_base::floatfield);
     stream.precision(precision);
     stream << value;

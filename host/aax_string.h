@@ -1,20 +1,10 @@
-// The text type of every AAX interface: the abstract AAX_IString, whose slot order is binary
-// interface with the host, and the module's one implementation AAX_CString.
+// The module's one implementation of AAX_IString, the text type of every AAX interface.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-class AAX_IString {
-public:
-    virtual ~AAX_IString() = default;                                 // 0
-    virtual uint32_t Length() const = 0;                              // 1
-    virtual uint32_t MaxLength() const = 0;                           // 2
-    virtual const char* Get() const = 0;                              // 3
-    virtual void Set(const char* text) = 0;                           // 4
-    virtual AAX_IString& operator=(const char* text) = 0;             // 5
-    virtual AAX_IString& operator=(const AAX_IString& other) = 0;     // 6
-};
+#include "abi/aax_istring.h"
 
 // A growable byte string; bytes are stored unchanged, without any encoding conversion.
 class AAX_CString : public AAX_IString {

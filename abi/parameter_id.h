@@ -1,0 +1,5 @@
+// Parameter identifiers cross every interface as NUL-terminated byte strings, compared byte for
+// byte.
+#pragma once
+
+using AAX_CParamID = const char*;

@@ -1,0 +1,80 @@
+// The record of the calls that a stand-in host object receives, and the results it answers them
+// with. Arguments are kept by value, so a test can compare them after the caller's data is gone.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <ostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "abi/acf.h"
+
+namespace aaxhost {
+
+// One argument as the host saw it: integers widened to 64 bits, floats to double, texts copied,
+// every other pointer by address.
+using CallArgument = std::variant<int64_t, double, const void*, std::string, acfIID>;
+
+inline CallArgument Arg(int32_t value) {
+    return int64_t{value};
+}
+inline CallArgument Arg(uint32_t value) {
+    return int64_t{value};
+}
+inline CallArgument Arg(int64_t value) {
+    return value;
+}
+inline CallArgument Arg(bool value) {
+    return int64_t{value};
+}
+inline CallArgument Arg(float value) {
+    return double{value};
+}
+inline CallArgument Arg(double value) {
+    return value;
+}
+inline CallArgument Arg(const acfIID& value) {
+    return value;
+}
+inline CallArgument Arg(std::nullptr_t) {
+    return static_cast<const void*>(nullptr);
+}
+template <class T>
+CallArgument Arg(T* pointer) {
+    return static_cast<const void*>(pointer);
+}
+// The bytes of a NUL-terminated text; a null text stays a null pointer.
+CallArgument Text(const char* text);
+
+// The registry form of an identifier, for messages.
+std::string IdentifierText(const acfIID& iid);
+
+struct Call {
+    // The slot of the host interface that was called.
+    int32_t slot;
+    std::vector<CallArgument> arguments;
+
+    bool operator==(const Call& other) const = default;
+};
+std::ostream& operator<<(std::ostream& stream, const Call& call);
+
+// Safe to use from several threads at once.
+class CallLog {
+  public:
+    // Records the call and returns the result set for its slot.
+    AAX_Result Reply(int32_t slot, std::vector<CallArgument> arguments);
+    std::vector<Call> Calls() const;
+    // The result that calls to `slot` answer from now on; AAX_SUCCESS until set.
+    void SetResult(int32_t slot, AAX_Result result);
+
+  private:
+    mutable std::mutex mMutex;
+    std::vector<Call> mCalls;
+    std::map<int32_t, AAX_Result> mResults;
+};
+
+}  // namespace aaxhost
