@@ -1,0 +1,150 @@
+// The machine registry as the platform layer reads it on Windows, written in both views through
+// the test fixture.
+#if defined(_WIN32)
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "platform/platform.h"
+#include "tests/support/registry_fixture.h"
+
+using platform::RegistryStatus;
+
+namespace {
+
+constexpr const char* kKey = "Software\\Morvane\\VQ318";
+
+struct View {
+    testsupport::RegistryView written;
+    platform::RegistryView read;
+    platform::RegistryView other;
+};
+
+constexpr View kViews[] = {
+    {testsupport::RegistryView::k64Bit, platform::RegistryView::k64Bit,
+     platform::RegistryView::k32Bit},
+    {testsupport::RegistryView::k32Bit, platform::RegistryView::k32Bit,
+     platform::RegistryView::k64Bit},
+};
+
+RegistryStatus Read(platform::RegistryView view, char* buffer, size_t capacity) {
+    return platform::ReadMachineRegistryValue(view, kKey, "installdirectory", buffer, capacity);
+}
+
+// Stores `bytes` untyped (REG_BINARY), which the fixture's string values cannot express: data
+// without a terminator or with one inside.
+void WriteRawInstallDirectory(testsupport::RegistryView view, const std::string& bytes) {
+    std::string hex;
+    for (const unsigned char byte : bytes) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02x", byte);
+        hex += digits;
+    }
+    const std::string command =
+        "reg add \"HKLM\\Software\\Morvane\\VQ318\" /f" +
+        std::string(view == testsupport::RegistryView::k64Bit ? " /reg:64" : " /reg:32") +
+        " /v installdirectory /t REG_BINARY /d " + hex + " >NUL";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+class WindowsRegistry : public ::testing::Test {
+  protected:
+    void SetUp() override { testsupport::ClearInstallDirectory(); }
+    void TearDown() override { testsupport::ClearInstallDirectory(); }
+};
+
+}  // namespace
+
+TEST_F(WindowsRegistry, EachViewReadsItsOwnKey) {
+    testsupport::WriteInstallDirectory(testsupport::RegistryView::k64Bit, "C:\\Sixty Four");
+    testsupport::WriteInstallDirectory(testsupport::RegistryView::k32Bit, "C:\\Thirty Two");
+    char buffer[64];
+    ASSERT_EQ(Read(platform::RegistryView::k64Bit, buffer, sizeof buffer), RegistryStatus::kOk);
+    EXPECT_STREQ(buffer, "C:\\Sixty Four");
+    ASSERT_EQ(Read(platform::RegistryView::k32Bit, buffer, sizeof buffer), RegistryStatus::kOk);
+    EXPECT_STREQ(buffer, "C:\\Thirty Two");
+}
+
+TEST_F(WindowsRegistry, KeyWrittenInOneViewIsMissingInTheOther) {
+    for (const View& view : kViews) {
+        testsupport::ClearInstallDirectory();
+        testsupport::WriteInstallDirectory(view.written, "C:\\Only Here");
+        char buffer[64];
+        ASSERT_EQ(Read(view.read, buffer, sizeof buffer), RegistryStatus::kOk);
+        EXPECT_STREQ(buffer, "C:\\Only Here");
+        EXPECT_EQ(Read(view.other, buffer, sizeof buffer), RegistryStatus::kNoKey);
+    }
+}
+
+TEST_F(WindowsRegistry, DirectoryReadsBackExactly) {
+    const std::string directories[] = {
+        "C:\\Program Files\\Morvane",
+        "C:\\Program Files\\Morvane\\",
+        "\\\\server\\share\\plug-ins\\\\",
+        "",
+    };
+    for (const View& view : kViews) {
+        for (const std::string& directory : directories) {
+            testsupport::WriteInstallDirectory(view.written, directory);
+            char buffer[64];
+            ASSERT_EQ(Read(view.read, buffer, sizeof buffer), RegistryStatus::kOk) << directory;
+            EXPECT_EQ(std::string(buffer), directory);
+        }
+    }
+}
+
+TEST_F(WindowsRegistry, MissingKeyAndMissingValueAreTold) {
+    char buffer[64];
+    EXPECT_EQ(Read(platform::RegistryView::k64Bit, buffer, sizeof buffer), RegistryStatus::kNoKey);
+    EXPECT_EQ(Read(platform::RegistryView::k32Bit, buffer, sizeof buffer), RegistryStatus::kNoKey);
+    for (const View& view : kViews) {
+        testsupport::ClearInstallDirectory();
+        testsupport::CreateEmptyKey(view.written);
+        EXPECT_EQ(Read(view.read, buffer, sizeof buffer), RegistryStatus::kNoValue);
+        EXPECT_EQ(Read(view.other, buffer, sizeof buffer), RegistryStatus::kNoKey);
+    }
+}
+
+TEST_F(WindowsRegistry, ValueThatDoesNotFitIsRefusedWithoutOverrun) {
+    testsupport::WriteInstallDirectory(testsupport::RegistryView::k64Bit, std::string(16, 'a'));
+    char buffer[20];
+    std::fill(std::begin(buffer), std::end(buffer), 'z');
+    EXPECT_EQ(Read(platform::RegistryView::k64Bit, buffer, 16), RegistryStatus::kNoValue)
+        << "sixteen characters and their terminator do not fit sixteen bytes";
+    EXPECT_EQ(std::string(buffer + 16, 4), "zzzz") << "nothing written past the capacity";
+    ASSERT_EQ(Read(platform::RegistryView::k64Bit, buffer, 17), RegistryStatus::kOk);
+    EXPECT_EQ(std::string(buffer), std::string(16, 'a'));
+    EXPECT_EQ(std::string(buffer + 17, 3), "zzz");
+}
+
+TEST_F(WindowsRegistry, LongerValueThanTheBufferIsRefused) {
+    testsupport::WriteInstallDirectory(testsupport::RegistryView::k32Bit, std::string(2000, 'b'));
+    char buffer[1004];
+    std::fill(std::begin(buffer), std::end(buffer), 'z');
+    EXPECT_EQ(Read(platform::RegistryView::k32Bit, buffer, 1000), RegistryStatus::kNoValue);
+    EXPECT_EQ(std::string(buffer + 1000, 4), "zzzz");
+}
+
+TEST_F(WindowsRegistry, UntypedDataWithoutTerminatorGetsOneOnlyWhenItFits) {
+    WriteRawInstallDirectory(testsupport::RegistryView::k64Bit, "C:\\abc");
+    char buffer[10];
+    std::fill(std::begin(buffer), std::end(buffer), 'z');
+    ASSERT_EQ(Read(platform::RegistryView::k64Bit, buffer, 7), RegistryStatus::kOk);
+    EXPECT_STREQ(buffer, "C:\\abc");
+    std::fill(std::begin(buffer), std::end(buffer), 'z');
+    EXPECT_EQ(Read(platform::RegistryView::k64Bit, buffer, 6), RegistryStatus::kNoValue);
+    EXPECT_EQ(std::string(buffer + 6, 4), "zzzz");
+}
+
+TEST_F(WindowsRegistry, UntypedDataStopsAtItsFirstTerminator) {
+    WriteRawInstallDirectory(testsupport::RegistryView::k32Bit, std::string("C:\\a\0junk", 9));
+    char buffer[64];
+    ASSERT_EQ(Read(platform::RegistryView::k32Bit, buffer, sizeof buffer), RegistryStatus::kOk);
+    EXPECT_STREQ(buffer, "C:\\a");
+}
+
+#endif

@@ -1,0 +1,66 @@
+// On Windows the fixture edits the machine registry with the system's reg.exe, run from inside
+// the test process, so that no Windows header reaches the tests; /reg:64 and /reg:32 choose the
+// view (the 32-bit one is Software\WOW6432Node on a 64-bit system).
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+
+#include "tests/support/registry_fixture.h"
+
+namespace testsupport {
+namespace {
+
+const std::string kKey = "\"HKLM\\Software\\Morvane\\VQ318\"";
+
+const char* ViewSwitch(RegistryView view) {
+    return view == RegistryView::k64Bit ? " /reg:64" : " /reg:32";
+}
+
+// Quotes one argument for the C runtime's command-line parser, which takes backslashes
+// literally except before a quote: those before an embedded or the closing quote are doubled,
+// so that "C:\dir\" arrives with its trailing backslash.
+std::string Quote(const std::string& argument) {
+    std::string quoted = "\"";
+    size_t backslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+        } else {
+            if (c == '"') quoted.append(backslashes + 1, '\\');
+            backslashes = 0;
+        }
+        quoted += c;
+    }
+    quoted.append(backslashes, '\\');
+    return quoted + '"';
+}
+
+void MustReg(const std::string& arguments) {
+    if (std::system(("reg " + arguments + " >NUL").c_str()) != 0) {
+        throw std::runtime_error("reg " + arguments + " failed");
+    }
+}
+
+}  // namespace
+
+void ClearInstallDirectory() {
+    // One shell for both views, as each start costs a tenth of a second under Wine. A key that
+    // is not there makes reg fail, which is the state wanted, so its status is not examined.
+    const std::string deleteKey = "reg delete " + kKey + " /f";
+    std::system((deleteKey + ViewSwitch(RegistryView::k64Bit) + " >NUL 2>&1 & " + deleteKey +
+                 ViewSwitch(RegistryView::k32Bit) + " >NUL 2>&1")
+                    .c_str());
+}
+
+// The switches go before the value: should a value ever be mis-quoted, the ones after it would
+// be swallowed, and Wine's reg without /f asks whether to overwrite and never takes no for an
+// answer on a closed input.
+void CreateEmptyKey(RegistryView view) {
+    MustReg("add " + kKey + " /f" + ViewSwitch(view));
+}
+
+void WriteInstallDirectory(RegistryView view, const std::string& value) {
+    MustReg("add " + kKey + " /f" + ViewSwitch(view) + " /v installdirectory /d " + Quote(value));
+}
+
+}  // namespace testsupport
