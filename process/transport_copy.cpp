@@ -39,14 +39,13 @@ void CopyTransport(const AAX_ITransport& transport, VstCallBack& callBack) {
     int64_t location = 0;
     if (transport.GetCurrentNativeSampleLocation(&location) != AAX_SUCCESS) return;
 
-    callBack.tempoValid.store(0, kRelaxed);
+    // The render callback cleared the three valid flags before asking.
     double tempo = 0.0;
     if (transport.GetCurrentTempo(&tempo) == AAX_SUCCESS) {
         callBack.tempo.store(tempo, kRelaxed);
         callBack.tempoValid.store(1, kRelease);
     }
 
-    callBack.meterValid.store(0, kRelaxed);
     int32_t numerator = 0;
     int32_t denominator = 0;
     if (transport.GetCurrentMeter(&numerator, &denominator) == AAX_SUCCESS) {

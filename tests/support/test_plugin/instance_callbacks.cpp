@@ -132,8 +132,9 @@ void RunDsp(Instance& instance, float** inputs, float** outputs, int32_t frames)
     }
 }
 
-void ProcessReplacing(AEffect* effect, float** inputs, float** outputs, int32_t frames) {
-    Instance& instance = InstanceOf(effect);
+// Records the block with the time answer it asked for first, if its script says so.
+void RecordBlock(AEffect* effect, float** inputs, float** outputs, int32_t frames) {
+    const Instance& instance = InstanceOf(effect);
     Call call = NewCall(effect, CallKind::kProcessReplacing);
     if (instance.script.asksTimeInProcess != 0) {
         const intptr_t answer =
@@ -144,13 +145,19 @@ void ProcessReplacing(AEffect* effect, float** inputs, float** outputs, int32_t 
             std::memcpy(&call.time, reinterpret_cast<const void*>(answer), sizeof call.time);
         }
     }
-    if (instance.script.recording != 0) {
-        call.inputs[0] = inputs[0];
-        call.inputs[1] = inputs[1];
-        call.outputs[0] = outputs[0];
-        call.outputs[1] = outputs[1];
-        call.frames = frames;
-        RecordCall(call);
+    if (instance.script.recording == 0) return;
+    call.inputs[0] = inputs[0];
+    call.inputs[1] = inputs[1];
+    call.outputs[0] = outputs[0];
+    call.outputs[1] = outputs[1];
+    call.frames = frames;
+    RecordCall(call);
+}
+
+void ProcessReplacing(AEffect* effect, float** inputs, float** outputs, int32_t frames) {
+    Instance& instance = InstanceOf(effect);
+    if (instance.script.recording != 0 || instance.script.asksTimeInProcess != 0) {
+        RecordBlock(effect, inputs, outputs, frames);
     }
     RunDsp(instance, inputs, outputs, frames);
 }
