@@ -18,7 +18,7 @@ bool IsLoaded(const AlgorithmContext& context) {
 // Each packet goes to the plug-in alone, in the bridge's first event record.
 void ForwardMidi(AAX_IMIDINode& node, VstInterface& bridge) {
     const AAX_CMidiStream* stream = node.GetNodeBuffer();
-    if (stream == nullptr || stream->mBufferSize == 0 || stream->mBuffer == nullptr) return;
+    if (stream == nullptr || stream->mBufferSize == 0) return;
     VstMidiEvent& event = bridge.eventBuffer[0];
     VstEvents events{};
     events.numEvents = 1;

@@ -30,6 +30,11 @@ TEST_F(HostCallbackRouting, HostWideRequestsAreAnsweredWithoutAnEffect) {
     EXPECT_EQ(vendor[17], 'x') << "only the text and its terminator are written";
 }
 
+TEST_F(HostCallbackRouting, VendorRequestWithoutABufferWritesNothing) {
+    LoadWrappedPlugin();
+    EXPECT_EQ(Control().CallHost(nullptr, audioMasterGetVendorString, 0, 0, nullptr), 0);
+}
+
 TEST_F(HostCallbackRouting, HostWideRequestsAreAnsweredForALinkedInstanceToo) {
     BridgeInstance instance;
     EXPECT_EQ(Control().CallHost(instance.bridge.effect, audioMasterVersion), 7);
