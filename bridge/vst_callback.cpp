@@ -1,0 +1,44 @@
+#include "bridge/vst_callback.h"
+
+#include "host/aax_controller.h"
+
+VstCallBack::VstCallBack(AAXWrapper_Parameters* owner)
+    : parameters(owner), noteOffBuffer(new VstMidiEvent[kNoteOffBufferSize]()) {}
+
+VstCallBack::~VstCallBack() = default;
+
+intptr_t VstCallBack::HandleHostRequest(AEffect* effect, int32_t opcode, int32_t index,
+                                        intptr_t /*value*/, void* /*ptr*/, float /*opt*/) {
+    switch (opcode) {
+        case audioMasterAutomate:
+        case audioMasterBeginEdit:
+        case audioMasterEndEdit:
+            IdentifyParameter(effect, index);
+            return 0;
+        case audioMasterGetTime:
+            return reinterpret_cast<intptr_t>(GetTime(effect));
+        case audioMasterGetSampleRate:
+            effect->dispatcher(effect, effSetSampleRate, 0, 0, nullptr, HostSampleRate());
+            return 0;
+        case audioMasterUpdateDisplay:
+            UpdateDisplay(effect);
+            return 0;
+        default:
+            // audioMasterSizeWindow among them: the editor keeps the size it was opened with.
+            return 0;
+    }
+}
+
+float VstCallBack::HostSampleRate() const {
+    float rate = static_cast<float>(kDefaultSampleRate);
+    if (controller != nullptr) controller->GetSampleRate(&rate);
+    return rate;
+}
+
+void VstCallBack::IdentifyParameter(AEffect* effect, int32_t index) {
+    effect->dispatcher(effect, effGetParamIdentifier, index, 0, paramIdBuffer, 0.0f);
+}
+
+void VstCallBack::UpdateDisplay(AEffect* effect) {
+    for (int32_t index = 0; index < effect->numParams; ++index) IdentifyParameter(effect, index);
+}

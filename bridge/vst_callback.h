@@ -1,0 +1,78 @@
+// The wrapper's side of the plug-in's host callback: one per instance, found through the
+// plug-in's AEffect::user. It answers the plug-in's requests (identity, time, sample rate,
+// parameter automation, display updates) and holds the transport state that the render
+// callback copies in each block.
+//
+// Threads: the render thread writes the transport fields and the plug-in normally asks for the
+// time from inside processReplacing on the same thread; its other requests come from the
+// threads of its editor and of the host's non-real-time calls. No lock is taken; the transport
+// fields are atomics so that a time request from another thread reads whole values.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "abi/vst2.h"
+
+class AAX_CParameterManager;
+class AAX_IController;
+class AAXWrapper_CEffectGUI;
+class AAXWrapper_Parameters;
+
+class VstCallBack {
+  public:
+    static constexpr int32_t kParamIdBufferSize = 256;
+    static constexpr int32_t kNoteOffBufferSize = 512;  // records of 32 bytes
+    static constexpr double kDefaultSampleRate = 44100.0;
+
+    explicit VstCallBack(AAXWrapper_Parameters* owner);
+    virtual ~VstCallBack();
+    VstCallBack(const VstCallBack&) = delete;
+    VstCallBack& operator=(const VstCallBack&) = delete;
+
+    // Answers the requests that need the instance (automate, time, size window, sample rate,
+    // update display, begin and end edit); every other opcode gives 0. `effect` is the calling
+    // plug-in, not null; answers call back into it while it is still inside this request.
+    intptr_t HandleHostRequest(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
+                               void* ptr, float opt);
+
+    // Transport state. Written by the render callback each block, except wasPlaying, which
+    // only the time request brings up to date.
+    std::atomic<int32_t> wasPlaying{0};
+    std::atomic<int32_t> isPlaying{0};
+    std::atomic<double> tempo{120.0};
+    std::atomic<int32_t> meterNumerator{4};
+    std::atomic<int32_t> meterDenominator{4};
+    std::atomic<double> ppqPosition{0.0};
+    std::atomic<double> ppqOrigin{0.0};
+    std::atomic<int32_t> samplePosition{0};
+    // Each is published with release after the values it covers.
+    std::atomic<int32_t> tempoValid{0};
+    std::atomic<int32_t> meterValid{0};
+    std::atomic<int32_t> ppqValid{0};
+
+    // Identifier of the parameter named by the current request; the plug-in writes it.
+    char paramIdBuffer[kParamIdBufferSize] = {};
+    AAXWrapper_CEffectGUI* editor = nullptr;
+    VstTimeInfo timeInfo{};
+    AAX_CParameterManager* parameterManager = nullptr;
+    AAXWrapper_Parameters* parameters;
+    AAX_IController* controller = nullptr;
+    std::unique_ptr<VstMidiEvent[]> noteOffBuffer;
+
+  private:
+    // The host's sample rate from the controller, or the default while there is none.
+    float HostSampleRate() const;
+    // Writes the plug-in's identifier of parameter `index` into paramIdBuffer: the name under
+    // which the parameter manager knows the matching AAX parameter.
+    void IdentifyParameter(AEffect* effect, int32_t index);
+    // Identifies every plug-in parameter in turn, as an editor needs to refresh its view of them.
+    void UpdateDisplay(AEffect* effect);
+    VstTimeInfo* GetTime(AEffect* effect);
+    void SendAllNotesOff(AEffect* effect);
+};
+
+static_assert(std::atomic<int32_t>::is_always_lock_free);
+static_assert(std::atomic<double>::is_always_lock_free);
+static_assert(sizeof(std::atomic<int32_t>) == 4 && sizeof(std::atomic<double>) == 8);

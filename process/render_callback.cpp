@@ -1,0 +1,73 @@
+#include "process/render_callback.h"
+
+#include <atomic>
+
+#include "abi/midi.h"
+#include "abi/vst2.h"
+#include "bridge/vst_callback.h"
+#include "bridge/vst_interface.h"
+#include "process/transport_copy.h"
+
+namespace {
+
+// The flag is posted after the bridge pointer; seeing it set makes the pointer safe to read.
+bool IsLoaded(const AlgorithmContext& context) {
+    return std::atomic_ref<int32_t>(*context.pluginLoaded).load(std::memory_order_acquire) == 1;
+}
+
+// Each packet goes to the plug-in alone, in the bridge's first event record.
+void ForwardMidi(AAX_IMIDINode& node, VstInterface& bridge) {
+    const AAX_CMidiStream* stream = node.GetNodeBuffer();
+    if (stream == nullptr || stream->mBufferSize == 0) return;
+    VstMidiEvent& event = bridge.eventBuffer[0];
+    VstEvents events{};
+    events.numEvents = 1;
+    events.events[0] = reinterpret_cast<VstEvent*>(&event);
+    for (uint32_t i = 0; i < stream->mBufferSize; ++i) {
+        const AAX_CMidiPacket& packet = stream->mBuffer[i];
+        event.deltaFrames = static_cast<int32_t>(packet.mTimestamp);
+        event.midiData[0] = static_cast<char>(packet.mData[0]);
+        event.midiData[1] = static_cast<char>(packet.mData[1]);
+        event.midiData[2] = static_cast<char>(packet.mData[2]);
+        if (bridge.IsUsable()) {
+            bridge.effect->dispatcher(bridge.effect, effProcessEvents, 0, 0, &events, 0.0f);
+        }
+    }
+}
+
+void RenderInstance(const AlgorithmContext& context) {
+    const int32_t inputCount = *context.inputChannelCount;
+    const int32_t outputCount = *context.outputChannelCount;
+    const int32_t frames = *context.bufferLength;
+    float* inputs[2] = {context.audioInputs[0], inputCount >= 2 ? context.audioInputs[1] : nullptr};
+    float* outputs[2] = {context.audioOutputs[0],
+                         outputCount >= 2 ? context.audioOutputs[1] : nullptr};
+
+    auto* bridge = static_cast<VstInterface*>(*context.vstInterface);
+    VstCallBack* callBack = bridge != nullptr ? bridge->callBack : nullptr;
+    if (callBack != nullptr) {
+        callBack->ppqValid.store(0, std::memory_order_relaxed);
+        callBack->meterValid.store(0, std::memory_order_relaxed);
+        callBack->tempoValid.store(0, std::memory_order_relaxed);
+    }
+
+    const AAX_ITransport* transport =
+        context.transportNode != nullptr ? context.transportNode->GetTransport() : nullptr;
+    if (transport != nullptr && callBack != nullptr) CopyTransport(*transport, *callBack);
+
+    if (context.midiInputNode != nullptr && bridge != nullptr) {
+        ForwardMidi(*context.midiInputNode, *bridge);
+    }
+    if (bridge != nullptr && bridge->IsUsable()) {
+        bridge->effect->processReplacing(bridge->effect, inputs, outputs, frames);
+    }
+}
+
+}  // namespace
+
+void RenderCallback(AlgorithmContext* const instancesBegin[], const void* instancesEnd) {
+    const auto* end = static_cast<AlgorithmContext* const*>(instancesEnd);
+    for (AlgorithmContext* const* entry = instancesBegin; entry < end; ++entry) {
+        if (*entry != nullptr && IsLoaded(**entry)) RenderInstance(**entry);
+    }
+}

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "tests/bridge/fake_controller.h"
+#include "tests/support/bridge_instance.h"
+#include "tests/support/plugin_test_fixture.h"
+
+using testplugin::Call;
+using testplugin::CallKind;
+
+namespace {
+
+class HostRequests : public PluginTest {
+  protected:
+    void SetUp() override {
+        PluginTest::SetUp();
+        testplugin::Script script = testplugin::DefaultScript();
+        script.numParams = 3;
+        const char* identifiers[] = {"drive", "tone", "level"};
+        for (int32_t i = 0; i < script.numParams; ++i) {
+            script.parameters[i].automatable = 1;
+            std::strcpy(script.parameters[i].identifier, identifiers[i]);
+        }
+        Control().SetScript(script);
+        instance_ = std::make_unique<BridgeInstance>();
+        ASSERT_NE(Effect(), nullptr);
+    }
+
+    AEffect* Effect() const { return instance_->bridge.effect; }
+    VstCallBack& CallBack() const { return instance_->callBack; }
+    std::vector<Call> Calls() const { return Control().CallsTo(Effect()); }
+
+    void ExpectIdentifierRequest(const Call& call, int32_t index) const {
+        EXPECT_EQ(call.kind, CallKind::kDispatcher);
+        EXPECT_EQ(call.opcode, effGetParamIdentifier);
+        EXPECT_EQ(call.index, index);
+        EXPECT_EQ(call.value, 0);
+        EXPECT_EQ(call.ptr, CallBack().paramIdBuffer);
+    }
+
+    std::unique_ptr<BridgeInstance> instance_;
+};
+
+}  // namespace
+
+// Without a parameter manager there is no AAX parameter to pass the request to.
+TEST_F(HostRequests, AutomationRequestsOnlyIdentifyTheParameter) {
+    for (int32_t opcode : {audioMasterAutomate, audioMasterBeginEdit, audioMasterEndEdit}) {
+        SCOPED_TRACE(opcode);
+        Control().ResetLog();
+        EXPECT_EQ(Control().CallHost(Effect(), opcode, 1, 0, nullptr, 0.25f), 0);
+        const std::vector<Call> calls = Calls();
+        ASSERT_EQ(calls.size(), 1u);
+        ExpectIdentifierRequest(calls[0], 1);
+        EXPECT_STREQ(CallBack().paramIdBuffer, "tone");
+    }
+}
+
+TEST_F(HostRequests, UpdateDisplayIdentifiesEveryParameterInOrder) {
+    EXPECT_EQ(Control().CallHost(Effect(), audioMasterUpdateDisplay), 0);
+    const std::vector<Call> calls = Calls();
+    ASSERT_EQ(calls.size(), 3u);
+    for (int32_t index = 0; index < 3; ++index) ExpectIdentifierRequest(calls[index], index);
+    EXPECT_STREQ(CallBack().paramIdBuffer, "level");
+}
+
+TEST_F(HostRequests, SampleRateRequestSendsTheHostRateAndReturnsZero) {
+    struct Case {
+        float hostRate;  // 0: no controller linked
+        float sent;
+    };
+    for (const Case& c :
+         {Case{0.0f, 44100.0f}, Case{48000.0f, 48000.0f}, Case{88200.5f, 88200.5f}}) {
+        SCOPED_TRACE(c.hostRate);
+        FakeController controller(c.hostRate);
+        CallBack().controller = c.hostRate > 0.0f ? &controller : nullptr;
+        Control().ResetLog();
+        EXPECT_EQ(Control().CallHost(Effect(), audioMasterGetSampleRate), 0);
+        const std::vector<Call> calls = Calls();
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_EQ(calls[0].opcode, effSetSampleRate);
+        EXPECT_EQ(calls[0].opt, c.sent);
+        EXPECT_EQ(calls[0].ptr, nullptr);
+    }
+    CallBack().controller = nullptr;
+}
+
+TEST_F(HostRequests, SizeWindowChangesNothing) {
+    instance_->bridge.OpenEditor(nullptr);
+    const ERect* rect = instance_->bridge.editorRect;
+    ASSERT_NE(rect, nullptr);
+    const ERect before = *rect;
+    Control().ResetLog();
+
+    EXPECT_EQ(Control().CallHost(Effect(), audioMasterSizeWindow, 800, 600), 0);
+    EXPECT_TRUE(Calls().empty());
+    EXPECT_EQ(instance_->bridge.editorRect, rect);
+    EXPECT_EQ(std::memcmp(rect, &before, sizeof before), 0);
+}

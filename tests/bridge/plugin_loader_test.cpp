@@ -1,0 +1,124 @@
+#include "bridge/plugin_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "bridge/load_failure_message.h"
+#include "platform/platform.h"
+#include "tests/support/plugin_test_fixture.h"
+
+using testsupport::RegistryView;
+
+namespace {
+
+// The same plug-in under a second directory, and one whose entry point is not called "main".
+InstalledPlugin& OtherCopy() {
+    static InstalledPlugin plugin(VQ318_TEST_PLUGIN, "test-plugin-copy");
+    return plugin;
+}
+InstalledPlugin& WithoutMain() {
+    static InstalledPlugin plugin(VQ318_TEST_PLUGIN_WITHOUT_MAIN, "test-plugin-without-main");
+    return plugin;
+}
+
+class WrappedPluginLoading : public PluginTest {
+  protected:
+    void SetUp() override {
+        PluginTest::SetUp();
+        testsupport::ClearInstallDirectory();
+        mainCallsBefore_ = Control().MainCalls();
+        otherCallsBefore_ = OtherCopy().Control().MainCalls();
+    }
+    int32_t MainCalls() const { return Control().MainCalls() - mainCallsBefore_; }
+    int32_t OtherCopyMainCalls() const {
+        return OtherCopy().Control().MainCalls() - otherCallsBefore_;
+    }
+
+  private:
+    int32_t mainCallsBefore_ = 0;
+    int32_t otherCallsBefore_ = 0;
+};
+
+}  // namespace
+
+TEST_F(WrappedPluginLoading, SixtyFourBitViewComesFirst) {
+    Plugin().Register(RegistryView::k64Bit);
+    OtherCopy().Register(RegistryView::k32Bit);
+    EXPECT_NE(LoadWrappedPlugin(), nullptr);
+    EXPECT_EQ(MainCalls(), 1);
+    EXPECT_EQ(OtherCopyMainCalls(), 0);
+}
+
+TEST_F(WrappedPluginLoading, KeyOnlyInThirtyTwoBitViewIsFound) {
+    OtherCopy().Register(RegistryView::k32Bit);
+    EXPECT_NE(LoadWrappedPlugin(), nullptr);
+    EXPECT_EQ(OtherCopyMainCalls(), 1);
+}
+
+TEST_F(WrappedPluginLoading, KeyInNeitherViewLoadsNothing) {
+    EXPECT_EQ(LoadWrappedPlugin(), nullptr);
+    EXPECT_EQ(MainCalls(), 0);
+}
+
+TEST_F(WrappedPluginLoading, SixtyFourBitKeyWithoutValueEndsTheSearch) {
+    testsupport::CreateEmptyKey(RegistryView::k64Bit);
+    OtherCopy().Register(RegistryView::k32Bit);
+    EXPECT_EQ(LoadWrappedPlugin(), nullptr);
+    EXPECT_EQ(OtherCopyMainCalls(), 0);
+}
+
+TEST_F(WrappedPluginLoading, DirectoryWithAndWithoutTrailingSeparatorLoads) {
+    for (bool trailingSeparator : {false, true}) {
+        SCOPED_TRACE(trailingSeparator);
+        Plugin().Register(RegistryView::k64Bit, trailingSeparator);
+        EXPECT_NE(LoadWrappedPlugin(), nullptr);
+    }
+    EXPECT_EQ(MainCalls(), 2);
+}
+
+TEST_F(WrappedPluginLoading, EachLoadCreatesANewInstanceWithUserCleared) {
+    Plugin().Register(RegistryView::k64Bit);
+    AEffect* first = LoadWrappedPlugin();
+    AEffect* second = LoadWrappedPlugin();
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first->user, nullptr);
+    EXPECT_EQ(second->user, nullptr);
+    EXPECT_EQ(first->magic, kEffectMagic);
+}
+
+TEST_F(WrappedPluginLoading, LibraryWithoutMainIsNotLoadedAndNoOtherEntryIsTried) {
+    WithoutMain().Register(RegistryView::k64Bit);
+    EXPECT_EQ(LoadWrappedPlugin(), nullptr);
+    EXPECT_EQ(WithoutMain().Control().MainCalls(), 0);
+}
+
+TEST_F(WrappedPluginLoading, EntryPointReturningNullLoadsNothing) {
+    Plugin().Register(RegistryView::k64Bit);
+    testplugin::Script script = testplugin::DefaultScript();
+    script.mainReturnsNull = 1;
+    Control().SetScript(script);
+    EXPECT_EQ(LoadWrappedPlugin(), nullptr);
+    EXPECT_EQ(MainCalls(), 1);
+}
+
+TEST_F(WrappedPluginLoading, MissingLibraryLoadsNothing) {
+    const std::filesystem::path nothingInstalled =
+        std::filesystem::path(Plugin().Directory()) / "nothing-installed";
+    testsupport::WriteInstallDirectory(RegistryView::k64Bit, nothingInstalled.string());
+    EXPECT_EQ(LoadWrappedPlugin(), nullptr);
+}
+
+TEST_F(WrappedPluginLoading, DirectoryTooLongForThePathBufferLoadsNothing) {
+    testsupport::WriteInstallDirectory(RegistryView::k64Bit, std::string(990, 'd'));
+    EXPECT_EQ(LoadWrappedPlugin(), nullptr);
+}
+
+TEST_F(WrappedPluginLoading, FailureLeavesTheReinstallMessage) {
+    EXPECT_EQ(LoadWrappedPlugin(), nullptr);
+    EXPECT_STREQ(LoadFailureMessage(),
+                 "Unable to load Morvane \n you should reinstall your VQ318 product");
+}

@@ -1,0 +1,40 @@
+#include "tests/process/allocation_counter.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace allocation {
+namespace {
+
+std::atomic<bool> counting{false};
+std::atomic<int64_t> allocations{0};
+
+}  // namespace
+
+void StartCounting() {
+    allocations = 0;
+    counting = true;
+}
+
+int64_t StopCounting() {
+    counting = false;
+    return allocations.load();
+}
+
+}  // namespace allocation
+
+// The array and no-throw forms forward to this one.
+void* operator new(std::size_t size) {
+    if (allocation::counting.load(std::memory_order_relaxed)) ++allocation::allocations;
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}

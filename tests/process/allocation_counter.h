@@ -1,0 +1,13 @@
+// Counts the allocations made through operator new while counting is on. Linking
+// allocation_counter.cpp replaces the program's global operator new and delete.
+#pragma once
+
+#include <cstdint>
+
+namespace allocation {
+
+void StartCounting();
+// Stops counting and gives the number of allocations since StartCounting.
+int64_t StopCounting();
+
+}  // namespace allocation

@@ -1,0 +1,94 @@
+// Stand-ins for the host objects that an algorithm context points at: a transport whose answers
+// a test sets, and a MIDI node holding one block's packets or the transport.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "abi/midi.h"
+#include "abi/transport.h"
+
+class FakeTransport : public AAX_ITransport {
+  public:
+    bool playing = false;
+    int64_t sampleLocation = 0;
+    double tempo = 120.0;
+    int32_t numerator = 4;
+    int32_t denominator = 4;
+    int32_t bars = 1;
+    int32_t beats = 1;
+    int64_t ticks = 0;
+    AAX_Result locationResult = AAX_SUCCESS;
+    AAX_Result tempoResult = AAX_SUCCESS;
+    AAX_Result meterResult = AAX_SUCCESS;
+    AAX_Result barBeatResult = AAX_SUCCESS;
+    mutable int64_t barBeatLocationAsked = -1;
+
+    AAX_Result GetCurrentTempo(double* value) const override {
+        if (tempoResult == AAX_SUCCESS) *value = tempo;
+        return tempoResult;
+    }
+    AAX_Result GetCurrentMeter(int32_t* num, int32_t* den) const override {
+        if (meterResult != AAX_SUCCESS) return meterResult;
+        *num = numerator;
+        *den = denominator;
+        return AAX_SUCCESS;
+    }
+    AAX_Result IsTransportPlaying(bool* value) const override {
+        *value = playing;
+        return AAX_SUCCESS;
+    }
+    AAX_Result GetCurrentTickPosition(int64_t*) const override { return kNo; }
+    AAX_Result GetCurrentLoopPosition(bool*, int64_t*, int64_t*) const override { return kNo; }
+    AAX_Result GetCurrentNativeSampleLocation(int64_t* location) const override {
+        if (locationResult == AAX_SUCCESS) *location = sampleLocation;
+        return locationResult;
+    }
+    AAX_Result GetCustomTickPosition(int64_t*, int64_t) const override { return kNo; }
+    AAX_Result GetBarBeatPosition(int32_t* bar, int32_t* beat, int64_t* tick,
+                                  int64_t location) const override {
+        barBeatLocationAsked = location;
+        if (barBeatResult != AAX_SUCCESS) return barBeatResult;
+        *bar = bars;
+        *beat = beats;
+        *tick = ticks;
+        return AAX_SUCCESS;
+    }
+    AAX_Result GetTicksPerQuarter(uint32_t*) const override { return kNo; }
+    AAX_Result GetCurrentTicksPerBeat(uint32_t*) const override { return kNo; }
+    AAX_Result GetTimelineSelectionStartPosition(int64_t*) const override { return kNo; }
+    AAX_Result GetTimeCodeInfo(int32_t*, int32_t*) const override { return kNo; }
+    AAX_Result GetFeetFramesInfo(int32_t*, int64_t*) const override { return kNo; }
+
+  private:
+    static constexpr AAX_Result kNo = AAX_ERROR_UNIMPLEMENTED;
+};
+
+class FakeMidiNode : public AAX_IMIDINode {
+  public:
+    // Null gives no transport; an input node has none.
+    explicit FakeMidiNode(AAX_ITransport* transport = nullptr) : transport_(transport) {}
+
+    // Sets the block's packets; the buffer is reserved so that a block allocates nothing.
+    void SetPackets(const std::vector<AAX_CMidiPacket>& packets) {
+        packets_.reserve(512);
+        packets_ = packets;
+        stream_.mBufferSize = static_cast<uint32_t>(packets_.size());
+        stream_.mBuffer = packets_.data();
+    }
+    bool hasStream = true;
+
+    AAX_CMidiStream* GetNodeBuffer() override { return hasStream ? &stream_ : nullptr; }
+    AAX_Result PostMIDIPacket(AAX_CMidiPacket*) override { return AAX_ERROR_UNIMPLEMENTED; }
+    AAX_ITransport* GetTransport() override { return transport_; }
+
+  private:
+    AAX_ITransport* transport_;
+    std::vector<AAX_CMidiPacket> packets_;
+    AAX_CMidiStream stream_{};
+};
+
+inline AAX_CMidiPacket Packet(uint32_t timestamp, unsigned char status, unsigned char data1,
+                              unsigned char data2) {
+    return AAX_CMidiPacket{timestamp, 3, {status, data1, data2, 0x55}, false};
+}

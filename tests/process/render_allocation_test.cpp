@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "tests/process/allocation_counter.h"
+#include "tests/process/render_fixture.h"
+
+namespace {
+
+class RenderAllocation : public RenderTest {};
+
+std::unique_ptr<int> kept;  // escapes, so that the compiler keeps the allocation
+
+}  // namespace
+
+TEST(AllocationCounter, CountsAnAllocationMadeWhileCounting) {
+    allocation::StartCounting();
+    kept = std::make_unique<int>(1);
+    EXPECT_EQ(allocation::StopCounting(), 1);
+}
+
+// Blocks with MIDI, a playing transport, a stop and a restart, the plug-in asking for the time
+// in each (so the all-notes-off path runs too).
+TEST_F(RenderAllocation, BlocksAllocateNothing) {
+    Load(AskingTime());
+    host->midiNode.SetPackets(
+        {Packet(0, 0x90, 60, 100), Packet(12, 0x80, 60, 0), Packet(40, 0xB0, 1, 64)});
+    host->transport.playing = true;
+    host->Render();  // whatever a first call sets up is not the steady state
+
+    allocation::StartCounting();
+    for (int32_t block = 0; block < 200; ++block) {
+        host->transport.playing = block % 50 < 40;
+        host->transport.bars = 3 + block / 4;
+        host->transport.beats = 1 + block % 4;
+        host->transport.sampleLocation += host->frames;
+        host->Render();
+    }
+    const int64_t allocations = allocation::StopCounting();
+
+    EXPECT_EQ(allocations, 0);
+    int32_t notesOff = 0;
+    for (const testplugin::Call& call : Calls()) {
+        if (call.opcode == effProcessEvents && call.event.midiData[1] == 0x7B) ++notesOff;
+    }
+    EXPECT_EQ(notesOff, 4) << "the blocks ran through stops";
+}

@@ -1,0 +1,25 @@
+// One instance of the test plug-in: the effect record handed to the host and the answers it was
+// created with.
+#pragma once
+
+#include "abi/vst2.h"
+#include "tests/support/test_plugin/biquad.h"
+#include "tests/support/test_plugin_api.h"
+
+namespace testplugin {
+
+struct Instance {
+    AEffect effect;
+    Script script;
+    audioMasterCallback host;
+    Biquad filters[2];
+};
+
+inline Instance& InstanceOf(AEffect* effect) {
+    return *static_cast<Instance*>(effect->object);
+}
+
+// Fills the effect record's callbacks (instance_callbacks.cpp).
+void ConnectCallbacks(AEffect& effect);
+
+}  // namespace testplugin

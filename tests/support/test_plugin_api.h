@@ -1,0 +1,96 @@
+// The records shared by the scriptable test plug-in and the tests that drive it: the script of
+// answers the next instances give, and the record of each call an instance receives. Tests reach
+// the plug-in's control functions by name in the same loaded library (TestPluginControl).
+#pragma once
+
+#include <cstdint>
+#include <thread>
+
+#include "abi/vst2.h"
+
+namespace testplugin {
+
+inline constexpr int32_t kMaxParameters = 16;
+inline constexpr int32_t kMaxChunkSize = 256;
+inline constexpr int32_t kTextSize = 64;
+
+struct Parameter {
+    int32_t automatable;
+    float value;
+    char name[kTextSize];
+    char identifier[kTextSize];  // the answer to effGetParamIdentifier (-14)
+    int32_t hasProperties;
+    VstParameterProperties properties;
+};
+
+enum class Dsp : int32_t {
+    kCopy,    // each output channel that has a matching input gets a copy of it
+    kBiquad,  // a low-pass biquad per channel, for measuring
+};
+
+// What instances created from now on answer. Each instance keeps the script it was made with.
+struct Script {
+    int32_t mainReturnsNull;
+    int32_t uniqueID;
+    int32_t numParams;
+    Parameter parameters[kMaxParameters];
+    int32_t chunkSize;
+    unsigned char chunk[kMaxChunkSize];
+    ERect editorRect;
+    Dsp dsp;
+    int32_t recording;          // 0: calls are not recorded
+    int32_t asksTimeInProcess;  // processReplacing asks the host for the time first
+};
+
+// processReplacing is recorded once its own time request has been answered, so calls nested in
+// that request (an all-notes-off) come before it.
+enum class CallKind : int32_t { kDispatcher, kSetParameter, kGetParameter, kProcessReplacing };
+
+struct Call {
+    CallKind kind;
+    const AEffect* effect;
+    std::thread::id thread;
+    int32_t opcode;
+    int32_t index;
+    intptr_t value;
+    const void* ptr;
+    float opt;             // dispatcher's opt, or the value given to setParameter
+    char text[kTextSize];  // the string at ptr, for opcodes that pass one
+    int32_t numEvents;     // effProcessEvents: the count and the first event
+    VstMidiEvent event;
+    const float* inputs[2];  // processReplacing
+    const float* outputs[2];
+    int32_t frames;
+    int32_t sawTime;  // processReplacing: the time answer, when it asked for one
+    VstTimeInfo time;
+};
+
+inline Script DefaultScript() {
+    Script script{};
+    script.uniqueID = 0x56513331;  // 'VQ31'
+    script.editorRect = ERect{0, 0, 300, 400};
+    script.dsp = Dsp::kCopy;
+    script.recording = 1;
+    return script;
+}
+
+// Names and signatures of the exported control functions.
+inline constexpr const char* kSetScript = "TestPlugin_SetScript";
+inline constexpr const char* kResetLog = "TestPlugin_ResetLog";
+inline constexpr const char* kReadLog = "TestPlugin_ReadLog";
+inline constexpr const char* kMainCalls = "TestPlugin_MainCalls";
+inline constexpr const char* kCallHost = "TestPlugin_CallHost";
+
+using SetScriptProc = void (*)(const Script* script);
+// Forgets every recorded call.
+using ResetLogProc = void (*)();
+// Copies up to `capacity` calls in the order they arrived; returns how many were recorded, or
+// -1 when more arrived than the log holds.
+using ReadLogProc = int32_t (*)(Call* calls, int32_t capacity);
+// How often "main" has been called since the library was loaded.
+using MainCallsProc = int32_t (*)();
+// Calls the host callback that the last "main" received, as the plug-in would.
+using CallHostProc = intptr_t (*)(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
+                                  void* ptr, float opt);
+
+}  // namespace testplugin
