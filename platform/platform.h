@@ -45,7 +45,8 @@ void WaitMutex(MutexHandle* mutex);
 void ReleaseMutexHandle(MutexHandle* mutex);
 void CloseMutexHandle(MutexHandle* mutex);
 
-// A non-zero identifier of the calling thread, unique among live threads.
+// A non-zero identifier of the calling thread, unique among live threads and the same in every
+// module of the process.
 uint32_t CurrentThreadId();
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 // value; libraries come from dlopen; the mutex is a pthread mutex.
 #include <dlfcn.h>
 #include <pthread.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
@@ -87,9 +88,15 @@ void CloseMutexHandle(MutexHandle* mutex) {
     delete mutex;
 }
 
+// The kernel's thread identifier where there is one, so that every module loaded in the process
+// (the wrapped plug-in included) names a thread alike.
 uint32_t CurrentThreadId() {
+#if defined(__linux__)
+    thread_local const uint32_t id = static_cast<uint32_t>(gettid());
+#else
     static std::atomic<uint32_t> next{1};
     thread_local const uint32_t id = next.fetch_add(1, std::memory_order_relaxed);
+#endif
     return id;
 }
 

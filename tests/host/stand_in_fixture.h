@@ -72,3 +72,29 @@ void ExpectEveryRowForwarded(Interface& wrapper, const aaxhost::CallLog& log,
         EXPECT_EQ(calls.back(), (aaxhost::Call{row.hostSlot, row.arguments}));
     }
 }
+
+template <class Interface>
+std::vector<ForwardingRow<Interface>> RowsOfVersion(
+    const std::vector<ForwardingRow<Interface>>& rows, bool version2) {
+    std::vector<ForwardingRow<Interface>> selected;
+    for (const auto& row : rows) {
+        if (row.needsVersion2 == version2) selected.push_back(row);
+    }
+    return selected;
+}
+
+// Calls each row and checks that it answered its missing-interface result, reached no host slot
+// and left every argument as it was. `arguments` is what the rows pass; it is reset before each.
+template <class Interface, class Arguments>
+void ExpectAnsweredWithoutHost(Interface& wrapper,
+                               const std::vector<ForwardingRow<Interface>>& rows,
+                               const aaxhost::CallLog& log, Arguments& arguments) {
+    const size_t before = log.Calls().size();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.operation);
+        arguments = Arguments{};
+        EXPECT_EQ(row.call(wrapper), row.whenMissing);
+        EXPECT_TRUE(arguments == Arguments{});
+    }
+    EXPECT_EQ(log.Calls().size(), before);
+}

@@ -117,23 +117,12 @@ const std::vector<Row>& Rows() {
 }
 
 std::vector<Row> RowsOfVersion(bool version2) {
-    std::vector<Row> selected;
-    for (const Row& row : Rows()) {
-        if (row.needsVersion2 == version2) selected.push_back(row);
-    }
-    return selected;
+    return RowsOfVersion<AAX_ITransport>(Rows(), version2);
 }
 
 void ExpectAnsweredWithoutHost(AAX_ITransport& wrapper, const std::vector<Row>& rows,
                                const aaxhost::CallLog& log) {
-    const size_t before = log.Calls().size();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.operation);
-        args = Arguments{};
-        EXPECT_EQ(row.call(wrapper), row.whenMissing);
-        EXPECT_TRUE(args == Arguments{});
-    }
-    EXPECT_EQ(log.Calls().size(), before);
+    ExpectAnsweredWithoutHost<AAX_ITransport>(wrapper, rows, log, args);
 }
 
 class TransportWrapper : public StandInHostTest {

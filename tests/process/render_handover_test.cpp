@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/platform.h"
 #include "tests/process/render_fixture.h"
 
 using testplugin::Call;
@@ -22,6 +23,8 @@ class RenderThread {
     explicit RenderThread(RenderHarness& host, int32_t limit = 0,
                           std::chrono::microseconds pause = std::chrono::microseconds(0))
         : thread_([this, &host, limit, pause] {
+              id_ = platform::CurrentThreadId();
+              idKnown_.store(true);
               int32_t processed = 0;
               while (!stop_.load()) {
                   host.Render();
@@ -45,11 +48,16 @@ class RenderThread {
     void Join() {
         if (thread_.joinable()) thread_.join();
     }
-    std::thread::id Id() const { return thread_.get_id(); }
+    uint32_t Id() const {
+        while (!idKnown_.load()) std::this_thread::yield();
+        return id_;
+    }
 
   private:
     std::atomic<bool> stop_{false};
     std::atomic<int64_t> blocks_{0};
+    uint32_t id_ = 0;
+    std::atomic<bool> idKnown_{false};
     std::thread thread_;
 };
 
@@ -64,7 +72,7 @@ TEST_F(RenderHandover, BridgePostedBeforeTheFlagIsPickedUpByTheRenderThread) {
     host->midiNode.SetPackets({Packet(3, 0x90, 60, 100)});
 
     RenderThread renderer(*host, 20);
-    const std::thread::id renderThread = renderer.Id();
+    const uint32_t renderThread = renderer.Id();
     renderer.WaitForBlocks(20);
     EXPECT_TRUE(Calls().empty()) << "nothing reaches the plug-in before the flag";
     host->Post(&instance->bridge, 1);

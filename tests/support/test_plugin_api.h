@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <thread>
 
 #include "abi/vst2.h"
 
@@ -49,7 +48,7 @@ enum class CallKind : int32_t { kDispatcher, kSetParameter, kGetParameter, kProc
 struct Call {
     CallKind kind;
     const AEffect* effect;
-    std::thread::id thread;
+    uint32_t thread;  // platform::CurrentThreadId(), the same in every module
     int32_t opcode;
     int32_t index;
     intptr_t value;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/platform.h"
 #include "tests/support/test_plugin/call_log.h"
 #include "tests/support/test_plugin/instance.h"
 
@@ -13,7 +14,7 @@ Call NewCall(AEffect* effect, CallKind kind) {
     Call call{};
     call.kind = kind;
     call.effect = effect;
-    call.thread = std::this_thread::get_id();
+    call.thread = platform::CurrentThreadId();
     return call;
 }
 
