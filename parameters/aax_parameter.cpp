@@ -213,8 +213,9 @@ bool AAX_CParameter<T>::SetValueFromString(const AAX_CString& valueString) {
 }
 
 template <typename T>
-bool AAX_CParameter<T>::GetValueAsBool(bool* value) const {
-    if constexpr (std::is_same_v<T, bool>) {
+template <typename U>
+bool AAX_CParameter<T>::GetValueIfType(U* value) const {
+    if constexpr (std::is_same_v<T, U>) {
         *value = mValue;
         return true;
     } else {
@@ -224,24 +225,35 @@ bool AAX_CParameter<T>::GetValueAsBool(bool* value) const {
 }
 
 template <typename T>
-bool AAX_CParameter<T>::GetValueAsInt32(int32_t* /*value*/) const {
-    return false;
+template <typename U>
+bool AAX_CParameter<T>::SetValueIfType(U value) {
+    if constexpr (std::is_same_v<T, U>) {
+        SetValue(value);
+        return true;
+    } else {
+        (void)value;
+        return false;
+    }
+}
+
+template <typename T>
+bool AAX_CParameter<T>::GetValueAsBool(bool* value) const {
+    return GetValueIfType(value);
+}
+
+template <typename T>
+bool AAX_CParameter<T>::GetValueAsInt32(int32_t* value) const {
+    return GetValueIfType(value);
 }
 
 template <typename T>
 bool AAX_CParameter<T>::GetValueAsFloat(float* value) const {
-    if constexpr (std::is_same_v<T, float>) {
-        *value = mValue;
-        return true;
-    } else {
-        (void)value;
-        return false;
-    }
+    return GetValueIfType(value);
 }
 
 template <typename T>
-bool AAX_CParameter<T>::GetValueAsDouble(double* /*value*/) const {
-    return false;
+bool AAX_CParameter<T>::GetValueAsDouble(double* value) const {
+    return GetValueIfType(value);
 }
 
 template <typename T>
@@ -251,34 +263,22 @@ bool AAX_CParameter<T>::GetValueAsString(AAX_IString* /*value*/) const {
 
 template <typename T>
 bool AAX_CParameter<T>::SetValueWithBool(bool value) {
-    if constexpr (std::is_same_v<T, bool>) {
-        SetValue(value);
-        return true;
-    } else {
-        (void)value;
-        return false;
-    }
+    return SetValueIfType(value);
 }
 
 template <typename T>
-bool AAX_CParameter<T>::SetValueWithInt32(int32_t /*value*/) {
-    return false;
+bool AAX_CParameter<T>::SetValueWithInt32(int32_t value) {
+    return SetValueIfType(value);
 }
 
 template <typename T>
 bool AAX_CParameter<T>::SetValueWithFloat(float value) {
-    if constexpr (std::is_same_v<T, float>) {
-        SetValue(value);
-        return true;
-    } else {
-        (void)value;
-        return false;
-    }
+    return SetValueIfType(value);
 }
 
 template <typename T>
-bool AAX_CParameter<T>::SetValueWithDouble(double /*value*/) {
-    return false;
+bool AAX_CParameter<T>::SetValueWithDouble(double value) {
+    return SetValueIfType(value);
 }
 
 template <typename T>

@@ -75,6 +75,11 @@ class AAX_CParameter : public AAX_IParameter {
 
   private:
     bool InRange(T value) const;
+    // The typed accessors answer only for the parameter's own value type.
+    template <typename U>
+    bool GetValueIfType(U* value) const;
+    template <typename U>
+    bool SetValueIfType(U value);
 
     char mIdentifier[32];
     AAX_CString mName;
