@@ -32,14 +32,14 @@ static_assert(offsetof(AAX_CMidiStream, mBuffer) == 8);
 
 // A host MIDI node, in slot order. All operations are called on the real-time thread.
 class AAX_IMIDINode {
-public:
-    virtual ~AAX_IMIDINode() = default;                            // 0
+  public:
+    virtual ~AAX_IMIDINode() = default;  // 0
     // The block's incoming packets, or null when the node has none.
-    virtual AAX_CMidiStream* GetNodeBuffer() = 0;                   // 1
+    virtual AAX_CMidiStream* GetNodeBuffer() = 0;  // 1
     // Sends one packet out through the node.
     virtual AAX_Result PostMIDIPacket(AAX_CMidiPacket* packet) = 0;  // 2
     // The host transport, or null; only transport nodes have one.
-    virtual AAX_ITransport* GetTransport() = 0;                    // 3
+    virtual AAX_ITransport* GetTransport() = 0;  // 3
 };
 
 // MIDI node types used in the effect description.

@@ -10,16 +10,16 @@
 class AAX_IString;
 
 class AAX_IController {
-public:
-    virtual ~AAX_IController() = default;                                               // 0
-    virtual AAX_Result GetEffectID(AAX_IString* effectID) const = 0;                    // 1
-    virtual AAX_Result GetSampleRate(float* sampleRate) const = 0;                      // 2
-    virtual AAX_Result GetInputStemFormat(int32_t* stemFormat) const = 0;               // 3
-    virtual AAX_Result GetOutputStemFormat(int32_t* stemFormat) const = 0;              // 4
-    virtual AAX_Result GetSignalLatency(int32_t* samples) const = 0;                    // 5
-    virtual AAX_Result GetCycleCount(int32_t field, int32_t* cycles) const = 0;         // 6
-    virtual AAX_Result GetTODLocation(int64_t* location) const = 0;                     // 7
-    virtual AAX_Result SetSignalLatency(int32_t samples) = 0;                           // 8
+  public:
+    virtual ~AAX_IController() = default;                                                   // 0
+    virtual AAX_Result GetEffectID(AAX_IString* effectID) const = 0;                        // 1
+    virtual AAX_Result GetSampleRate(float* sampleRate) const = 0;                          // 2
+    virtual AAX_Result GetInputStemFormat(int32_t* stemFormat) const = 0;                   // 3
+    virtual AAX_Result GetOutputStemFormat(int32_t* stemFormat) const = 0;                  // 4
+    virtual AAX_Result GetSignalLatency(int32_t* samples) const = 0;                        // 5
+    virtual AAX_Result GetCycleCount(int32_t field, int32_t* cycles) const = 0;             // 6
+    virtual AAX_Result GetTODLocation(int64_t* location) const = 0;                         // 7
+    virtual AAX_Result SetSignalLatency(int32_t samples) = 0;                               // 8
     virtual AAX_Result SetCycleCount(int32_t* fields, int32_t* values, int32_t count) = 0;  // 9
     // Copies `payloadSize` bytes to field `fieldIndex` of the instance's algorithm context.
     virtual AAX_Result PostPacket(uint32_t fieldIndex, const void* payload,

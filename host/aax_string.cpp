@@ -5,13 +5,21 @@
 
 AAX_CString::AAX_CString(const char* text) : mString(text == nullptr ? "" : text) {}
 
-uint32_t AAX_CString::Length() const { return static_cast<uint32_t>(mString.size()); }
+uint32_t AAX_CString::Length() const {
+    return static_cast<uint32_t>(mString.size());
+}
 
-uint32_t AAX_CString::MaxLength() const { return 0xFFFFFFFEu; }
+uint32_t AAX_CString::MaxLength() const {
+    return 0xFFFFFFFEu;
+}
 
-const char* AAX_CString::Get() const { return mString.c_str(); }
+const char* AAX_CString::Get() const {
+    return mString.c_str();
+}
 
-void AAX_CString::Set(const char* text) { mString = text == nullptr ? "" : text; }
+void AAX_CString::Set(const char* text) {
+    mString = text == nullptr ? "" : text;
+}
 
 AAX_CString& AAX_CString::operator=(const char* text) {
     Set(text);
@@ -44,7 +52,9 @@ void AAX_CString::Append(const char* text) {
     if (text != nullptr) mString += text;
 }
 
-void AAX_CString::Clear() { mString.clear(); }
+void AAX_CString::Clear() {
+    mString.clear();
+}
 
 void AAX_CString::Erase(uint32_t position, uint32_t count) {
     if (position < mString.size()) mString.erase(position, count);

@@ -8,7 +8,7 @@
 
 // A growable byte string; bytes are stored unchanged, without any encoding conversion.
 class AAX_CString : public AAX_IString {
-public:
+  public:
     AAX_CString() = default;
     // A null pointer gives the empty string.
     AAX_CString(const char* text);  // NOLINT(google-explicit-constructor): text converts freely
@@ -34,6 +34,6 @@ public:
     bool operator==(const AAX_CString& other) const { return mString == other.mString; }
     const std::string& StdString() const { return mString; }
 
-private:
+  private:
     std::string mString;
 };

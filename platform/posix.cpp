@@ -2,6 +2,7 @@
 // value; libraries come from dlopen; the mutex is a pthread mutex.
 #include <dlfcn.h>
 #include <pthread.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -9,7 +10,6 @@
 #include <cstdlib>
 #include <new>
 #include <string>
-#include <sys/stat.h>
 
 #include "platform/platform.h"
 #include "platform/registry_buffer.h"
@@ -58,7 +58,9 @@ RegistryStatus ReadMachineRegistryValue(RegistryView view, const char* subkey,
     return RegistryStatus::kOk;
 }
 
-void* LoadLibraryFile(const char* path) { return dlopen(path, RTLD_NOW | RTLD_LOCAL); }
+void* LoadLibraryFile(const char* path) {
+    return dlopen(path, RTLD_NOW | RTLD_LOCAL);
+}
 
 void* FindLibrarySymbol(void* library, const char* name) {
     return library == nullptr ? nullptr : dlsym(library, name);
@@ -78,9 +80,13 @@ MutexHandle* CreateMutexHandle() {
     return handle;
 }
 
-void WaitMutex(MutexHandle* mutex) { pthread_mutex_lock(&mutex->mutex); }
+void WaitMutex(MutexHandle* mutex) {
+    pthread_mutex_lock(&mutex->mutex);
+}
 
-void ReleaseMutexHandle(MutexHandle* mutex) { pthread_mutex_unlock(&mutex->mutex); }
+void ReleaseMutexHandle(MutexHandle* mutex) {
+    pthread_mutex_unlock(&mutex->mutex);
+}
 
 void CloseMutexHandle(MutexHandle* mutex) {
     if (mutex == nullptr) return;

@@ -17,8 +17,8 @@ RegistryStatus ReadMachineRegistryValue(RegistryView view, const char* subkey,
         return RegistryStatus::kNoKey;
     }
     DWORD length = capacity > MAXDWORD ? MAXDWORD : static_cast<DWORD>(capacity);
-    const LONG status =
-        RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &length);
+    const LONG status = RegQueryValueExA(key, valueName, nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(buffer), &length);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS || !detail::TerminateValue(buffer, length, capacity)) {
         return RegistryStatus::kNoValue;
@@ -47,9 +47,13 @@ MutexHandle* CreateMutexHandle() {
     return mutex;
 }
 
-void WaitMutex(MutexHandle* mutex) { WaitForSingleObject(mutex->handle, INFINITE); }
+void WaitMutex(MutexHandle* mutex) {
+    WaitForSingleObject(mutex->handle, INFINITE);
+}
 
-void ReleaseMutexHandle(MutexHandle* mutex) { ReleaseMutex(mutex->handle); }
+void ReleaseMutexHandle(MutexHandle* mutex) {
+    ReleaseMutex(mutex->handle);
+}
 
 void CloseMutexHandle(MutexHandle* mutex) {
     if (mutex == nullptr) return;
@@ -57,6 +61,8 @@ void CloseMutexHandle(MutexHandle* mutex) {
     delete mutex;
 }
 
-uint32_t CurrentThreadId() { return static_cast<uint32_t>(GetCurrentThreadId()); }
+uint32_t CurrentThreadId() {
+    return static_cast<uint32_t>(GetCurrentThreadId());
+}
 
 }  // namespace platform

@@ -19,11 +19,12 @@ namespace {
 constexpr const char* kKey = "Software\\Morvane\\VQ318";
 
 class PosixRegistry : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("vq318-registry-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root_ =
+            fs::temp_directory_path() /
+            ("vq318-registry-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root_);
         fs::create_directories(root_);
         setenv("VQ318_REGISTRY_ROOT", root_.c_str(), 1);

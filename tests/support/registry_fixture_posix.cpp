@@ -33,9 +33,13 @@ fs::path KeyPath(RegistryView view) {
 
 }  // namespace
 
-void ClearInstallDirectory() { fs::remove_all(Root()); }
+void ClearInstallDirectory() {
+    fs::remove_all(Root());
+}
 
-void CreateEmptyKey(RegistryView view) { fs::create_directories(KeyPath(view)); }
+void CreateEmptyKey(RegistryView view) {
+    fs::create_directories(KeyPath(view));
+}
 
 void WriteInstallDirectory(RegistryView view, const std::string& value) {
     CreateEmptyKey(view);
