@@ -3,9 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/bridge/fake_controller.h"
 #include "tests/support/bridge_instance.h"
 #include "tests/support/plugin_test_fixture.h"
+#include "tests/support/recording_controller.h"
 
 using testplugin::Call;
 using testplugin::CallKind;
@@ -74,7 +74,7 @@ TEST_F(HostRequests, SampleRateRequestSendsTheHostRateAndReturnsZero) {
     for (const Case& c :
          {Case{0.0f, 44100.0f}, Case{48000.0f, 48000.0f}, Case{88200.5f, 88200.5f}}) {
         SCOPED_TRACE(c.hostRate);
-        FakeController controller(c.hostRate);
+        RecordingController controller(c.hostRate);
         CallBack().controller = c.hostRate > 0.0f ? &controller : nullptr;
         Control().ResetLog();
         EXPECT_EQ(Control().CallHost(Effect(), audioMasterGetSampleRate), 0);

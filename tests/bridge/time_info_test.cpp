@@ -3,9 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/bridge/fake_controller.h"
 #include "tests/support/bridge_instance.h"
 #include "tests/support/plugin_test_fixture.h"
+#include "tests/support/recording_controller.h"
 
 using testplugin::Call;
 
@@ -66,7 +66,7 @@ TEST_F(TimeInfo, BeforeAControllerReportsTheDefaultRateAndNoTempoOrMeter) {
 }
 
 TEST_F(TimeInfo, PlayingWithEverythingValidReportsAllOfIt) {
-    FakeController controller(48000.0f);
+    RecordingController controller(48000.0f);
     CallBack().controller = &controller;
     PlayingBlock();
 

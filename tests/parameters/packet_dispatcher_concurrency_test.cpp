@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "parameters/aax_packet_dispatcher.h"
-#include "tests/parameters/recording_controller.h"
+#include "tests/support/recording_controller.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "parameters/aax_packet_dispatcher.h"
 #include "tests/parameters/parameter_factory.h"
 #include "tests/parameters/parameter_lookup_fake.h"
-#include "tests/parameters/recording_controller.h"
+#include "tests/support/recording_controller.h"
 
 namespace {
 

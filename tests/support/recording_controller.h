@@ -1,9 +1,10 @@
-// A host controller that records the packets posted to the algorithm context; every other
-// operation reports itself unimplemented.
+// A host controller for tests: it records the packets posted to the algorithm context and, when
+// given one, answers a sample rate; every other operation reports itself unimplemented.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "host/aax_controller.h"
@@ -17,6 +18,9 @@ struct PostedPacket {
 
 class RecordingController : public AAX_IController {
   public:
+    RecordingController() = default;
+    explicit RecordingController(float hostSampleRate) : sampleRate(hostSampleRate) {}
+
     AAX_Result PostPacket(uint32_t fieldIndex, const void* payload, uint32_t payloadSize) override {
         const auto* bytes = static_cast<const uint8_t*>(payload);
         posts.push_back({fieldIndex, std::vector<uint8_t>(bytes, bytes + payloadSize)});
@@ -25,7 +29,11 @@ class RecordingController : public AAX_IController {
     }
 
     AAX_Result GetEffectID(AAX_IString*) const override { return AAX_ERROR_UNIMPLEMENTED; }
-    AAX_Result GetSampleRate(float*) const override { return AAX_ERROR_UNIMPLEMENTED; }
+    AAX_Result GetSampleRate(float* rate) const override {
+        if (!sampleRate) return AAX_ERROR_UNIMPLEMENTED;
+        *rate = *sampleRate;
+        return AAX_SUCCESS;
+    }
     AAX_Result GetInputStemFormat(int32_t*) const override { return AAX_ERROR_UNIMPLEMENTED; }
     AAX_Result GetOutputStemFormat(int32_t*) const override { return AAX_ERROR_UNIMPLEMENTED; }
     AAX_Result GetSignalLatency(int32_t*) const override { return AAX_ERROR_UNIMPLEMENTED; }
@@ -53,6 +61,7 @@ class RecordingController : public AAX_IController {
     AAX_Result GetPlugInTargetPlatform(int32_t*) const override { return AAX_ERROR_UNIMPLEMENTED; }
     AAX_Result GetIsAudioSuite(bool*) const override { return AAX_ERROR_UNIMPLEMENTED; }
 
+    std::optional<float> sampleRate;
     std::vector<PostedPacket> posts;
     AAX_Result postResult = AAX_SUCCESS;
     // Runs inside each post, while the dispatcher holds its lock.
