@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "abi/vst2.h"
+#include "bridge/vst_automation_target.h"
 
-class AAX_CParameterManager;
 class AAX_IController;
 class AAXWrapper_CEffectGUI;
 class AAXWrapper_Parameters;
@@ -56,7 +56,9 @@ class VstCallBack {
     char paramIdBuffer[kParamIdBufferSize] = {};
     AAXWrapper_CEffectGUI* editor = nullptr;
     VstTimeInfo timeInfo{};
-    AAX_CParameterManager* parameterManager = nullptr;
+    // The effect's parameters, once the effect-parameters object has linked itself; automation
+    // requests are ignored while it is null.
+    VstAutomationTarget* automationTarget = nullptr;
     AAXWrapper_Parameters* parameters;
     AAX_IController* controller = nullptr;
     std::unique_ptr<VstMidiEvent[]> noteOffBuffer;
@@ -64,9 +66,11 @@ class VstCallBack {
   private:
     // The host's sample rate from the controller, or the default while there is none.
     float HostSampleRate() const;
-    // Writes the plug-in's identifier of parameter `index` into paramIdBuffer: the name under
-    // which the parameter manager knows the matching AAX parameter.
+    // Writes the plug-in's identifier of parameter `index` into paramIdBuffer, always
+    // terminated: the name under which the effect knows the matching AAX parameter.
     void IdentifyParameter(AEffect* effect, int32_t index);
+    // Passes automate, begin-edit and end-edit to the effect's parameter.
+    void ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt);
     // Identifies every plug-in parameter in turn, as an editor needs to refresh its view of them.
     void UpdateDisplay(AEffect* effect);
     VstTimeInfo* GetTime(AEffect* effect);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "tests/support/bridge_instance.h"
@@ -45,8 +46,40 @@ class HostRequests : public PluginTest {
 
 }  // namespace
 
-// Without a parameter manager there is no AAX parameter to pass the request to.
-TEST_F(HostRequests, AutomationRequestsOnlyIdentifyTheParameter) {
+// Records what reaches the effect's parameters.
+class RecordingTarget : public VstAutomationTarget {
+  public:
+    void PlugInAutomated(const char* identifier, double value) override {
+        received.push_back("automate " + std::string(identifier) + " " + std::to_string(value));
+    }
+    void PlugInBeganEdit(const char* identifier) override {
+        received.push_back("begin " + std::string(identifier));
+    }
+    void PlugInEndedEdit(const char* identifier) override {
+        received.push_back("end " + std::string(identifier));
+    }
+
+    std::vector<std::string> received;
+};
+
+TEST_F(HostRequests, AutomationRequestsReachTheParameterThePlugInIdentifies) {
+    RecordingTarget target;
+    CallBack().automationTarget = &target;
+    for (int32_t opcode : {audioMasterBeginEdit, audioMasterAutomate, audioMasterEndEdit}) {
+        SCOPED_TRACE(opcode);
+        Control().ResetLog();
+        EXPECT_EQ(Control().CallHost(Effect(), opcode, 1, 0, nullptr, 0.25f), 0);
+        const std::vector<Call> calls = Calls();
+        ASSERT_EQ(calls.size(), 1u);
+        ExpectIdentifierRequest(calls[0], 1);
+    }
+    EXPECT_EQ(target.received,
+              (std::vector<std::string>{"begin tone", "automate tone 0.250000", "end tone"}));
+    CallBack().automationTarget = nullptr;
+}
+
+// Before the effect links itself there is no parameter to pass the request to.
+TEST_F(HostRequests, AutomationRequestsWithoutATargetOnlyIdentifyTheParameter) {
     for (int32_t opcode : {audioMasterAutomate, audioMasterBeginEdit, audioMasterEndEdit}) {
         SCOPED_TRACE(opcode);
         Control().ResetLog();
