@@ -54,5 +54,8 @@ void VstCallBack::ForwardAutomation(AEffect* effect, int32_t opcode, int32_t ind
 }
 
 void VstCallBack::UpdateDisplay(AEffect* effect) {
-    for (int32_t index = 0; index < effect->numParams; ++index) IdentifyParameter(effect, index);
+    for (int32_t index = 0; index < effect->numParams; ++index) {
+        IdentifyParameter(effect, index);
+        if (editor != nullptr) editor->PlugInParameterChanged(paramIdBuffer);
+    }
 }

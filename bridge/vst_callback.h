@@ -15,9 +15,9 @@
 
 #include "abi/vst2.h"
 #include "bridge/vst_automation_target.h"
+#include "bridge/vst_editor_link.h"
 
 class AAX_IController;
-class AAXWrapper_CEffectGUI;
 class AAXWrapper_Parameters;
 
 class VstCallBack {
@@ -54,7 +54,8 @@ class VstCallBack {
 
     // Identifier of the parameter named by the current request; the plug-in writes it.
     char paramIdBuffer[kParamIdBufferSize] = {};
-    AAXWrapper_CEffectGUI* editor = nullptr;
+    // The instance's editor while one is initialised; display updates reach nothing otherwise.
+    VstEditorLink* editor = nullptr;
     VstTimeInfo timeInfo{};
     // The effect's parameters, once the effect-parameters object has linked itself; automation
     // requests are ignored while it is null.
@@ -71,7 +72,7 @@ class VstCallBack {
     void IdentifyParameter(AEffect* effect, int32_t index);
     // Passes automate, begin-edit and end-edit to the effect's parameter.
     void ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt);
-    // Identifies every plug-in parameter in turn, as an editor needs to refresh its view of them.
+    // Identifies every plug-in parameter in turn and tells the editor, if any, about each.
     void UpdateDisplay(AEffect* effect);
     VstTimeInfo* GetTime(AEffect* effect);
     void SendAllNotesOff(AEffect* effect);

@@ -91,12 +91,27 @@ TEST_F(HostRequests, AutomationRequestsWithoutATargetOnlyIdentifyTheParameter) {
     }
 }
 
-TEST_F(HostRequests, UpdateDisplayIdentifiesEveryParameterInOrder) {
-    EXPECT_EQ(Control().CallHost(Effect(), audioMasterUpdateDisplay), 0);
-    const std::vector<Call> calls = Calls();
-    ASSERT_EQ(calls.size(), 3u);
-    for (int32_t index = 0; index < 3; ++index) ExpectIdentifierRequest(calls[index], index);
-    EXPECT_STREQ(CallBack().paramIdBuffer, "level");
+class RecordingLink : public VstEditorLink {
+  public:
+    void PlugInParameterChanged(const char* identifier) override { changed.push_back(identifier); }
+
+    std::vector<std::string> changed;
+};
+
+TEST_F(HostRequests, UpdateDisplayIdentifiesEveryParameterInOrderForTheEditor) {
+    RecordingLink editor;
+    for (VstEditorLink* link :
+         {static_cast<VstEditorLink*>(nullptr), static_cast<VstEditorLink*>(&editor)}) {
+        CallBack().editor = link;
+        Control().ResetLog();
+        EXPECT_EQ(Control().CallHost(Effect(), audioMasterUpdateDisplay), 0);
+        const std::vector<Call> calls = Calls();
+        ASSERT_EQ(calls.size(), 3u);
+        for (int32_t index = 0; index < 3; ++index) ExpectIdentifierRequest(calls[index], index);
+        EXPECT_STREQ(CallBack().paramIdBuffer, "level");
+    }
+    EXPECT_EQ(editor.changed, (std::vector<std::string>{"drive", "tone", "level"}));
+    CallBack().editor = nullptr;
 }
 
 TEST_F(HostRequests, SampleRateRequestSendsTheHostRateAndReturnsZero) {
