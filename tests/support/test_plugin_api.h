@@ -67,6 +67,7 @@ struct Call {
     char text[kTextSize];  // the string at ptr, for opcodes that pass one
     int32_t numEvents;     // effProcessEvents: the count and the first event
     VstMidiEvent event;
+    ERect rect;              // effPrivateRedraw: the rectangle, when one is given
     const float* inputs[2];  // processReplacing
     const float* outputs[2];
     int32_t frames;

@@ -32,6 +32,8 @@ void DescribeArguments(Call& call, int32_t opcode, void* ptr) {
     if (ptr == nullptr) return;
     if (opcode == effGetParamIndexFromIdentifier || opcode == effSetBypassParamIdentifier) {
         std::strncpy(call.text, static_cast<const char*>(ptr), kTextSize - 1);
+    } else if (opcode == effPrivateRedraw) {
+        std::memcpy(&call.rect, ptr, sizeof call.rect);
     } else if (opcode == effProcessEvents) {
         const auto* events = static_cast<const VstEvents*>(ptr);
         call.numEvents = events->numEvents;
