@@ -8,7 +8,7 @@
 #include "abi/midi.h"
 #include "abi/transport.h"
 
-class FakeTransport : public AAX_ITransport {
+class FakeTransport : public BoundaryObject<AAX_ITransport> {
   public:
     bool playing = false;
     int64_t sampleLocation = 0;
@@ -64,7 +64,7 @@ class FakeTransport : public AAX_ITransport {
     static constexpr AAX_Result kNo = AAX_ERROR_UNIMPLEMENTED;
 };
 
-class FakeMidiNode : public AAX_IMIDINode {
+class FakeMidiNode : public BoundaryObject<AAX_IMIDINode> {
   public:
     // Null gives no transport; an input node has none.
     explicit FakeMidiNode(AAX_ITransport* transport = nullptr) : transport_(transport) {}
