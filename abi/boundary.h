@@ -55,6 +55,14 @@ void DeleteThroughInterface(Interface* object) {
 #endif
 }
 
+// For owning pointers to an interface: std::unique_ptr<AAX_IThing, BoundaryDeleter>.
+struct BoundaryDeleter {
+    template <class Interface>
+    void operator()(Interface* object) const {
+        DeleteThroughInterface(object);
+    }
+};
+
 // The base of every implementation of a boundary interface: its destructor is virtual in the
 // implementation's own table, after the interface's slots, and slot 0 calls it.
 template <class Interface>

@@ -69,7 +69,7 @@ TEST_F(RenderHandover, BridgePostedBeforeTheFlagIsPickedUpByTheRenderThread) {
     Load();
     host->Post(nullptr, 0);
     host->transport.playing = true;
-    host->midiNode.SetPackets({Packet(3, 0x90, 60, 100)});
+    host->SetMidiPackets({Packet(3, 0x90, 60, 100)});
 
     RenderThread renderer(*host, 20);
     const uint32_t renderThread = renderer.Id();
