@@ -79,6 +79,9 @@ def dump(clang, root, target, cls, ops):
             index, _, name = m.groups()
             if name.startswith("~") or name == "DeletingDestructor":
                 name = "~"
+            if name in current:
+                # Overloads take slots in an order of the compiler's own choosing.
+                sys.exit(f"check_layout: {cls}::{name} is overloaded on {target}")
             current[name] = int(index)
         elif not line.strip():
             current = None
