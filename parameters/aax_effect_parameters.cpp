@@ -233,7 +233,7 @@ AAX_Result AAX_CEffectParameters::GetParameterStringFromValue(AAX_CParamID id, d
     const AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
     AAX_CString converted;
-    if (!parameter->GetStringFromNormalizedValue(value, maxLength, converted)) {
+    if (!parameter->GetStringFromNormalizedValueOfLength(value, maxLength, converted)) {
         return AAX_ERROR_INVALID_STRING_CONVERSION;
     }
     text->Set(converted.Get());
@@ -246,7 +246,7 @@ AAX_Result AAX_CEffectParameters::GetParameterValueString(AAX_CParamID id, AAX_I
     const AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
     AAX_CString converted;
-    parameter->GetValueString(maxLength, &converted);
+    parameter->GetValueStringOfLength(maxLength, &converted);
     text->Set(converted.Get());
     return AAX_SUCCESS;
 }

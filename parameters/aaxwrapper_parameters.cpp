@@ -13,7 +13,6 @@
 #include "parameters/aax_packet_handler.h"
 #include "parameters/aax_parameter.h"
 #include "parameters/narrow_to_float.h"
-#include "parameters/plugin_parameter_mirror.h"
 
 namespace {
 
@@ -68,9 +67,9 @@ AAX_Result AAXWrapper_Parameters::EffectInit() {
     mVstInterface->Dispatch(effSetSampleRate, 0, 0, nullptr, std::trunc(sampleRate));
 
     mBypassParamId = kMasterBypassID;
-    auto bypass = std::make_unique<AAX_CParameter<bool>>(
+    OwnedParameter bypass(new AAX_CParameter<bool>(
         kMasterBypassID, AAX_CString("Master Bypass"), false, AAX_CBinaryTaperDelegate<bool>(),
-        AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
+        AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true));
     bypass->SetNumberOfSteps(2);
     bypass->SetType(0);
     AdoptParameter(std::move(bypass));
@@ -143,7 +142,7 @@ void AAXWrapper_Parameters::PlugInEndedEdit(const char* identifier) {
     if (parameter != nullptr) parameter->Release();
 }
 
-void AAXWrapper_Parameters::AdoptParameter(std::unique_ptr<AAX_IParameter> parameter) {
+void AAXWrapper_Parameters::AdoptParameter(OwnedParameter parameter) {
     AAX_IParameter* offered = parameter.get();
     ParameterManager().AddParameter(offered);
     if (ParameterManager().GetParameterByID(offered->Identifier()) == offered) parameter.release();

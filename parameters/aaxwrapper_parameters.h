@@ -23,6 +23,7 @@
 #include "bridge/vst_interface.h"
 #include "host/aax_string.h"
 #include "parameters/aax_effect_parameters.h"
+#include "parameters/plugin_parameter_mirror.h"
 
 // Answered only by this class, to the module's own editor: the object itself, so that the editor
 // of an instance reaches the plug-in of the same instance. Never a host interface.
@@ -65,7 +66,7 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
 
     // Hands the parameter to the manager, or deletes it when the manager refuses it (an
     // identifier that is already taken).
-    void AdoptParameter(std::unique_ptr<AAX_IParameter> parameter);
+    void AdoptParameter(OwnedParameter parameter);
     void Post(uint32_t fieldIndex, const void* payload, uint32_t size);
     bool IsCurrentChunk(AAX_CTypeID chunkID) const;
     // False when the size lies outside 0 to 2^31 - 1 or bytes are announced without data.

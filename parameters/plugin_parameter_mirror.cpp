@@ -16,19 +16,19 @@ bool IsSwitch(const PlugInParameterInfo& info) {
 
 }  // namespace
 
-std::unique_ptr<AAX_IParameter> MakeMirrorParameter(const PlugInParameterInfo& info) {
-    std::unique_ptr<AAX_IParameter> parameter;
+OwnedParameter MakeMirrorParameter(const PlugInParameterInfo& info) {
+    OwnedParameter parameter;
     if (IsSwitch(info) && info.properties.stepInteger == 2) {
-        parameter = std::make_unique<AAX_CParameter<bool>>(
+        parameter.reset(new AAX_CParameter<bool>(
             info.identifier, AAX_CString(info.name), false, AAX_CBinaryTaperDelegate<bool>(),
-            AAX_CBinaryDisplayDelegate<bool>("off", "on"), true);
+            AAX_CBinaryDisplayDelegate<bool>("off", "on"), true));
         parameter->SetNumberOfSteps(2);
         parameter->SetType(0);
     } else {
-        parameter = std::make_unique<AAX_CParameter<float>>(
+        parameter.reset(new AAX_CParameter<float>(
             info.identifier, AAX_CString(info.name), 0.0f,
             AAX_CLinearTaperDelegate<float, 0>(0.0f, 1.0f),
-            AAX_CNumberDisplayDelegate<float, 2, 0>(), true);
+            AAX_CNumberDisplayDelegate<float, 2, 0>(), true));
         parameter->SetNumberOfSteps(
             IsSwitch(info) ? static_cast<uint32_t>(info.properties.stepInteger) : kContinuousSteps);
     }

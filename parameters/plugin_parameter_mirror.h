@@ -8,8 +8,11 @@
 
 #include <memory>
 
+#include "abi/aax_iparameter.h"
+#include "abi/boundary.h"
 #include "bridge/plugin_parameter_info.h"
-#include "parameters/aax_parameter_interface.h"
+
+using OwnedParameter = std::unique_ptr<AAX_IParameter, BoundaryDeleter>;
 
 // Automatable, with the plug-in's current value as value and default.
-std::unique_ptr<AAX_IParameter> MakeMirrorParameter(const PlugInParameterInfo& info);
+OwnedParameter MakeMirrorParameter(const PlugInParameterInfo& info);
