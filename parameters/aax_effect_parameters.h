@@ -12,6 +12,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "abi/effect_parameters.h"
 #include "host/aax_vautomation_delegate.h"
@@ -107,6 +108,8 @@ class AAX_CEffectParameters : public ACFObject<AAX_IACFEffectParameters_V2>,
     // Null when no parameter has the identifier.
     AAX_IParameter* Find(AAX_CParamID id) const;
     bool IsFiltered(const AAX_IParameter& parameter) const;
+    // The parameters the controls chunk holds: all but the filtered ones, in index order.
+    std::vector<AAX_IParameter*> SavedParameters() const;
     // The relative change of both kinds: the current value plus `step`, within 0 to 1.
     AAX_Result RelativeTarget(AAX_CParamID id, double step, double* target) const;
     // Restores or compares one parameter from the loaded chunk; true when the entry matched.

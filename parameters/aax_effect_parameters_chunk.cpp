@@ -6,29 +6,73 @@
 #include "parameters/aax_effect_parameters.h"
 #include "parameters/narrow_to_float.h"
 
-void AAX_CEffectParameters::BuildChunkData() {
-    mChunkParser.Clear();
+namespace {
+
+// A parameter's value through the first typed accessor that answers, in the order the chunk
+// tries them: float, 32-bit integer, bool, double, text.
+struct TypedValue {
+    enum class Kind { kNone, kFloat, kInt32, kBool, kDouble, kString };
+
+    explicit TypedValue(const AAX_IParameter& parameter) {
+        if (parameter.GetValueAsFloat(&floatValue)) {
+            kind = Kind::kFloat;
+        } else if (parameter.GetValueAsInt32(&intValue)) {
+            kind = Kind::kInt32;
+        } else if (parameter.GetValueAsBool(&boolValue)) {
+            kind = Kind::kBool;
+        } else if (parameter.GetValueAsDouble(&doubleValue)) {
+            kind = Kind::kDouble;
+        } else if (parameter.GetValueAsString(&text)) {
+            kind = Kind::kString;
+        }
+    }
+
+    Kind kind = Kind::kNone;
+    float floatValue = 0.0f;
+    int32_t intValue = 0;
+    bool boolValue = false;
+    double doubleValue = 0.0;
+    AAX_CString text;
+};
+
+using Kind = TypedValue::Kind;
+
+}  // namespace
+
+std::vector<AAX_IParameter*> AAX_CEffectParameters::SavedParameters() const {
+    std::vector<AAX_IParameter*> saved;
     int32_t count = 0;
     GetNumberOfParameters(&count);
     for (int32_t index = 0; index < count; ++index) {
-        const AAX_IParameter* parameter = mParameterManager.GetParameter(index);
-        if (parameter == nullptr || IsFiltered(*parameter)) continue;
+        AAX_IParameter* parameter = mParameterManager.GetParameter(index);
+        if (parameter != nullptr && !IsFiltered(*parameter)) saved.push_back(parameter);
+    }
+    return saved;
+}
+
+void AAX_CEffectParameters::BuildChunkData() {
+    mChunkParser.Clear();
+    for (const AAX_IParameter* parameter : SavedParameters()) {
         const char* name = parameter->Identifier();
-        float floatValue = 0.0f;
-        int32_t intValue = 0;
-        bool boolValue = false;
-        double doubleValue = 0.0;
-        AAX_CString text;
-        if (parameter->GetValueAsFloat(&floatValue)) {
-            mChunkParser.AddDouble(name, floatValue);
-        } else if (parameter->GetValueAsInt32(&intValue)) {
-            mChunkParser.AddInt32(name, intValue);
-        } else if (parameter->GetValueAsBool(&boolValue)) {
-            mChunkParser.AddInt32(name, boolValue ? 1 : 0);
-        } else if (parameter->GetValueAsDouble(&doubleValue)) {
-            mChunkParser.AddDouble(name, doubleValue);
-        } else if (parameter->GetValueAsString(&text)) {
-            mChunkParser.AddString(name, text);
+        const TypedValue value(*parameter);
+        switch (value.kind) {
+            case Kind::kFloat:
+                mChunkParser.AddDouble(name, value.floatValue);
+                break;
+            case Kind::kInt32:
+                mChunkParser.AddInt32(name, value.intValue);
+                break;
+            case Kind::kBool:
+                mChunkParser.AddInt32(name, value.boolValue ? 1 : 0);
+                break;
+            case Kind::kDouble:
+                mChunkParser.AddDouble(name, value.doubleValue);
+                break;
+            case Kind::kString:
+                mChunkParser.AddString(name, value.text);
+                break;
+            case Kind::kNone:
+                break;
         }
     }
 }
@@ -63,12 +107,7 @@ AAX_Result AAX_CEffectParameters::SetChunk(AAX_CTypeID chunkID, const AAX_SPlugI
     if (chunkID != kControlsChunkID) return AAX_ERROR_INVALID_CHUNK_ID;
     if (chunk == nullptr) return AAX_ERROR_NULL_OBJECT;
     mChunkParser.LoadChunk(chunk);
-    int32_t count = 0;
-    GetNumberOfParameters(&count);
-    for (int32_t index = 0; index < count; ++index) {
-        AAX_IParameter* parameter = mParameterManager.GetParameter(index);
-        if (parameter != nullptr && !IsFiltered(*parameter)) RestoreFromChunk(*parameter);
-    }
+    for (AAX_IParameter* parameter : SavedParameters()) RestoreFromChunk(*parameter);
     return AAX_SUCCESS;
 }
 
@@ -81,11 +120,7 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk(const AAX_SPlugInChunk* chu
     }
     *isEqual = false;
     mChunkParser.LoadChunk(chunk);
-    int32_t count = 0;
-    GetNumberOfParameters(&count);
-    for (int32_t index = 0; index < count; ++index) {
-        const AAX_IParameter* parameter = mParameterManager.GetParameter(index);
-        if (parameter == nullptr || IsFiltered(*parameter)) continue;
+    for (const AAX_IParameter* parameter : SavedParameters()) {
         if (!MatchesChunk(*parameter)) return AAX_SUCCESS;
     }
     *isEqual = true;
@@ -95,53 +130,60 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk(const AAX_SPlugInChunk* chu
 // A parameter without an entry of its type keeps its value.
 void AAX_CEffectParameters::RestoreFromChunk(AAX_IParameter& parameter) {
     const char* name = parameter.Identifier();
-    float floatValue = 0.0f;
-    int32_t intValue = 0;
-    bool boolValue = false;
-    double doubleValue = 0.0;
-    AAX_CString text;
-    if (parameter.GetValueAsFloat(&floatValue)) {
-        if (mChunkParser.FindDouble(name, &doubleValue)) {
-            parameter.SetValueWithFloat(NarrowToFloat(doubleValue));
-        }
-    } else if (parameter.GetValueAsInt32(&intValue)) {
-        if (mChunkParser.FindInt32(name, &intValue)) parameter.SetValueWithInt32(intValue);
-    } else if (parameter.GetValueAsBool(&boolValue)) {
-        if (mChunkParser.FindInt32(name, &intValue)) parameter.SetValueWithBool(intValue != 0);
-    } else if (parameter.GetValueAsDouble(&doubleValue)) {
-        if (mChunkParser.FindDouble(name, &doubleValue)) parameter.SetValueWithDouble(doubleValue);
-    } else if (parameter.GetValueAsString(&text)) {
-        if (mChunkParser.FindString(name, &text)) parameter.SetValueWithString(text);
+    TypedValue stored(parameter);
+    switch (stored.kind) {
+        case Kind::kFloat:
+            if (mChunkParser.FindDouble(name, &stored.doubleValue)) {
+                parameter.SetValueWithFloat(NarrowToFloat(stored.doubleValue));
+            }
+            break;
+        case Kind::kInt32:
+            if (mChunkParser.FindInt32(name, &stored.intValue)) {
+                parameter.SetValueWithInt32(stored.intValue);
+            }
+            break;
+        case Kind::kBool:
+            if (mChunkParser.FindInt32(name, &stored.intValue)) {
+                parameter.SetValueWithBool(stored.intValue != 0);
+            }
+            break;
+        case Kind::kDouble:
+            if (mChunkParser.FindDouble(name, &stored.doubleValue)) {
+                parameter.SetValueWithDouble(stored.doubleValue);
+            }
+            break;
+        case Kind::kString:
+            if (mChunkParser.FindString(name, &stored.text))
+                parameter.SetValueWithString(stored.text);
+            break;
+        case Kind::kNone:
+            break;
     }
 }
 
 // A parameter that answers no typed accessor is not compared.
 bool AAX_CEffectParameters::MatchesChunk(const AAX_IParameter& parameter) {
     const char* name = parameter.Identifier();
-    float floatValue = 0.0f;
-    int32_t intValue = 0;
-    bool boolValue = false;
-    double doubleValue = 0.0;
-    AAX_CString text;
+    const TypedValue current(parameter);
     double storedDouble = 0.0;
     int32_t storedInt = 0;
-    if (parameter.GetValueAsFloat(&floatValue)) {
-        return mChunkParser.FindDouble(name, &storedDouble) &&
-               NarrowToFloat(storedDouble) == floatValue;
-    }
-    if (parameter.GetValueAsInt32(&intValue)) {
-        return mChunkParser.FindInt32(name, &storedInt) && storedInt == intValue;
-    }
-    if (parameter.GetValueAsBool(&boolValue)) {
-        return mChunkParser.FindInt32(name, &storedInt) && (storedInt != 0) == boolValue;
-    }
-    if (parameter.GetValueAsDouble(&doubleValue)) {
-        return mChunkParser.FindDouble(name, &storedDouble) &&
-               NarrowToFloat(storedDouble) == NarrowToFloat(doubleValue);
-    }
-    if (parameter.GetValueAsString(&text)) {
-        AAX_CString stored;
-        return mChunkParser.FindString(name, &stored) && stored == text;
+    AAX_CString storedText;
+    switch (current.kind) {
+        case Kind::kFloat:
+            return mChunkParser.FindDouble(name, &storedDouble) &&
+                   NarrowToFloat(storedDouble) == current.floatValue;
+        case Kind::kInt32:
+            return mChunkParser.FindInt32(name, &storedInt) && storedInt == current.intValue;
+        case Kind::kBool:
+            return mChunkParser.FindInt32(name, &storedInt) &&
+                   (storedInt != 0) == current.boolValue;
+        case Kind::kDouble:
+            return mChunkParser.FindDouble(name, &storedDouble) &&
+                   NarrowToFloat(storedDouble) == NarrowToFloat(current.doubleValue);
+        case Kind::kString:
+            return mChunkParser.FindString(name, &storedText) && storedText == current.text;
+        case Kind::kNone:
+            return true;
     }
     return true;
 }

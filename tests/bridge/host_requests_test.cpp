@@ -62,33 +62,25 @@ class RecordingTarget : public VstAutomationTarget {
     std::vector<std::string> received;
 };
 
+// Before the effect links itself (no target) there is no parameter to pass the request to.
 TEST_F(HostRequests, AutomationRequestsReachTheParameterThePlugInIdentifies) {
     RecordingTarget target;
-    CallBack().automationTarget = &target;
-    for (int32_t opcode : {audioMasterBeginEdit, audioMasterAutomate, audioMasterEndEdit}) {
-        SCOPED_TRACE(opcode);
-        Control().ResetLog();
-        EXPECT_EQ(Control().CallHost(Effect(), opcode, 1, 0, nullptr, 0.25f), 0);
-        const std::vector<Call> calls = Calls();
-        ASSERT_EQ(calls.size(), 1u);
-        ExpectIdentifierRequest(calls[0], 1);
+    for (VstAutomationTarget* linked :
+         {static_cast<VstAutomationTarget*>(nullptr), static_cast<VstAutomationTarget*>(&target)}) {
+        CallBack().automationTarget = linked;
+        for (int32_t opcode : {audioMasterBeginEdit, audioMasterAutomate, audioMasterEndEdit}) {
+            SCOPED_TRACE(opcode);
+            Control().ResetLog();
+            EXPECT_EQ(Control().CallHost(Effect(), opcode, 1, 0, nullptr, 0.25f), 0);
+            const std::vector<Call> calls = Calls();
+            ASSERT_EQ(calls.size(), 1u);
+            ExpectIdentifierRequest(calls[0], 1);
+            EXPECT_STREQ(CallBack().paramIdBuffer, "tone");
+        }
     }
     EXPECT_EQ(target.received,
               (std::vector<std::string>{"begin tone", "automate tone 0.250000", "end tone"}));
     CallBack().automationTarget = nullptr;
-}
-
-// Before the effect links itself there is no parameter to pass the request to.
-TEST_F(HostRequests, AutomationRequestsWithoutATargetOnlyIdentifyTheParameter) {
-    for (int32_t opcode : {audioMasterAutomate, audioMasterBeginEdit, audioMasterEndEdit}) {
-        SCOPED_TRACE(opcode);
-        Control().ResetLog();
-        EXPECT_EQ(Control().CallHost(Effect(), opcode, 1, 0, nullptr, 0.25f), 0);
-        const std::vector<Call> calls = Calls();
-        ASSERT_EQ(calls.size(), 1u);
-        ExpectIdentifierRequest(calls[0], 1);
-        EXPECT_STREQ(CallBack().paramIdBuffer, "tone");
-    }
 }
 
 class RecordingLink : public VstEditorLink {

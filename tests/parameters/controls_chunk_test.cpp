@@ -7,29 +7,17 @@
 #include <vector>
 
 #include "tests/parameters/chunk_record.h"
-#include "tests/parameters/controls_effect.h"
-#include "tests/support/effect_host.h"
-#include "tests/support/hosted_effect.h"
+#include "tests/parameters/controls_fixture.h"
 
 namespace {
 
-using aaxhost::SetRequestAnswer;
-
-class ControlsChunk : public testing::Test {
+class ControlsChunk : public ControlsEffectTest {
   protected:
     void SetUp() override {
-        object_ = new ControlsEffect;
-        effect_ = std::make_unique<HostedEffect>(
-            static_cast<IACFUnknown*>(static_cast<AAX_IACFEffectParameters_V2*>(object_)));
-        host_.automation.AnswerSetRequests(effect_->get(), SetRequestAnswer::kAtOnce);
-        ASSERT_EQ((*effect_)->Initialize(host_.Unknown()), AAX_SUCCESS);
+        ControlsEffectTest::SetUp();
+        Initialize();
         ASSERT_EQ((*effect_)->UpdateParameterNormalizedValue("gain", 0.25, 0), AAX_SUCCESS);
         ASSERT_EQ((*effect_)->UpdateParameterNormalizedValue("mute", 1.0, 0), AAX_SUCCESS);
-    }
-    void TearDown() override {
-        (*effect_)->Uninitialize();
-        effect_->Release();
-        EXPECT_TRUE(host_.ReferencesReturned());
     }
 
     // The chunk as a host saves it: size first, then a record of exactly that size.
@@ -46,10 +34,6 @@ class ControlsChunk : public testing::Test {
         EXPECT_EQ((*effect_)->CompareActiveChunk(record.get(), &equal), AAX_SUCCESS);
         return equal;
     }
-
-    EffectHost host_;
-    ControlsEffect* object_ = nullptr;
-    std::unique_ptr<HostedEffect> effect_;
 };
 
 TEST_F(ControlsChunk, HoldsEveryParameterButTheBypassUnderItsNameAndVersion) {

@@ -9,9 +9,7 @@
 
 #include "abi/midi.h"
 #include "module/object_model.h"
-#include "tests/parameters/controls_effect.h"
-#include "tests/support/effect_host.h"
-#include "tests/support/hosted_effect.h"
+#include "tests/parameters/controls_fixture.h"
 
 namespace {
 
@@ -20,29 +18,7 @@ using aaxhost::Call;
 using aaxhost::SetRequestAnswer;
 using aaxhost::Text;
 
-class EffectParametersBase : public testing::Test {
-  protected:
-    void SetUp() override {
-        object_ = new ControlsEffect;
-        effect_ = std::make_unique<HostedEffect>(
-            static_cast<IACFUnknown*>(static_cast<AAX_IACFEffectParameters_V2*>(object_)));
-        host_.automation.AnswerSetRequests(effect_->get(), SetRequestAnswer::kAtOnce);
-    }
-    void TearDown() override {
-        if (effect_->get() != nullptr) {
-            (*effect_)->Uninitialize();
-            EXPECT_EQ(effect_->Release(), 0u);
-        }
-        EXPECT_TRUE(host_.ReferencesReturned());
-    }
-
-    void Initialize() { ASSERT_EQ((*effect_)->Initialize(host_.Unknown()), AAX_SUCCESS); }
-    std::vector<Call> AutomationCalls() { return host_.automation.Log().Calls(); }
-
-    EffectHost host_;
-    ControlsEffect* object_ = nullptr;
-    std::unique_ptr<HostedEffect> effect_;
-};
+using EffectParametersBase = ControlsEffectTest;
 
 TEST_F(EffectParametersBase, AnswersBothInterfacesWithTheObjectAndUnknownWithTheInnerOne) {
     AAX_IACFEffectParameters* v1 = nullptr;

@@ -6,29 +6,13 @@
 #include "c_kit.h"
 #include "module_calls.h"
 
-enum { kNoInterface = (int32_t)0x80000004u };
-
-static const ck_uid kUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const ck_uid kAutomation = {
     0x9D5E3D3D, 0x42DC, 0x5EFA, {0x22, 0x17, 0xEE, 0xE2, 0xE8, 0xE5, 0x3E, 0x2E}};
 
 typedef ck_automation self_t;
 
-static uint32_t add_ref(self_t* self) {
-    return (uint32_t)++self->references;
-}
-
-static uint32_t release(self_t* self) {
-    return (uint32_t)--self->references;
-}
-
 static int32_t query_interface(self_t* self, const ck_uid* iid, void** out) {
-    const bool known =
-        memcmp(iid, &kUnknown, sizeof *iid) == 0 || memcmp(iid, &kAutomation, sizeof *iid) == 0;
-    *out = known ? self : NULL;
-    if (!known) return kNoInterface;
-    add_ref(self);
-    return 0;
+    return ck_counted_query(self, iid, &kAutomation, out);
 }
 
 static int32_t register_parameter(self_t* self, const char* id) {
@@ -80,8 +64,8 @@ static int32_t touch_state(self_t* self, const char* id, bool* touched) {
 
 typedef struct automation_table {
     int32_t (*queryInterface)(self_t*, const ck_uid*, void**);
-    uint32_t (*addRef)(self_t*);
-    uint32_t (*release)(self_t*);
+    uint32_t (*addRef)(void*);
+    uint32_t (*release)(void*);
     int32_t (*registerParameter)(self_t*, const char*);
     int32_t (*unregisterParameter)(self_t*, const char*);
     int32_t (*postSetValueRequest)(self_t*, const char*, double);
@@ -92,8 +76,9 @@ typedef struct automation_table {
 } automation_table;
 
 static const automation_table kTable = {
-    query_interface, add_ref,       release, register_parameter, unregister_parameter,
-    set_request,     current_value, touch,   release_request,    touch_state};
+    query_interface,      ck_counted_add_ref, ck_counted_release, register_parameter,
+    unregister_parameter, set_request,        current_value,      touch,
+    release_request,      touch_state};
 
 void ck_automation_init(ck_automation* automation) {
     memset(automation, 0, sizeof *automation);

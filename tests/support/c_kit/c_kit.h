@@ -86,6 +86,16 @@ void ck_midi_node_init(ck_midi_node* node, ck_transport* transport);
 /* Copies at most CK_MIDI_CAPACITY packets as the block's input. */
 void ck_midi_node_set_packets(ck_midi_node* node, const ck_midi_packet* packets, size_t count);
 
+/* ---- The head of the C host objects that are ACF objects, and their IACFUnknown slots. */
+typedef struct ck_counted {
+    const void* table;
+    int32_t references;
+} ck_counted;
+uint32_t ck_counted_add_ref(void* object);
+uint32_t ck_counted_release(void* object);
+/* Answers the unknown's identifier and `own` with the object and one more reference. */
+int32_t ck_counted_query(void* object, const ck_uid* iid, const ck_uid* own, void** out);
+
 /* ---- Automation delegate: IACFUnknown slots 0 to 2, then 3 RegisterParameter,
  * 4 UnregisterParameter, 5 PostSetValueRequest, 6 PostCurrentValue, 7 PostTouchRequest,
  * 8 PostReleaseRequest, 9 GetTouchState. It counts references and requests; given a module

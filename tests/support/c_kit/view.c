@@ -3,29 +3,13 @@
 
 #include "c_kit.h"
 
-enum { kNoInterface = (int32_t)0x80000004u };
-
-static const ck_uid kUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 static const ck_uid kViewContainer = {
     0x22DA0BBC, 0xD550, 0x4D5E, {0x8C, 0xC6, 0x73, 0x44, 0x83, 0xB8, 0x83, 0x7F}};
 
 typedef ck_view self_t;
 
-static uint32_t add_ref(self_t* self) {
-    return (uint32_t)++self->references;
-}
-
-static uint32_t release(self_t* self) {
-    return (uint32_t)--self->references;
-}
-
 static int32_t query_interface(self_t* self, const ck_uid* iid, void** out) {
-    const bool known =
-        memcmp(iid, &kUnknown, sizeof *iid) == 0 || memcmp(iid, &kViewContainer, sizeof *iid) == 0;
-    *out = known ? self : NULL;
-    if (!known) return kNoInterface;
-    add_ref(self);
-    return 0;
+    return ck_counted_query(self, iid, &kViewContainer, out);
 }
 
 static int32_t get_type(self_t* self) {
@@ -58,8 +42,8 @@ static int32_t mouse(self_t* self, const char* id, uint32_t modifiers) {
 
 typedef struct view_table {
     int32_t (*queryInterface)(self_t*, const ck_uid*, void**);
-    uint32_t (*addRef)(self_t*);
-    uint32_t (*release)(self_t*);
+    uint32_t (*addRef)(void*);
+    uint32_t (*release)(void*);
     int32_t (*getType)(self_t*);
     void* (*getPtr)(self_t*);
     int32_t (*getModifiers)(self_t*, uint32_t*);
@@ -69,8 +53,16 @@ typedef struct view_table {
     int32_t (*handleParameterMouseUp)(self_t*, const char*, uint32_t);
 } view_table;
 
-static const view_table kTable = {query_interface, add_ref,       release, get_type, get_ptr,
-                                  get_modifiers,   set_view_size, mouse,   mouse,    mouse};
+static const view_table kTable = {query_interface,
+                                  ck_counted_add_ref,
+                                  ck_counted_release,
+                                  get_type,
+                                  get_ptr,
+                                  get_modifiers,
+                                  set_view_size,
+                                  mouse,
+                                  mouse,
+                                  mouse};
 
 void ck_view_init(ck_view* view, int32_t type, void* native) {
     memset(view, 0, sizeof *view);
