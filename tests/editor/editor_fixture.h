@@ -90,8 +90,8 @@ class EditorTest : public PluginTest {
             ACF_OK);
         gui_ = static_cast<AAX_IACFEffectGUI*>(answer);
     }
-    void CreateAll() {
-        CreateEffect();
+    void CreateAll(const testplugin::Script& script = EditorScript()) {
+        CreateEffect(script);
         CreateEditor();
         ASSERT_EQ(gui_->Initialize(host_.Unknown()), AAX_SUCCESS);
         events_.clear();
@@ -106,6 +106,12 @@ class EditorTest : public PluginTest {
     void Attach(int32_t type = kViewTypeWindowHandle) {
         view_.SetNativeView(type, &window_);
         ASSERT_EQ(gui_->SetViewContainer(view_.Unknown()), AAX_SUCCESS);
+    }
+
+    AAX_Point ViewSize() const {
+        AAX_Point size{};
+        EXPECT_EQ(gui_->GetViewSize(&size), AAX_SUCCESS);
+        return size;
     }
 
     AEffect* Effect() const { return bridge_->effect; }

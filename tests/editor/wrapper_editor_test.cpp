@@ -124,12 +124,9 @@ TEST_F(WrapperEditor, ViewSizeIsThePlugInsRectangleAskedAfresh) {
          {Case{{0, 0, 300, 400}, 300.0f, 400.0f}, Case{{10, 20, 110, 220}, 100.0f, 200.0f}}) {
         testplugin::Script script = EditorScript();
         script.editorRect = c.rect;
-        CreateEffect(script);
-        CreateEditor();
-        ASSERT_EQ(gui_->Initialize(host_.Unknown()), AAX_SUCCESS);
+        CreateAll(script);
         for (int round = 0; round < 2; ++round) {
-            AAX_Point size{};
-            EXPECT_EQ(gui_->GetViewSize(&size), AAX_SUCCESS);
+            const AAX_Point size = ViewSize();
             EXPECT_EQ(size.vert, c.vert);
             EXPECT_EQ(size.horz, c.horz);
         }
@@ -143,11 +140,8 @@ TEST_F(WrapperEditor, ViewSizeIsThePlugInsRectangleAskedAfresh) {
 TEST_F(WrapperEditor, ViewSizeWithoutARectangleIsOneHundredSquare) {
     testplugin::Script script = EditorScript();
     script.editorRectNull = 1;
-    CreateEffect(script);
-    CreateEditor();
-    ASSERT_EQ(gui_->Initialize(host_.Unknown()), AAX_SUCCESS);
-    AAX_Point size{};
-    EXPECT_EQ(gui_->GetViewSize(&size), AAX_SUCCESS);
+    CreateAll(script);
+    const AAX_Point size = ViewSize();
     EXPECT_EQ(size.vert, 100.0f);
     EXPECT_EQ(size.horz, 100.0f);
     EXPECT_EQ(gui_->GetViewSize(nullptr), AAX_ERROR_NULL_OBJECT);
@@ -155,12 +149,9 @@ TEST_F(WrapperEditor, ViewSizeWithoutARectangleIsOneHundredSquare) {
 
 TEST_F(WrapperEditor, WithoutThePlugInTheViewIsEmptyAndNothingIsSent) {
     testsupport::ClearInstallDirectory();
-    CreateEffect();
+    CreateAll();
     ASSERT_EQ(Effect(), nullptr);
-    CreateEditor();
-    ASSERT_EQ(gui_->Initialize(host_.Unknown()), AAX_SUCCESS);
-    AAX_Point size{};
-    EXPECT_EQ(gui_->GetViewSize(&size), AAX_SUCCESS);
+    const AAX_Point size = ViewSize();
     EXPECT_EQ(size.vert, 100.0f);
     EXPECT_EQ(size.horz, 100.0f);
     Attach();
