@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-consteval uint32_t FourCharCode(const char (&text)[5]) {
+constexpr uint32_t FourCharCode(const char (&text)[5]) {
     return static_cast<uint32_t>(static_cast<unsigned char>(text[0])) << 24 |
            static_cast<uint32_t>(static_cast<unsigned char>(text[1])) << 16 |
            static_cast<uint32_t>(static_cast<unsigned char>(text[2])) << 8 |

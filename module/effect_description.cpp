@@ -1,5 +1,6 @@
 #include "module/effect_description.h"
 
+#include <initializer_list>
 #include <type_traits>
 
 #include "abi/algorithm_context.h"

@@ -38,7 +38,7 @@ struct DeclaredField {
     uint32_t packetSize = 0;
     int32_t portType = 0;
     int32_t nodeType = 0;
-    std::string nodeName;
+    std::string nodeName{};
     uint32_t channelMask = 0;
     int32_t hostSlot = 0;
 
