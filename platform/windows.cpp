@@ -65,4 +65,9 @@ uint32_t CurrentThreadId() {
     return static_cast<uint32_t>(GetCurrentThreadId());
 }
 
+// Read from the thread's own environment block: no system call.
+uintptr_t CurrentThreadToken() {
+    return static_cast<uintptr_t>(GetCurrentThreadId());
+}
+
 }  // namespace platform
