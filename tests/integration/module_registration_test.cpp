@@ -238,7 +238,7 @@ TEST_F(Registration, WithoutEffectDescriptorFailsWithNullObjectAndStillGivesTheP
 }
 
 TEST_F(Registration, AHostThatRefusesTheEffectGetsItsOwnResultAndThePackageData) {
-    recorder.SetResult(DescriptionObject::kCollection, 7, -12345);
+    recorder.Log(DescriptionObject::kCollection).SetResult(7, -12345);
     IACFPluginDefinition* definition = nullptr;
     EXPECT_EQ(Register(&definition), -12345);
     EXPECT_EQ(definition, nullptr);
@@ -250,12 +250,12 @@ TEST_F(Registration, AHostThatRefusesTheEffectGetsItsOwnResultAndThePackageData)
 
 TEST_F(Registration, RefusedDescriptionCallsDoNotChangeTheResult) {
     for (int32_t slot = 3; slot <= 10; ++slot) {
-        recorder.SetResult(DescriptionObject::kEffectDescriptor, slot, -1);
+        recorder.Log(DescriptionObject::kEffectDescriptor).SetResult(slot, -1);
     }
     for (int32_t slot = 3; slot <= 19; ++slot) {
-        recorder.SetResult(DescriptionObject::kComponentDescriptor, slot, -1);
+        recorder.Log(DescriptionObject::kComponentDescriptor).SetResult(slot, -1);
     }
-    recorder.SetResult(DescriptionObject::kPropertyMap, 4, -1);
+    recorder.Log(DescriptionObject::kPropertyMap).SetResult(4, -1);
     IACFPluginDefinition* definition = nullptr;
     ASSERT_EQ(Register(&definition), AAX_SUCCESS);
     ReleaseDefinition(definition);

@@ -9,6 +9,7 @@ namespace {
 
 std::atomic<bool> counting{false};
 std::atomic<int64_t> allocations{0};
+std::atomic<bool> failing{false};
 
 }  // namespace
 
@@ -22,11 +23,16 @@ int64_t StopCounting() {
     return allocations.load();
 }
 
+void SetFailing(bool failingFromNow) {
+    failing = failingFromNow;
+}
+
 }  // namespace allocation
 
 // The array and no-throw forms forward to this one.
 void* operator new(std::size_t size) {
     if (allocation::counting.load(std::memory_order_relaxed)) ++allocation::allocations;
+    if (allocation::failing.load(std::memory_order_relaxed)) throw std::bad_alloc();
     if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
     throw std::bad_alloc();
 }

@@ -46,12 +46,12 @@ AAX_Result RecordingObject::Reply(int32_t slot, std::vector<CallArgument> argume
     return mRecorder.Reply(*this, slot, std::move(arguments));
 }
 
-template <class Object>
-StandInObject* DescriptionRecorder::Make(std::vector<std::unique_ptr<Object>>& objects,
+template <class Made>
+StandInObject* DescriptionRecorder::Make(std::vector<std::unique_ptr<Made>>& objects,
                                          DescriptionObject kind) {
     if (mRefused.count(kind) != 0) return nullptr;
-    objects.push_back(std::make_unique<Object>(*this, objects.size()));
-    Object& made = *objects.back();
+    objects.push_back(std::make_unique<Made>(*this, objects.size()));
+    Made& made = *objects.back();
     for (const auto& [answerKind, answer] : mAnswers) {
         if (answerKind == kind) made.SetAnswer(answer.first, answer.second);
     }
@@ -79,17 +79,15 @@ void DescriptionRecorder::SetAnswer(DescriptionObject kind, const acfIID& iid, A
     mAnswers.emplace_back(kind, std::make_pair(iid, answer));
 }
 
-void DescriptionRecorder::SetResult(DescriptionObject kind, int32_t slot, AAX_Result result) {
-    std::lock_guard lock(mCallsMutex);
-    mResults[{kind, slot}] = result;
+CallLog& DescriptionRecorder::Log(DescriptionObject kind) {
+    return mLogs[static_cast<size_t>(kind)];
 }
 
 AAX_Result DescriptionRecorder::Reply(const RecordingObject& object, int32_t slot,
                                       std::vector<CallArgument> arguments) {
     std::lock_guard lock(mCallsMutex);
-    mCalls.push_back(DescriptionCall{object.Kind(), object.Serial(), {slot, std::move(arguments)}});
-    const auto result = mResults.find({object.Kind(), slot});
-    return result == mResults.end() ? AAX_SUCCESS : result->second;
+    mCalls.push_back(DescriptionCall{object.Kind(), object.Serial(), {slot, arguments}});
+    return Log(object.Kind()).Reply(slot, std::move(arguments));
 }
 
 std::vector<DescriptionCall> DescriptionRecorder::Calls() const {
@@ -125,6 +123,20 @@ RecordingComponentDescriptor& DescriptionRecorder::ComponentDescriptor(size_t se
 
 RecordingPropertyMap& DescriptionRecorder::PropertyMap(size_t serial) const {
     return *mPropertyMaps.at(serial);
+}
+
+RecordingObject& DescriptionRecorder::Object(DescriptionObject kind, size_t serial) const {
+    switch (kind) {
+        case DescriptionObject::kCollection:
+            return Collection(serial);
+        case DescriptionObject::kEffectDescriptor:
+            return EffectDescriptor(serial);
+        case DescriptionObject::kComponentDescriptor:
+            return ComponentDescriptor(serial);
+        case DescriptionObject::kPropertyMap:
+            break;
+    }
+    return PropertyMap(serial);
 }
 
 int64_t DescriptionRecorder::OutstandingReferences() const {

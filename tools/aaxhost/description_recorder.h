@@ -8,7 +8,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -39,9 +38,9 @@ class DescriptionRecorder {
     void RefuseCreation(DescriptionObject kind);
     // Every object of `kind` made from now on answers `iid` this way.
     void SetAnswer(DescriptionObject kind, const acfIID& iid, Answer answer);
-    // Calls on objects of `kind` through host slot `slot` answer `result` from now on; a
-    // failure result leaves the object unchanged.
-    void SetResult(DescriptionObject kind, int32_t slot, AAX_Result result);
+    // The calls on the objects of `kind`. Results set on it (CallLog::SetResult) answer the calls
+    // on every object of that kind from then on; a failure result leaves the object unchanged.
+    CallLog& Log(DescriptionObject kind);
 
     // Every call on every description object, in order.
     std::vector<DescriptionCall> Calls() const;
@@ -51,6 +50,7 @@ class DescriptionRecorder {
     RecordingEffectDescriptor& EffectDescriptor(size_t serial) const;
     RecordingComponentDescriptor& ComponentDescriptor(size_t serial) const;
     RecordingPropertyMap& PropertyMap(size_t serial) const;
+    RecordingObject& Object(DescriptionObject kind, size_t serial) const;
     // References handed out on all description objects and not yet given back.
     int64_t OutstandingReferences() const;
 
@@ -68,8 +68,8 @@ class DescriptionRecorder {
     AAX_Result Reply(const RecordingObject& object, int32_t slot,
                      std::vector<CallArgument> arguments);
     // Makes the next object of a kind for the factory, or refuses with null.
-    template <class Object>
-    StandInObject* Make(std::vector<std::unique_ptr<Object>>& objects, DescriptionObject kind);
+    template <class Made>
+    StandInObject* Make(std::vector<std::unique_ptr<Made>>& objects, DescriptionObject kind);
 
     std::vector<std::unique_ptr<RecordingCollection>> mCollections;
     std::vector<std::unique_ptr<RecordingEffectDescriptor>> mEffectDescriptors;
@@ -78,7 +78,7 @@ class DescriptionRecorder {
 
     std::set<DescriptionObject> mRefused;
     std::vector<std::pair<DescriptionObject, std::pair<acfIID, Answer>>> mAnswers;
-    std::map<std::pair<DescriptionObject, int32_t>, AAX_Result> mResults;
+    CallLog mLogs[4];
 
     mutable std::mutex mCallsMutex;
     std::vector<DescriptionCall> mCalls;
