@@ -29,7 +29,7 @@ void SetFailing(bool failingFromNow) {
 
 }  // namespace allocation
 
-// The array and no-throw forms forward to this one.
+// The array forms forward to this one.
 void* operator new(std::size_t size) {
     if (allocation::counting.load(std::memory_order_relaxed)) ++allocation::allocations;
     if (allocation::failing.load(std::memory_order_relaxed)) throw std::bad_alloc();
@@ -37,10 +37,24 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
+// Replaced as well: a sanitizer runtime supplies its own no-throw form, which would neither count
+// nor fail, and whose memory this program's operator delete must not free.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 void operator delete(void* memory) noexcept {
     std::free(memory);
 }
 
 void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+void operator delete(void* memory, const std::nothrow_t&) noexcept {
     std::free(memory);
 }
