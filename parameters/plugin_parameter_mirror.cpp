@@ -25,10 +25,9 @@ OwnedParameter MakeMirrorParameter(const PlugInParameterInfo& info) {
         parameter->SetNumberOfSteps(2);
         parameter->SetType(0);
     } else {
-        parameter.reset(new AAX_CParameter<float>(
-            info.identifier, AAX_CString(info.name), 0.0f,
-            AAX_CLinearTaperDelegate<float, 0>(0.0f, 1.0f),
-            AAX_CNumberDisplayDelegate<float, 2, 0>(), true));
+        parameter.reset(new AAX_CParameter<float>(info.identifier, AAX_CString(info.name), 0.0f,
+                                                  AAX_CLinearTaperDelegate<float, 0>(0.0f, 1.0f),
+                                                  AAX_CNumberDisplayDelegate<float, 2, 0>(), true));
         parameter->SetNumberOfSteps(
             IsSwitch(info) ? static_cast<uint32_t>(info.properties.stepInteger) : kContinuousSteps);
     }
