@@ -2,8 +2,10 @@
 #   cmake -DLIBRARY=... -DTOOL=<nm or objdump> -DFORMAT=<elf or pe> -P check_exports.cmake
 if(FORMAT STREQUAL "pe")
     execute_process(COMMAND ${TOOL} -p ${LIBRARY} OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
-    # The export table lists one "[ordinal] name" line per exported name.
-    string(REGEX MATCHALL "\n\t\\[ *[0-9]+\\] [^\n]+" lines "${listing}")
+    # The name pointer table lists one "[ordinal] name" line per exported name, up to an
+    # empty line.
+    string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n(\t[^\n]*\n)*" table "${listing}")
+    string(REGEX MATCHALL "\t\\[ *[0-9]+\\] [^\n]+" lines "${table}")
 else()
     execute_process(COMMAND ${TOOL} -D --defined-only ${LIBRARY}
         OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
