@@ -1,4 +1,5 @@
-// Operating-system services: registry values, dynamic libraries, a mutex and thread identity.
+// Operating-system services: registry values, dynamic libraries, a mutex, thread identity and
+// the kind of the standard output.
 // One header, a Windows and a POSIX implementation; no other folder includes an OS header.
 #pragma once
 
@@ -48,5 +49,9 @@ void CloseMutexHandle(MutexHandle* mutex);
 // A non-zero identifier of the calling thread, unique among live threads and the same in every
 // module of the process.
 uint32_t CurrentThreadId();
+
+// True when the process's standard output is an interactive terminal (a console on Windows),
+// not a file or a pipe.
+bool StandardOutputIsTerminal();
 
 }  // namespace platform

@@ -106,4 +106,8 @@ uint32_t CurrentThreadId() {
     return id;
 }
 
+bool StandardOutputIsTerminal() {
+    return isatty(STDOUT_FILENO) == 1;
+}
+
 }  // namespace platform

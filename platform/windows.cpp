@@ -65,4 +65,10 @@ uint32_t CurrentThreadId() {
     return static_cast<uint32_t>(GetCurrentThreadId());
 }
 
+// A console answers GetConsoleMode; files, pipes and the NUL device do not.
+bool StandardOutputIsTerminal() {
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
+}
+
 }  // namespace platform
