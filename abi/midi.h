@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "abi/boundary.h"
 #include "abi/result.h"
 
 class AAX_ITransport;
@@ -32,8 +33,7 @@ static_assert(offsetof(AAX_CMidiStream, mBuffer) == 8);
 
 // A host MIDI node, in slot order. All operations are called on the real-time thread.
 class AAX_IMIDINode {
-  public:
-    virtual ~AAX_IMIDINode() = default;  // 0
+    VQ318_BOUNDARY_DESTRUCTOR(AAX_IMIDINode)  // 0
     // The block's incoming packets, or null when the node has none.
     virtual AAX_CMidiStream* GetNodeBuffer() = 0;  // 1
     // Sends one packet out through the node.

@@ -6,11 +6,11 @@
 
 #include <cstdint>
 
+#include "abi/boundary.h"
 #include "abi/result.h"
 
 class AAX_ITransport {
-  public:
-    virtual ~AAX_ITransport() = default;                                                     // 0
+    VQ318_BOUNDARY_DESTRUCTOR(AAX_ITransport)                                                // 0
     virtual AAX_Result GetCurrentTempo(double* tempo) const = 0;                             // 1
     virtual AAX_Result GetCurrentMeter(int32_t* numerator, int32_t* denominator) const = 0;  // 2
     virtual AAX_Result IsTransportPlaying(bool* isPlaying) const = 0;                        // 3

@@ -29,7 +29,9 @@ AEffect* CreateInstance() {
         return nullptr;
     }
     void* library = platform::LoadLibraryFile(path);
+    // VST 2.4 names its entry either way; a library that exports both is entered through "main".
     void* entry = platform::FindLibrarySymbol(library, "main");
+    if (entry == nullptr) entry = platform::FindLibrarySymbol(library, "VSTPluginMain");
     if (entry == nullptr) return nullptr;
     AEffect* effect = reinterpret_cast<VstPluginMainProc>(entry)(&HostCallbackEntry);
     if (effect == nullptr) return nullptr;

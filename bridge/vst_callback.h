@@ -5,8 +5,10 @@
 //
 // Threads: the render thread writes the transport fields and the plug-in normally asks for the
 // time from inside processReplacing on the same thread; its other requests come from the
-// threads of its editor and of the host's non-real-time calls. No lock is taken; the transport
-// fields are atomics so that a time request from another thread reads whole values.
+// threads of its editor and of the host's non-real-time calls. No lock is taken. The render
+// thread writes the transport under a sequence count, so a time request from any other thread
+// reads a consistent copy of the last block's transport into a record of that thread's own; it
+// never changes the stop detection and never sends an event to the plug-in.
 #pragma once
 
 #include <atomic>
@@ -52,6 +54,10 @@ class VstCallBack {
     std::atomic<int32_t> meterValid{0};
     std::atomic<int32_t> ppqValid{0};
 
+    // The render thread brackets its writes of the transport fields with these, each block.
+    void BeginTransportWrite();
+    void EndTransportWrite();
+
     // Identifier of the parameter named by the current request; the plug-in writes it.
     char paramIdBuffer[kParamIdBufferSize] = {};
     AAXWrapper_CEffectGUI* editor = nullptr;
@@ -62,6 +68,12 @@ class VstCallBack {
     std::unique_ptr<VstMidiEvent[]> noteOffBuffer;
 
   private:
+    // The thread of the last block (platform::CurrentThreadToken), 0 before the first. Until then
+    // every time request is answered as the render thread's.
+    std::atomic<uintptr_t> renderThread_{0};
+    // Odd while the render thread writes the transport fields.
+    std::atomic<uint32_t> transportSequence_{0};
+
     // The host's sample rate from the controller, or the default while there is none.
     float HostSampleRate() const;
     // Writes the plug-in's identifier of parameter `index` into paramIdBuffer: the name under
@@ -69,6 +81,16 @@ class VstCallBack {
     void IdentifyParameter(AEffect* effect, int32_t index);
     // Identifies every plug-in parameter in turn, as an editor needs to refresh its view of them.
     void UpdateDisplay(AEffect* effect);
+    // The transport fields as one time request sees them.
+    struct TransportView {
+        int32_t playing, tempoValid, meterValid, ppqValid;
+        int32_t numerator, denominator, samplePosition;
+        double tempo, ppqPosition;
+    };
+    TransportView ReadTransport() const;
+    // Retries until no block wrote the fields in between.
+    TransportView ReadConsistentTransport() const;
+    void FillTime(VstTimeInfo& record, const TransportView& transport) const;
     VstTimeInfo* GetTime(AEffect* effect);
     void SendAllNotesOff(AEffect* effect);
 };

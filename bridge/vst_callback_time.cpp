@@ -4,38 +4,84 @@
 
 #include "bridge/midi_event.h"
 #include "bridge/vst_callback.h"
+#include "platform/platform.h"
 
 namespace {
 
 constexpr char kControlChange = static_cast<char>(0xB0);  // on MIDI channel 1
 constexpr char kAllNotesOff = 0x7B;
+constexpr auto kRelaxed = std::memory_order_relaxed;
+constexpr auto kAcquire = std::memory_order_acquire;
 
 }  // namespace
 
+void VstCallBack::BeginTransportWrite() {
+    renderThread_.store(platform::CurrentThreadToken(), kRelaxed);
+    transportSequence_.store(transportSequence_.load(kRelaxed) + 1, kRelaxed);
+    std::atomic_thread_fence(std::memory_order_release);
+}
+
+void VstCallBack::EndTransportWrite() {
+    transportSequence_.store(transportSequence_.load(kRelaxed) + 1, std::memory_order_release);
+}
+
+VstCallBack::TransportView VstCallBack::ReadTransport() const {
+    TransportView view{};
+    view.tempoValid = tempoValid.load(kAcquire);
+    view.tempo = tempo.load(kRelaxed);
+    view.playing = isPlaying.load(kRelaxed);
+    view.meterValid = meterValid.load(kAcquire);
+    view.numerator = meterNumerator.load(kRelaxed);
+    view.denominator = meterDenominator.load(kRelaxed);
+    view.ppqValid = ppqValid.load(kAcquire);
+    view.ppqPosition = ppqPosition.load(kRelaxed);
+    view.samplePosition = samplePosition.load(kRelaxed);
+    return view;
+}
+
+VstCallBack::TransportView VstCallBack::ReadConsistentTransport() const {
+    for (;;) {
+        const uint32_t before = transportSequence_.load(kAcquire);
+        if ((before & 1u) != 0) continue;
+        const TransportView view = ReadTransport();
+        std::atomic_thread_fence(kAcquire);
+        if (transportSequence_.load(kRelaxed) == before) return view;
+    }
+}
+
+void VstCallBack::FillTime(VstTimeInfo& record, const TransportView& transport) const {
+    std::memset(&record, 0, sizeof record);
+    record.sampleRate = static_cast<double>(HostSampleRate());
+    if (transport.tempoValid != 0) {
+        record.tempo = transport.tempo;
+        record.flags = kVstTempoValid;
+    }
+    if (transport.playing != 0) record.flags |= kVstTransportPlaying;
+    if (transport.meterValid != 0) {
+        record.flags |= kVstTimeSigValid;
+        record.timeSigNumerator = transport.numerator;
+        record.timeSigDenominator = transport.denominator;
+    }
+    if (transport.playing != 0 && transport.ppqValid != 0) {
+        record.flags |= kVstPpqPosValid;
+        record.ppqPos = transport.ppqPosition;
+        record.samplePos = static_cast<double>(transport.samplePosition);
+    }
+}
+
 VstTimeInfo* VstCallBack::GetTime(AEffect* effect) {
-    std::memset(&timeInfo, 0, sizeof timeInfo);
-    timeInfo.sampleRate = static_cast<double>(HostSampleRate());
-
-    if (tempoValid.load(std::memory_order_acquire) != 0) {
-        timeInfo.tempo = tempo.load(std::memory_order_relaxed);
-        timeInfo.flags = kVstTempoValid;
-    }
-    const int32_t playing = isPlaying.load(std::memory_order_relaxed);
-    if (playing != 0) timeInfo.flags |= kVstTransportPlaying;
-    const bool stopped = playing == 0 && wasPlaying.load(std::memory_order_relaxed) == 1;
-    wasPlaying.store(playing, std::memory_order_relaxed);
-
-    if (meterValid.load(std::memory_order_acquire) != 0) {
-        timeInfo.flags |= kVstTimeSigValid;
-        timeInfo.timeSigNumerator = meterNumerator.load(std::memory_order_relaxed);
-        timeInfo.timeSigDenominator = meterDenominator.load(std::memory_order_relaxed);
-    }
-    if (playing != 0 && ppqValid.load(std::memory_order_acquire) != 0) {
-        timeInfo.flags |= kVstPpqPosValid;
-        timeInfo.ppqPos = ppqPosition.load(std::memory_order_relaxed);
-        timeInfo.samplePos = static_cast<double>(samplePosition.load(std::memory_order_relaxed));
+    const uintptr_t renderThread = renderThread_.load(kRelaxed);
+    if (renderThread != 0 && renderThread != platform::CurrentThreadToken()) {
+        // Valid until this thread's next time request.
+        thread_local VstTimeInfo ownRecord;
+        FillTime(ownRecord, ReadConsistentTransport());
+        return &ownRecord;
     }
 
+    const TransportView transport = ReadTransport();
+    const bool stopped = transport.playing == 0 && wasPlaying.load(kRelaxed) == 1;
+    wasPlaying.store(transport.playing, kRelaxed);
+    FillTime(timeInfo, transport);
     if (stopped) SendAllNotesOff(effect);
     return &timeInfo;
 }

@@ -21,13 +21,12 @@ void AAX_CString::Set(const char* text) {
     mString = text == nullptr ? "" : text;
 }
 
-AAX_CString& AAX_CString::operator=(const char* text) {
+AAX_CString& AAX_CString::AssignText(const char* text) {
     Set(text);
     return *this;
 }
 
-AAX_CString& AAX_CString::operator=(const AAX_IString& other) {
-    // Read through the other string's interface, so any implementation can be the source.
+AAX_CString& AAX_CString::AssignString(const AAX_IString& other) {
     if (&other != this) Set(other.Get());
     return *this;
 }

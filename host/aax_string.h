@@ -7,7 +7,7 @@
 #include "abi/aax_istring.h"
 
 // A growable byte string; bytes are stored unchanged, without any encoding conversion.
-class AAX_CString : public AAX_IString {
+class AAX_CString : public BoundaryObject<AAX_IString> {
   public:
     AAX_CString() = default;
     // A null pointer gives the empty string.
@@ -19,8 +19,13 @@ class AAX_CString : public AAX_IString {
     uint32_t MaxLength() const override;
     const char* Get() const override;
     void Set(const char* text) override;
-    AAX_CString& operator=(const char* text) override;
-    AAX_CString& operator=(const AAX_IString& other) override;
+    AAX_CString& AssignText(const char* text) override;
+    // Reads the other string through its interface, so any implementation can be the source.
+    AAX_CString& AssignString(const AAX_IString& other) override;
+
+    // Conveniences for C++ callers; they take no slot.
+    AAX_CString& operator=(const char* text) { return AssignText(text); }
+    AAX_CString& operator=(const AAX_IString& other) { return AssignString(other); }
     AAX_CString& operator=(const AAX_CString& other);
 
     // Appends `value` in fixed-point notation with `precision` digits after the point, in the

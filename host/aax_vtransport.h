@@ -6,7 +6,7 @@
 #include "abi/host_transport.h"
 #include "abi/transport.h"
 
-class AAX_VTransport : public AAX_ITransport {
+class AAX_VTransport : public BoundaryObject<AAX_ITransport> {
   public:
     // Takes one reference on each transport interface that `host` (possibly null) offers.
     explicit AAX_VTransport(IACFUnknown* host);

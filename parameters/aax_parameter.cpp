@@ -53,22 +53,22 @@ AAX_CParamID AAX_CParameter<T>::Identifier() const {
 }
 
 template <typename T>
-void AAX_CParameter<T>::SetName(const AAX_CString& name) {
+void AAX_CParameter<T>::SetName(const AAX_IString& name) {
     mName = name;
 }
 
 template <typename T>
-const AAX_CString& AAX_CParameter<T>::Name() const {
+const AAX_IString& AAX_CParameter<T>::Name() const {
     return mName;
 }
 
 template <typename T>
-void AAX_CParameter<T>::AddShortenedName(const AAX_CString& name) {
+void AAX_CParameter<T>::AddShortenedName(const AAX_IString& name) {
     mShortenedNames[static_cast<int32_t>(name.Length())] = name;
 }
 
 template <typename T>
-const AAX_CString& AAX_CParameter<T>::ShortenedName(int32_t numCharacters) const {
+const AAX_IString& AAX_CParameter<T>::ShortenedName(int32_t numCharacters) const {
     if (numCharacters >= static_cast<int32_t>(mName.Length()) || mShortenedNames.empty()) {
         return mName;
     }
@@ -163,13 +163,17 @@ void AAX_CParameter<T>::SetStepValue(uint32_t stepValue) {
 }
 
 template <typename T>
-bool AAX_CParameter<T>::GetValueString(int32_t /*maxNumChars*/, AAX_CString* valueString) const {
-    return mDisplayDelegate->ValueToString(mValue, valueString);
+bool AAX_CParameter<T>::GetValueStringOfLength(int32_t /*maxNumChars*/,
+                                               AAX_IString* valueString) const {
+    return GetValueString(valueString);
 }
 
 template <typename T>
-bool AAX_CParameter<T>::GetValueString(AAX_CString* valueString) const {
-    return mDisplayDelegate->ValueToString(mValue, valueString);
+bool AAX_CParameter<T>::GetValueString(AAX_IString* valueString) const {
+    AAX_CString text;
+    const bool converted = mDisplayDelegate->ValueToString(mValue, &text);
+    valueString->Set(text.Get());
+    return converted;
 }
 
 template <typename T>
@@ -179,35 +183,40 @@ bool AAX_CParameter<T>::InRange(T value) const {
 }
 
 template <typename T>
-bool AAX_CParameter<T>::GetNormalizedValueFromString(const AAX_CString& valueString,
+bool AAX_CParameter<T>::GetNormalizedValueFromString(const AAX_IString& valueString,
                                                      double* normalizedValue) const {
     T value{};
-    if (!mDisplayDelegate->StringToValue(valueString, &value)) return false;
+    if (!mDisplayDelegate->StringToValue(AAX_CString(valueString.Get()), &value)) return false;
     // Out-of-range text still leaves the clamped position behind, but reports false.
     *normalizedValue = mTaperDelegate->RealToNormalized(value);
     return InRange(value);
 }
 
 template <typename T>
-bool AAX_CParameter<T>::GetStringFromNormalizedValue(double normalizedValue, int32_t maxNumChars,
-                                                     AAX_CString& valueString) const {
+bool AAX_CParameter<T>::GetStringFromNormalizedValueOfLength(double normalizedValue,
+                                                             int32_t maxNumChars,
+                                                             AAX_IString& valueString) const {
     const T value = mTaperDelegate->NormalizedToReal(normalizedValue);
-    if (!mDisplayDelegate->ValueToString(value, maxNumChars, &valueString)) return false;
-    return InRange(value);
+    AAX_CString text;
+    const bool converted = mDisplayDelegate->ValueToString(value, maxNumChars, &text);
+    valueString.Set(text.Get());
+    return converted && InRange(value);
 }
 
 template <typename T>
 bool AAX_CParameter<T>::GetStringFromNormalizedValue(double normalizedValue,
-                                                     AAX_CString& valueString) const {
+                                                     AAX_IString& valueString) const {
     const T value = mTaperDelegate->NormalizedToReal(normalizedValue);
-    if (!mDisplayDelegate->ValueToString(value, &valueString)) return false;
-    return InRange(value);
+    AAX_CString text;
+    const bool converted = mDisplayDelegate->ValueToString(value, &text);
+    valueString.Set(text.Get());
+    return converted && InRange(value);
 }
 
 template <typename T>
-bool AAX_CParameter<T>::SetValueFromString(const AAX_CString& valueString) {
+bool AAX_CParameter<T>::SetValueFromString(const AAX_IString& valueString) {
     T value{};
-    if (!mDisplayDelegate->StringToValue(valueString, &value)) return false;
+    if (!mDisplayDelegate->StringToValue(AAX_CString(valueString.Get()), &value)) return false;
     SetValue(value);
     return true;
 }

@@ -6,10 +6,14 @@
 #include <map>
 #include <memory>
 
-#include "parameters/aax_parameter_interface.h"
+#include "abi/aax_iparameter.h"
+#include "host/aax_automation_delegate.h"
+#include "host/aax_string.h"
+#include "parameters/aax_display_delegate.h"
+#include "parameters/aax_taper_delegate.h"
 
 template <typename T>
-class AAX_CParameter : public AAX_IParameter {
+class AAX_CParameter : public BoundaryObject<AAX_IParameter> {
   public:
     // Keeps at most 31 characters of the identifier and clones both delegates. Starts with
     // 128 steps, type 1 (continuous), orientation 0 and the default value stored.
@@ -26,10 +30,10 @@ class AAX_CParameter : public AAX_IParameter {
     void SetValue(T value);
 
     AAX_CParamID Identifier() const override;
-    void SetName(const AAX_CString& name) override;
-    const AAX_CString& Name() const override;
-    void AddShortenedName(const AAX_CString& name) override;
-    const AAX_CString& ShortenedName(int32_t numCharacters) const override;
+    void SetName(const AAX_IString& name) override;
+    const AAX_IString& Name() const override;
+    void AddShortenedName(const AAX_IString& name) override;
+    const AAX_IString& ShortenedName(int32_t numCharacters) const override;
     void ClearShortenedNames() override;
     bool Automatable() const override;
     void SetAutomationDelegate(AAX_IAutomationDelegate* automationDelegate) override;
@@ -44,15 +48,15 @@ class AAX_CParameter : public AAX_IParameter {
     uint32_t GetNumberOfSteps() const override;
     uint32_t GetStepValue() const override;
     void SetStepValue(uint32_t stepValue) override;
-    bool GetValueString(int32_t maxNumChars, AAX_CString* valueString) const override;
-    bool GetValueString(AAX_CString* valueString) const override;
-    bool GetNormalizedValueFromString(const AAX_CString& valueString,
+    bool GetValueStringOfLength(int32_t maxNumChars, AAX_IString* valueString) const override;
+    bool GetValueString(AAX_IString* valueString) const override;
+    bool GetNormalizedValueFromString(const AAX_IString& valueString,
                                       double* normalizedValue) const override;
-    bool GetStringFromNormalizedValue(double normalizedValue, int32_t maxNumChars,
-                                      AAX_CString& valueString) const override;
+    bool GetStringFromNormalizedValueOfLength(double normalizedValue, int32_t maxNumChars,
+                                              AAX_IString& valueString) const override;
     bool GetStringFromNormalizedValue(double normalizedValue,
-                                      AAX_CString& valueString) const override;
-    bool SetValueFromString(const AAX_CString& valueString) override;
+                                      AAX_IString& valueString) const override;
+    bool SetValueFromString(const AAX_IString& valueString) override;
     bool GetValueAsBool(bool* value) const override;
     bool GetValueAsInt32(int32_t* value) const override;
     bool GetValueAsFloat(float* value) const override;

@@ -5,7 +5,7 @@
 
 #include "abi/result.h"
 #include "host/aax_automation_delegate.h"
-#include "parameters/aax_parameter_interface.h"
+#include "abi/aax_iparameter.h"
 
 class AAX_IParameterLookup {
   public:

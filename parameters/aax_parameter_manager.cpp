@@ -18,7 +18,7 @@ void AAX_CParameterManager::AddParameter(AAX_IParameter* parameter) {
 }
 
 void AAX_CParameterManager::RemoveAllParameters() {
-    for (AAX_IParameter* parameter : mParameters) delete parameter;
+    for (AAX_IParameter* parameter : mParameters) DeleteThroughInterface(parameter);
     mParameters.clear();
     mByIdentifier.clear();
 }

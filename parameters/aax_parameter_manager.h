@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/aax_automation_delegate.h"
-#include "parameters/aax_parameter_interface.h"
+#include "abi/aax_iparameter.h"
 
 class AAX_CParameterManager {
   public:

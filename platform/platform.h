@@ -50,6 +50,11 @@ void CloseMutexHandle(MutexHandle* mutex);
 // module of the process.
 uint32_t CurrentThreadId();
 
+// An identity of the calling thread cheap enough for the real-time thread: no system call, no
+// allocation. Non-zero and unique among live threads; compare it only with tokens taken in the
+// same module.
+uintptr_t CurrentThreadToken();
+
 // True when the process's standard output is an interactive terminal (a console on Windows),
 // not a file or a pipe.
 bool StandardOutputIsTerminal();

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <string>
 
@@ -104,6 +105,14 @@ uint32_t CurrentThreadId() {
     thread_local const uint32_t id = next.fetch_add(1, std::memory_order_relaxed);
 #endif
     return id;
+}
+
+uintptr_t CurrentThreadToken() {
+    static_assert(sizeof(pthread_t) <= sizeof(uintptr_t));
+    const pthread_t self = pthread_self();
+    uintptr_t token = 0;
+    std::memcpy(&token, &self, sizeof self);
+    return token;
 }
 
 bool StandardOutputIsTerminal() {

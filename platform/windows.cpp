@@ -65,6 +65,11 @@ uint32_t CurrentThreadId() {
     return static_cast<uint32_t>(GetCurrentThreadId());
 }
 
+// Read from the thread's own environment block: no system call.
+uintptr_t CurrentThreadToken() {
+    return static_cast<uintptr_t>(GetCurrentThreadId());
+}
+
 // A console answers GetConsoleMode; files, pipes and the NUL device do not.
 bool StandardOutputIsTerminal() {
     DWORD mode = 0;

@@ -46,14 +46,15 @@ void RenderInstance(const AlgorithmContext& context) {
     auto* bridge = static_cast<VstInterface*>(*context.vstInterface);
     VstCallBack* callBack = bridge != nullptr ? bridge->callBack : nullptr;
     if (callBack != nullptr) {
+        callBack->BeginTransportWrite();
         callBack->ppqValid.store(0, std::memory_order_relaxed);
         callBack->meterValid.store(0, std::memory_order_relaxed);
         callBack->tempoValid.store(0, std::memory_order_relaxed);
+        const AAX_ITransport* transport =
+            context.transportNode != nullptr ? context.transportNode->GetTransport() : nullptr;
+        if (transport != nullptr) CopyTransport(*transport, *callBack);
+        callBack->EndTransportWrite();
     }
-
-    const AAX_ITransport* transport =
-        context.transportNode != nullptr ? context.transportNode->GetTransport() : nullptr;
-    if (transport != nullptr && callBack != nullptr) CopyTransport(*transport, *callBack);
 
     if (context.midiInputNode != nullptr && bridge != nullptr) {
         ForwardMidi(*context.midiInputNode, *bridge);

@@ -43,7 +43,7 @@ class BenchHost : public RenderHarness {
     BenchHost(BenchInstance& instance, int32_t blockFrames) : RenderHarness(2, 2, blockFrames) {
         transport.playing = true;
         transport.bars = 3;
-        midiNode.SetPackets({});
+        SetMidiPackets({});
         Post(&instance.bridge, 1);
     }
 };
@@ -77,7 +77,7 @@ void BM_RenderCallbackMidi(benchmark::State& state) {
         const auto offset = static_cast<uint32_t>(i * 256 / state.range(0));
         packets.push_back(AAX_CMidiPacket{offset, 3, {0x90, 60, 100, 0}, false});
     }
-    host.midiNode.SetPackets(packets);
+    host.SetMidiPackets(packets);
     for (auto _ : state) {
         host.Render();
         benchmark::ClobberMemory();

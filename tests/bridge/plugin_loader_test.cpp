@@ -13,13 +13,19 @@ using testsupport::RegistryView;
 
 namespace {
 
-// The same plug-in under a second directory, and one whose entry point is not called "main".
+// The same plug-in under a second directory, one whose entry point is named "VSTPluginMain" and
+// one whose entry no host looks for.
 InstalledPlugin& OtherCopy() {
     static InstalledPlugin plugin(VQ318_TEST_PLUGIN, "test-plugin-copy");
     return plugin;
 }
 InstalledPlugin& WithoutMain() {
     static InstalledPlugin plugin(VQ318_TEST_PLUGIN_WITHOUT_MAIN, "test-plugin-without-main");
+    return plugin;
+}
+
+InstalledPlugin& WithoutEntry() {
+    static InstalledPlugin plugin(VQ318_TEST_PLUGIN_WITHOUT_ENTRY, "test-plugin-without-entry");
     return plugin;
 }
 
@@ -90,10 +96,18 @@ TEST_F(WrappedPluginLoading, EachLoadCreatesANewInstanceWithUserCleared) {
     EXPECT_EQ(first->magic, kEffectMagic);
 }
 
-TEST_F(WrappedPluginLoading, LibraryWithoutMainIsNotLoadedAndNoOtherEntryIsTried) {
+TEST_F(WrappedPluginLoading, LibraryExportingOnlyVstPluginMainIsEnteredThroughIt) {
     WithoutMain().Register(RegistryView::k64Bit);
+    AEffect* effect = LoadWrappedPlugin();
+    ASSERT_NE(effect, nullptr);
+    EXPECT_EQ(effect->user, nullptr);
+    EXPECT_EQ(WithoutMain().Control().MainCalls(), 1);
+}
+
+TEST_F(WrappedPluginLoading, LibraryWithoutEitherEntryIsNotLoaded) {
+    WithoutEntry().Register(RegistryView::k64Bit);
     EXPECT_EQ(LoadWrappedPlugin(), nullptr);
-    EXPECT_EQ(WithoutMain().Control().MainCalls(), 0);
+    EXPECT_EQ(WithoutEntry().Control().MainCalls(), 0);
 }
 
 TEST_F(WrappedPluginLoading, EntryPointReturningNullLoadsNothing) {

@@ -9,7 +9,7 @@
 namespace {
 
 // Another implementation of the interface, as a host would have: a fixed buffer.
-class FixedString final : public AAX_IString {
+class FixedString final : public BoundaryObject<AAX_IString> {
   public:
     uint32_t Length() const override { return static_cast<uint32_t>(std::strlen(mText)); }
     uint32_t MaxLength() const override { return sizeof(mText) - 1; }
@@ -17,11 +17,11 @@ class FixedString final : public AAX_IString {
     void Set(const char* text) override {
         std::strncpy(mText, text == nullptr ? "" : text, sizeof(mText) - 1);
     }
-    AAX_IString& operator=(const char* text) override {
+    AAX_IString& AssignText(const char* text) override {
         Set(text);
         return *this;
     }
-    AAX_IString& operator=(const AAX_IString& other) override {
+    AAX_IString& AssignString(const AAX_IString& other) override {
         if (&other != this) Set(other.Get());
         return *this;
     }
@@ -32,7 +32,7 @@ class FixedString final : public AAX_IString {
 
 // Writes a text through the interface, the way a receiver fills a string it was handed.
 void FillThroughInterface(AAX_IString& string, const char* text) {
-    string = text;
+    string.AssignText(text);
 }
 
 TEST(AaxString, DefaultStringIsEmptyAndNeverNull) {
@@ -52,8 +52,8 @@ TEST(AaxString, NullTextGivesTheEmptyString) {
     AAX_IString& asInterface = set;
     asInterface.Set(nullptr);
     EXPECT_STREQ(asInterface.Get(), "");
-    asInterface = "again";
-    asInterface = static_cast<const char*>(nullptr);
+    asInterface.AssignText("again");
+    asInterface.AssignText(nullptr);
     EXPECT_STREQ(asInterface.Get(), "");
 }
 
@@ -77,9 +77,9 @@ TEST(AaxString, SelfAssignmentThroughTheInterfaceKeepsTheContents) {
     AAX_CString string("MasterBypassID");
     AAX_IString& asInterface = string;
     const AAX_IString& sameString = string;
-    asInterface = sameString;
+    asInterface.AssignString(sameString);
     EXPECT_STREQ(string.Get(), "MasterBypassID");
-    asInterface = sameString.Get();
+    asInterface.AssignText(sameString.Get());
     EXPECT_STREQ(string.Get(), "MasterBypassID");
 }
 
@@ -94,7 +94,7 @@ TEST(AaxString, FilledFromAnotherImplementationThroughItsInterface) {
     host.Set("Gain");
     AAX_CString string("old");
     AAX_IString& asInterface = string;
-    asInterface = static_cast<const AAX_IString&>(host);
+    asInterface.AssignString(host);
     EXPECT_STREQ(string.Get(), "Gain");
     EXPECT_EQ(string.Length(), 4u);
 }
@@ -103,7 +103,7 @@ TEST(AaxString, FillsAnotherImplementationThroughItsInterface) {
     const AAX_CString string("Cutoff");
     FixedString host;
     AAX_IString& hostInterface = host;
-    hostInterface = string;
+    hostInterface.AssignString(string);
     EXPECT_STREQ(host.Get(), "Cutoff");
 }
 

@@ -37,7 +37,7 @@ TEST(ParameterConstruction, StartsContinuousWith128StepsAndTheDefaultStored) {
     EXPECT_EQ(p.GetType(), 1);
     EXPECT_EQ(p.GetOrientation(), 0);
     EXPECT_TRUE(p.Automatable());
-    EXPECT_EQ(p.Name().StdString(), "Gain");
+    EXPECT_EQ(std::string(p.Name().Get()), "Gain");
     EXPECT_EQ(FloatValue(p), 2.5f);
     EXPECT_DOUBLE_EQ(p.GetNormalizedDefaultValue(), 0.25);
 }
@@ -93,7 +93,8 @@ TEST(ParameterAutomation, EverySetPathSendsTouchSetRelease) {
     const std::vector<Case> floatCases = {
         {"SetNormalizedValue", [](AAX_IParameter& p) { p.SetNormalizedValue(0.5); }, 0.5},
         {"SetStepValue", [](AAX_IParameter& p) { p.SetStepValue(127); }, 1.0},
-        {"SetValueFromString", [](AAX_IParameter& p) { p.SetValueFromString("2.5"); }, 0.25},
+        {"SetValueFromString", [](AAX_IParameter& p) { p.SetValueFromString(AAX_CString("2.5")); },
+         0.25},
         {"SetValueWithFloat", [](AAX_IParameter& p) { p.SetValueWithFloat(7.5f); }, 0.75},
         {"SetToDefaultValue", [](AAX_IParameter& p) { p.SetToDefaultValue(); }, 0.0},
     };
@@ -144,21 +145,21 @@ TEST(ParameterSteps, ConvertBetweenStepIndexAndNormalizedValue) {
 TEST(ParameterNames, ShortenedNameIsTheLongestThatFitsElseTheShortest) {
     auto parameter = MakeFloatParameter("Gain");
     AAX_IParameter& p = *parameter;
-    p.SetName("Input Volume");  // 12 characters
-    EXPECT_EQ(p.ShortenedName(3).StdString(), "Input Volume");
-    p.AddShortenedName("In V");
-    p.AddShortenedName("InVolume");
-    p.AddShortenedName("In+V");  // same length: replaces "In V"
+    p.SetName(AAX_CString("Input Volume"));  // 12 characters
+    EXPECT_EQ(std::string(p.ShortenedName(3).Get()), "Input Volume");
+    p.AddShortenedName(AAX_CString("In V"));
+    p.AddShortenedName(AAX_CString("InVolume"));
+    p.AddShortenedName(AAX_CString("In+V"));  // same length: replaces "In V"
     struct Case {
         int32_t length;
         const char* name;
     };
     for (const Case& c : {Case{12, "Input Volume"}, Case{40, "Input Volume"}, Case{9, "InVolume"},
                           Case{8, "InVolume"}, Case{5, "In+V"}, Case{3, "In+V"}}) {
-        EXPECT_EQ(p.ShortenedName(c.length).StdString(), c.name) << c.length;
+        EXPECT_EQ(std::string(p.ShortenedName(c.length).Get()), c.name) << c.length;
     }
     p.ClearShortenedNames();
-    EXPECT_EQ(p.ShortenedName(3).StdString(), "Input Volume");
+    EXPECT_EQ(std::string(p.ShortenedName(3).Get()), "Input Volume");
 }
 
 TEST(ParameterText, ConvertsThroughTheDisplayAndReportsOutOfRangeText) {
@@ -166,27 +167,27 @@ TEST(ParameterText, ConvertsThroughTheDisplayAndReportsOutOfRangeText) {
     AAX_IParameter& p = *parameter;
     p.SetNormalizedValue(0.12345);
     AAX_CString text;
-    EXPECT_TRUE(p.GetValueString(3, &text));
+    EXPECT_TRUE(p.GetValueStringOfLength(3, &text));
     EXPECT_EQ(text.StdString(), "123.45");
     EXPECT_TRUE(p.GetValueString(&text));
     EXPECT_EQ(text.StdString(), "123.45");
-    EXPECT_TRUE(p.GetStringFromNormalizedValue(0.12345, 3, text));
+    EXPECT_TRUE(p.GetStringFromNormalizedValueOfLength(0.12345, 3, text));
     EXPECT_EQ(text.StdString(), "123");
     EXPECT_TRUE(p.GetStringFromNormalizedValue(0.12345, text));
     EXPECT_EQ(text.StdString(), "123.45");
 
     double normalized = -1.0;
-    EXPECT_TRUE(p.GetNormalizedValueFromString("250", &normalized));
+    EXPECT_TRUE(p.GetNormalizedValueFromString(AAX_CString("250"), &normalized));
     EXPECT_DOUBLE_EQ(normalized, 0.25);
-    EXPECT_FALSE(p.GetNormalizedValueFromString("2000", &normalized));
+    EXPECT_FALSE(p.GetNormalizedValueFromString(AAX_CString("2000"), &normalized));
     EXPECT_DOUBLE_EQ(normalized, 1.0);
     normalized = -1.0;
-    EXPECT_FALSE(p.GetNormalizedValueFromString("loud", &normalized));
+    EXPECT_FALSE(p.GetNormalizedValueFromString(AAX_CString("loud"), &normalized));
     EXPECT_EQ(normalized, -1.0);
 
-    EXPECT_TRUE(p.SetValueFromString("2.5dB"));
+    EXPECT_TRUE(p.SetValueFromString(AAX_CString("2.5dB")));
     EXPECT_EQ(FloatValue(p), 2.5f);
-    EXPECT_FALSE(p.SetValueFromString("loud"));
+    EXPECT_FALSE(p.SetValueFromString(AAX_CString("loud")));
     EXPECT_EQ(FloatValue(p), 2.5f);
 }
 

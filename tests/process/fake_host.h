@@ -7,22 +7,13 @@
 
 #include "abi/midi.h"
 #include "abi/transport.h"
+#include "c_kit.h"
 
-class FakeTransport : public AAX_ITransport {
+// The C++ transport keeps its answers in the same record as the C kit's, so one test can drive
+// either.
+class FakeTransport : public BoundaryObject<AAX_ITransport>, public ck_transport_state {
   public:
-    bool playing = false;
-    int64_t sampleLocation = 0;
-    double tempo = 120.0;
-    int32_t numerator = 4;
-    int32_t denominator = 4;
-    int32_t bars = 1;
-    int32_t beats = 1;
-    int64_t ticks = 0;
-    AAX_Result locationResult = AAX_SUCCESS;
-    AAX_Result tempoResult = AAX_SUCCESS;
-    AAX_Result meterResult = AAX_SUCCESS;
-    AAX_Result barBeatResult = AAX_SUCCESS;
-    mutable int64_t barBeatLocationAsked = -1;
+    FakeTransport() { ck_transport_state_init(this); }
 
     AAX_Result GetCurrentTempo(double* value) const override {
         if (tempoResult == AAX_SUCCESS) *value = tempo;
@@ -47,7 +38,7 @@ class FakeTransport : public AAX_ITransport {
     AAX_Result GetCustomTickPosition(int64_t*, int64_t) const override { return kNo; }
     AAX_Result GetBarBeatPosition(int32_t* bar, int32_t* beat, int64_t* tick,
                                   int64_t location) const override {
-        barBeatLocationAsked = location;
+        const_cast<FakeTransport*>(this)->barBeatLocationAsked = location;
         if (barBeatResult != AAX_SUCCESS) return barBeatResult;
         *bar = bars;
         *beat = beats;
@@ -64,7 +55,7 @@ class FakeTransport : public AAX_ITransport {
     static constexpr AAX_Result kNo = AAX_ERROR_UNIMPLEMENTED;
 };
 
-class FakeMidiNode : public AAX_IMIDINode {
+class FakeMidiNode : public BoundaryObject<AAX_IMIDINode> {
   public:
     // Null gives no transport; an input node has none.
     explicit FakeMidiNode(AAX_ITransport* transport = nullptr) : transport_(transport) {}

@@ -24,7 +24,7 @@ TEST(AllocationCounter, CountsAnAllocationMadeWhileCounting) {
 // in each (so the all-notes-off path runs too).
 TEST_F(RenderAllocation, BlocksAllocateNothing) {
     Load(AskingTime());
-    host->midiNode.SetPackets(
+    host->SetMidiPackets(
         {Packet(0, 0x90, 60, 100), Packet(12, 0x80, 60, 0), Packet(40, 0xB0, 1, 64)});
     host->transport.playing = true;
     host->Render();  // whatever a first call sets up is not the steady state

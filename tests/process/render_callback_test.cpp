@@ -14,6 +14,7 @@ using testplugin::CallKind;
 namespace {
 
 class RenderCallbackTest : public RenderTest {};
+class RenderMidi : public RenderOnBothHosts {};
 
 std::vector<Call> OfKind(const std::vector<Call>& calls, CallKind kind) {
     std::vector<Call> selected;
@@ -61,11 +62,11 @@ TEST_F(RenderCallbackTest, MonoInstancePassesNullSecondChannel) {
     EXPECT_EQ(calls[0].outputs[1], nullptr);
 }
 
-TEST_F(RenderCallbackTest, EachMidiPacketIsOneSingleEventCallBeforeTheAudio) {
+TEST_P(RenderMidi, EachMidiPacketIsOneSingleEventCallBeforeTheAudio) {
     Load();
     const std::vector<AAX_CMidiPacket> packets = {Packet(0, 0x90, 60, 100), Packet(17, 0x80, 60, 0),
                                                   Packet(63, 0xB0, 7, 90)};
-    host->midiNode.SetPackets(packets);
+    host->SetMidiPackets(packets);
     host->Render();
 
     const std::vector<Call> calls = Calls();
@@ -92,10 +93,10 @@ TEST_F(RenderCallbackTest, EachMidiPacketIsOneSingleEventCallBeforeTheAudio) {
     EXPECT_EQ(instance->bridge.eventBuffer[1].deltaFrames, 0);
 }
 
-TEST_F(RenderCallbackTest, BlockWithoutMidiStreamOrNodeOnlyProcessesAudio) {
+TEST_P(RenderMidi, BlockWithoutMidiStreamOrNodeOnlyProcessesAudio) {
     Load();
-    host->midiNode.SetPackets({Packet(0, 0x90, 60, 100)});
-    host->midiNode.hasStream = false;
+    host->SetMidiPackets({Packet(0, 0x90, 60, 100)});
+    host->DropMidiStream();
     host->Render();
     host->context.midiInputNode = nullptr;
     host->Render();
@@ -110,7 +111,7 @@ TEST_F(RenderCallbackTest, InstanceNotLoadedIsNeverTouched) {
         Load(AskingTime());
         host->Post(&instance->bridge, flag);
         host->transport.playing = true;
-        host->midiNode.SetPackets({Packet(0, 0x90, 60, 100)});
+        host->SetMidiPackets({Packet(0, 0x90, 60, 100)});
         host->Render();
         EXPECT_TRUE(Calls().empty());
         EXPECT_TRUE(host->OutputsUntouched());
@@ -123,7 +124,7 @@ TEST_F(RenderCallbackTest, UnusableBridgeGetsTransportButNoCall) {
     Load();
     instance->bridge.active = 0;
     host->transport.playing = true;
-    host->midiNode.SetPackets({Packet(5, 0x90, 60, 100)});
+    host->SetMidiPackets({Packet(5, 0x90, 60, 100)});
     host->Render();
     EXPECT_TRUE(Calls().empty());
     EXPECT_TRUE(host->OutputsUntouched());
@@ -133,7 +134,7 @@ TEST_F(RenderCallbackTest, UnusableBridgeGetsTransportButNoCall) {
 TEST_F(RenderCallbackTest, LoadedFlagWithoutBridgeLeavesAudioAlone) {
     Load();
     host->Post(nullptr, 1);
-    host->midiNode.SetPackets({Packet(5, 0x90, 60, 100)});
+    host->SetMidiPackets({Packet(5, 0x90, 60, 100)});
     host->Render();
     EXPECT_TRUE(Calls().empty());
     EXPECT_TRUE(host->OutputsUntouched());
@@ -164,3 +165,6 @@ TEST_F(RenderCallbackTest, EmptyRangeCallsNothing) {
     EXPECT_TRUE(Calls().empty());
     EXPECT_TRUE(host->OutputsUntouched());
 }
+
+INSTANTIATE_TEST_SUITE_P(Hosts, RenderMidi, testing::Values(HostObjects::kCxx, HostObjects::kC),
+                         HostObjectsName);

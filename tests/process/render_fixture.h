@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "tests/process/render_harness.h"
@@ -16,10 +17,11 @@ class RenderTest : public PluginTest {
         Control().SetScript(script);
         instance = std::make_unique<BridgeInstance>();
         ASSERT_NE(Effect(), nullptr);
-        host = std::make_unique<RenderHarness>(channels);
+        host = std::make_unique<RenderHarness>(channels, Objects());
         host->Post(&instance->bridge, 1);
     }
     void Load() { Load(testplugin::DefaultScript()); }
+    virtual HostObjects Objects() const { return HostObjects::kCxx; }
 
     // A plug-in that asks for the time in every block, as most do.
     static testplugin::Script AskingTime() {
@@ -46,3 +48,13 @@ class RenderTest : public PluginTest {
     std::unique_ptr<BridgeInstance> instance;
     std::unique_ptr<RenderHarness> host;
 };
+
+// The same tests with the C++ host objects and with the C kit's: both must give the same results.
+class RenderOnBothHosts : public RenderTest, public testing::WithParamInterface<HostObjects> {
+  protected:
+    HostObjects Objects() const override { return GetParam(); }
+};
+
+inline std::string HostObjectsName(const testing::TestParamInfo<HostObjects>& info) {
+    return info.param == HostObjects::kC ? "CHostObjects" : "CxxHostObjects";
+}

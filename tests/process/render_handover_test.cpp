@@ -69,7 +69,7 @@ TEST_F(RenderHandover, BridgePostedBeforeTheFlagIsPickedUpByTheRenderThread) {
     Load();
     host->Post(nullptr, 0);
     host->transport.playing = true;
-    host->midiNode.SetPackets({Packet(3, 0x90, 60, 100)});
+    host->SetMidiPackets({Packet(3, 0x90, 60, 100)});
 
     RenderThread renderer(*host, 20);
     const uint32_t renderThread = renderer.Id();
@@ -86,7 +86,9 @@ TEST_F(RenderHandover, BridgePostedBeforeTheFlagIsPickedUpByTheRenderThread) {
     EXPECT_EQ(host->output[1][5], host->input[1][5]);
 }
 
-TEST_F(RenderHandover, TimeRequestsFromAnotherThreadSeeWholeTransportValues) {
+// Requests from another thread than the render thread's read a consistent copy of the last
+// block's transport: never a block half written, and never a change of the stop detection.
+TEST_F(RenderHandover, TimeRequestsFromAnotherThreadSeeAConsistentTransport) {
     testplugin::Script script = testplugin::DefaultScript();
     script.recording = 0;  // blocks run for as long as the requests take
     Load(script);
@@ -98,24 +100,52 @@ TEST_F(RenderHandover, TimeRequestsFromAnotherThreadSeeWholeTransportValues) {
 
     RenderThread renderer(*host, 0, std::chrono::microseconds(50));
     renderer.WaitForBlocks(1);
-    // A request that falls inside a block finds the block's flags not yet set again.
-    constexpr int32_t kWanted = 200;
-    int32_t withTempo = 0;
-    for (int64_t request = 0; request < 10'000'000 && withTempo < kWanted; ++request) {
+    for (int32_t request = 0; request < 20'000; ++request) {
         const auto* time = reinterpret_cast<const VstTimeInfo*>(
             Control().CallHost(Effect(), audioMasterGetTime, 0, kVstTempoValid));
         ASSERT_NE(time, nullptr);
-        ASSERT_NE(time->flags & kVstTransportPlaying, 0);
-        if ((time->flags & kVstTempoValid) != 0) {
-            ++withTempo;
-            ASSERT_EQ(time->tempo, 140.0);
-        }
-        if ((time->flags & kVstTimeSigValid) != 0) {
-            ASSERT_EQ(time->timeSigNumerator, 3);
-            ASSERT_EQ(time->timeSigDenominator, 4);
-        }
+        ASSERT_EQ(time->flags & (kVstTransportPlaying | kVstTempoValid | kVstTimeSigValid),
+                  kVstTransportPlaying | kVstTempoValid | kVstTimeSigValid);
+        ASSERT_EQ(time->tempo, 140.0);
+        ASSERT_EQ(time->timeSigNumerator, 3);
+        ASSERT_EQ(time->timeSigDenominator, 4);
+        ASSERT_NE(time, &CallBack().timeInfo) << "a record of the requesting thread's own";
     }
     renderer.Stop();
-    EXPECT_EQ(withTempo, kWanted);
-    EXPECT_EQ(CallBack().wasPlaying.load(), 1);
+    EXPECT_EQ(CallBack().wasPlaying.load(), 0) << "only the render thread's requests move it";
+}
+
+// The editor thread asks between the stop block and the render thread's own request: only the
+// render thread's request reports the stop, once.
+TEST_F(RenderHandover, AStopIsReportedOnceFromTheRenderThreadOnly) {
+    Load();
+    std::atomic<int> phase{0};
+    uint32_t renderThread = 0;
+    std::thread renderer([&] {
+        renderThread = platform::CurrentThreadId();
+        host->transport.playing = true;
+        host->Render();
+        Control().CallHost(Effect(), audioMasterGetTime, 0, 0);
+        host->transport.playing = false;
+        host->Render();
+        phase.store(1);
+        while (phase.load() != 2) std::this_thread::yield();
+        Control().CallHost(Effect(), audioMasterGetTime, 0, 0);
+    });
+    while (phase.load() != 1) std::this_thread::yield();
+    const auto* time = reinterpret_cast<const VstTimeInfo*>(
+        Control().CallHost(Effect(), audioMasterGetTime, 0, 0));
+    EXPECT_EQ(time->flags & kVstTransportPlaying, 0);
+    phase.store(2);
+    renderer.join();
+
+    std::vector<Call> notesOff;
+    for (const Call& call : Calls()) {
+        if (call.kind == CallKind::kDispatcher && call.opcode == effProcessEvents) {
+            notesOff.push_back(call);
+        }
+    }
+    ASSERT_EQ(notesOff.size(), 1u);
+    EXPECT_EQ(notesOff[0].thread, renderThread);
+    EXPECT_EQ(static_cast<unsigned char>(notesOff[0].event.midiData[0]), 0xB0);
 }

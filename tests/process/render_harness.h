@@ -1,6 +1,7 @@
 // One instance's algorithm context as a host fills it: audio buffers per channel,
 // the posted channel counts, block length, bridge pointer and loaded flag, and the transport and
-// MIDI input nodes.
+// MIDI input nodes. The nodes are either C++ objects of this build or the C kit's, laid out as a
+// host built by another compiler lays them out; tests drive both through the same fields.
 #pragma once
 
 #include <atomic>
@@ -8,22 +9,28 @@
 #include <vector>
 
 #include "abi/algorithm_context.h"
+#include "c_kit.h"
 #include "process/render_callback.h"
 #include "tests/process/fake_host.h"
 
 class VstInterface;
+
+enum class HostObjects { kCxx, kC };
 
 class RenderHarness {
   public:
     static constexpr int32_t kMaxFrames = 1024;
     static constexpr float kUntouched = -7.0f;
 
-    RenderHarness(int32_t inputChannels, int32_t outputChannels, int32_t blockFrames = 64)
+    RenderHarness(int32_t inputChannels, int32_t outputChannels, int32_t blockFrames = 64,
+                  HostObjects objects = HostObjects::kCxx)
         : input(static_cast<size_t>(inputChannels), std::vector<float>(kMaxFrames)),
           output(static_cast<size_t>(outputChannels), std::vector<float>(kMaxFrames, kUntouched)),
           inputCount(inputChannels),
           outputCount(outputChannels),
-          frames(blockFrames) {
+          frames(blockFrames),
+          objects_(objects),
+          transport(objects == HostObjects::kC ? cTransport_.state : cxxTransport_) {
         for (size_t channel = 0; channel < input.size(); ++channel) {
             for (int32_t i = 0; i < kMaxFrames; ++i) {
                 input[channel][i] = 0.001f * static_cast<float>(i) + static_cast<float>(channel);
@@ -31,6 +38,10 @@ class RenderHarness {
             inputs.push_back(input[channel].data());
         }
         for (std::vector<float>& channel : output) outputs.push_back(channel.data());
+        ck_transport_init(&cTransport_);
+        ck_midi_node_init(&cTransportNode_, &cTransport_);
+        ck_midi_node_init(&cMidiNode_, nullptr);
+        ck_midi_node_init(&cNodeWithoutTransport_, nullptr);
         context.audioInputs = inputs.data();
         context.inputChannelCount = &inputCount;
         context.audioOutputs = outputs.data();
@@ -39,10 +50,11 @@ class RenderHarness {
         context.masterBypass = &bypass;
         context.vstInterface = &bridgePointer;
         context.pluginLoaded = &loaded;
-        context.transportNode = &transportNode;
-        context.midiInputNode = &midiNode;
+        context.transportNode = Node(&cxxTransportNode_, &cTransportNode_);
+        context.midiInputNode = Node(&cxxMidiNode_, &cMidiNode_);
     }
-    explicit RenderHarness(int32_t channels) : RenderHarness(channels, channels) {}
+    explicit RenderHarness(int32_t channels, HostObjects objects = HostObjects::kCxx)
+        : RenderHarness(channels, channels, 64, objects) {}
     RenderHarness(const RenderHarness&) = delete;
     RenderHarness& operator=(const RenderHarness&) = delete;
 
@@ -55,6 +67,23 @@ class RenderHarness {
     void Render() {
         AlgorithmContext* const instances[] = {&context};
         RenderCallback(instances, instances + 1);
+    }
+
+    // The block's MIDI input; the nodes hold their packets without allocating while rendering.
+    void SetMidiPackets(const std::vector<AAX_CMidiPacket>& packets) {
+        cxxMidiNode_.SetPackets(packets);
+        static_assert(sizeof(ck_midi_packet) == sizeof(AAX_CMidiPacket));
+        ck_midi_node_set_packets(
+            &cMidiNode_, reinterpret_cast<const ck_midi_packet*>(packets.data()), packets.size());
+    }
+    // A node that answers no packet stream.
+    void DropMidiStream() {
+        cxxMidiNode_.hasStream = false;
+        cMidiNode_.hasStream = false;
+    }
+    // A transport node of the same kind that has no transport.
+    AAX_IMIDINode* NodeWithoutTransport() {
+        return Node(&cxxNodeWithoutTransport_, &cNodeWithoutTransport_);
     }
 
     bool OutputsUntouched() const {
@@ -76,8 +105,24 @@ class RenderHarness {
     int32_t bypass = 0;
     void* bridgePointer = nullptr;
     int32_t loaded = 0;
-    FakeTransport transport;
-    FakeMidiNode transportNode{&transport};
-    FakeMidiNode midiNode;
+
+  private:
+    AAX_IMIDINode* Node(FakeMidiNode* cxx, ck_midi_node* c) const {
+        return objects_ == HostObjects::kC ? reinterpret_cast<AAX_IMIDINode*>(c) : cxx;
+    }
+
+    HostObjects objects_;
+    FakeTransport cxxTransport_;
+    FakeMidiNode cxxTransportNode_{&cxxTransport_};
+    FakeMidiNode cxxMidiNode_;
+    FakeMidiNode cxxNodeWithoutTransport_;
+    ck_transport cTransport_;
+    ck_midi_node cTransportNode_;
+    ck_midi_node cMidiNode_;
+    ck_midi_node cNodeWithoutTransport_;
+
+  public:
+    // The answers of whichever transport the context holds.
+    ck_transport_state& transport;
     AlgorithmContext context{};
 };

@@ -9,7 +9,7 @@ using testplugin::CallKind;
 
 namespace {
 
-class RenderTransport : public RenderTest {
+class RenderTransport : public RenderOnBothHosts {
   protected:
     void Play(int32_t bars, int32_t beats, int64_t ticks) {
         host->transport.playing = true;
@@ -28,7 +28,7 @@ class RenderTransport : public RenderTest {
 }  // namespace
 
 // Playback starts in bar 3 of a 4/4 meter: the origin is 4 x 4 + 1.
-TEST_F(RenderTransport, PositionCountsFromTheOriginFixedAtTheStart) {
+TEST_P(RenderTransport, PositionCountsFromTheOriginFixedAtTheStart) {
     Load(AskingTime());
     struct Block {
         int32_t bars, beats;
@@ -47,7 +47,7 @@ TEST_F(RenderTransport, PositionCountsFromTheOriginFixedAtTheStart) {
     }
 }
 
-TEST_F(RenderTransport, RestartAfterAStopFixesANewOrigin) {
+TEST_P(RenderTransport, RestartAfterAStopFixesANewOrigin) {
     Load(AskingTime());
     Play(3, 1, 0);
     host->transport.playing = false;
@@ -57,7 +57,7 @@ TEST_F(RenderTransport, RestartAfterAStopFixesANewOrigin) {
     EXPECT_EQ(LastTimeSeen().ppqPos, -4.0);
 }
 
-TEST_F(RenderTransport, StopReachesThePluginAsOneAllNotesOffInsideItsBlock) {
+TEST_P(RenderTransport, StopReachesThePluginAsOneAllNotesOffInsideItsBlock) {
     Load(AskingTime());
     Play(3, 1, 0);
     host->transport.playing = false;
@@ -75,7 +75,7 @@ TEST_F(RenderTransport, StopReachesThePluginAsOneAllNotesOffInsideItsBlock) {
     EXPECT_EQ(calls[3].kind, CallKind::kProcessReplacing);
 }
 
-TEST_F(RenderTransport, BlockCopiesPlayingStateTempoMeterAndSampleLocation) {
+TEST_P(RenderTransport, BlockCopiesPlayingStateTempoMeterAndSampleLocation) {
     Load();
     host->transport.tempo = 97.5;
     host->transport.numerator = 6;
@@ -94,7 +94,7 @@ TEST_F(RenderTransport, BlockCopiesPlayingStateTempoMeterAndSampleLocation) {
     ExpectValid(1, 1, 1);
 }
 
-TEST_F(RenderTransport, StoppedTransportHasTempoAndMeterButNoPosition) {
+TEST_P(RenderTransport, StoppedTransportHasTempoAndMeterButNoPosition) {
     Load();
     Play(3, 1, 0);
     host->transport.playing = false;
@@ -105,15 +105,15 @@ TEST_F(RenderTransport, StoppedTransportHasTempoAndMeterButNoPosition) {
     EXPECT_EQ(host->transport.barBeatLocationAsked, -1);
 }
 
-TEST_F(RenderTransport, FailingQueryClearsOnlyItsOwnFlag) {
+TEST_P(RenderTransport, FailingQueryClearsOnlyItsOwnFlag) {
     struct Case {
         const char* failing;
-        AAX_Result FakeTransport::*result;
+        int32_t ck_transport_state::*result;
         int32_t tempo, meter, ppq;
     };
-    for (const Case& c : {Case{"tempo", &FakeTransport::tempoResult, 0, 1, 1},
-                          Case{"meter", &FakeTransport::meterResult, 1, 0, 1},
-                          Case{"bar and beat", &FakeTransport::barBeatResult, 1, 1, 0}}) {
+    for (const Case& c : {Case{"tempo", &ck_transport_state::tempoResult, 0, 1, 1},
+                          Case{"meter", &ck_transport_state::meterResult, 1, 0, 1},
+                          Case{"bar and beat", &ck_transport_state::barBeatResult, 1, 1, 0}}) {
         SCOPED_TRACE(c.failing);
         Load();
         Play(3, 1, 0);
@@ -124,7 +124,7 @@ TEST_F(RenderTransport, FailingQueryClearsOnlyItsOwnFlag) {
 }
 
 // The block's own meter is unknown, so the last one the host gave measures the position.
-TEST_F(RenderTransport, FailingMeterQueryKeepsTheLastDenominator) {
+TEST_P(RenderTransport, FailingMeterQueryKeepsTheLastDenominator) {
     Load();
     host->transport.denominator = 8;
     Play(3, 1, 0);
@@ -134,7 +134,7 @@ TEST_F(RenderTransport, FailingMeterQueryKeepsTheLastDenominator) {
     EXPECT_EQ(CallBack().ppqPosition.load(), 4.0 * 8 + 1 - CallBack().ppqOrigin.load());
 }
 
-TEST_F(RenderTransport, FailingSampleLocationSkipsTempoMeterAndPosition) {
+TEST_P(RenderTransport, FailingSampleLocationSkipsTempoMeterAndPosition) {
     Load();
     host->transport.locationResult = AAX_ERROR_UNIMPLEMENTED;
     host->transport.tempo = 90.0;
@@ -145,14 +145,13 @@ TEST_F(RenderTransport, FailingSampleLocationSkipsTempoMeterAndPosition) {
     EXPECT_EQ(host->transport.barBeatLocationAsked, -1);
 }
 
-TEST_F(RenderTransport, MissingTransportKeepsPlayingStateAndStillRunsMidiAndAudio) {
+TEST_P(RenderTransport, MissingTransportKeepsPlayingStateAndStillRunsMidiAndAudio) {
     Load();
     Play(3, 1, 0);
-    host->midiNode.SetPackets({Packet(1, 0x90, 64, 1)});
+    host->SetMidiPackets({Packet(1, 0x90, 64, 1)});
     Control().ResetLog();
 
-    FakeMidiNode withoutTransport;
-    host->context.transportNode = &withoutTransport;
+    host->context.transportNode = host->NodeWithoutTransport();
     host->transport.playing = false;
     host->Render();
     host->context.transportNode = nullptr;
@@ -166,10 +165,10 @@ TEST_F(RenderTransport, MissingTransportKeepsPlayingStateAndStillRunsMidiAndAudi
     EXPECT_EQ(calls[1].kind, CallKind::kProcessReplacing);
 }
 
-TEST_F(RenderTransport, MissingCallBackSkipsTheTransportButRunsMidiAndAudio) {
+TEST_P(RenderTransport, MissingCallBackSkipsTheTransportButRunsMidiAndAudio) {
     Load();
     instance->bridge.callBack = nullptr;
-    host->midiNode.SetPackets({Packet(1, 0x90, 64, 1)});
+    host->SetMidiPackets({Packet(1, 0x90, 64, 1)});
     Play(3, 1, 0);
     EXPECT_EQ(CallBack().isPlaying.load(), 0);
     EXPECT_EQ(host->transport.barBeatLocationAsked, -1);
@@ -178,3 +177,6 @@ TEST_F(RenderTransport, MissingCallBackSkipsTheTransportButRunsMidiAndAudio) {
     EXPECT_EQ(calls[0].opcode, effProcessEvents);
     EXPECT_EQ(calls[1].kind, CallKind::kProcessReplacing);
 }
+
+INSTANTIATE_TEST_SUITE_P(Hosts, RenderTransport,
+                         testing::Values(HostObjects::kCxx, HostObjects::kC), HostObjectsName);
