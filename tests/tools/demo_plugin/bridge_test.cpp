@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Tempi, DemoPluginTempo, ::testing::Values(60.0, 120.0, 
 
 TEST_F(DemoPluginThroughBridge, NoteOnFromTheHostMidiNodeRestartsTheTremolo) {
     Render(43);  // frame 11025, the lowest level, lies 17 frames into the next block
-    host->midiNode.SetPackets({Packet(17, 0x90, 60, 100)});
+    host->SetMidiPackets({Packet(17, 0x90, 60, 100)});
     const Channel out = Render(1);
     EXPECT_LT(out[16], 0.01f);
     EXPECT_GT(out[37], 0.45f);
@@ -89,7 +89,7 @@ TEST_F(DemoPluginThroughBridge, NoteOnFromTheHostMidiNodeRestartsTheTremolo) {
 // while the plug-in is still inside its report.
 TEST_F(DemoPluginThroughBridge, ModulationWheelEditIsNamedToTheHostCallback) {
     instance->callBack.paramIdBuffer[0] = '\0';
-    host->midiNode.SetPackets({Packet(0, 0xB0, 1, 32)});
+    host->SetMidiPackets({Packet(0, 0xB0, 1, 32)});
     Render(1);
     EXPECT_EQ(Effect()->getParameter(Effect(), kDepth), 32.0f / 127.0f);
     EXPECT_STREQ(instance->callBack.paramIdBuffer, "tremolo_depth");
