@@ -97,6 +97,12 @@ TEST_F(CommandLine, ValidateTakesLevelSeedAndJson) {
 
 TEST_F(CommandLine, MistakesEndWithTheUsageCodeAndSayWhatIsWrong) {
     const std::string missing = files.Path("missing");
+    // A complete render command followed by `extra`.
+    const auto render = [&](const std::vector<std::string>& extra) {
+        std::vector<std::string> words = {"render", module, "--in", input, "--out", "o"};
+        words.insert(words.end(), extra.begin(), extra.end());
+        return words;
+    };
     const struct {
         const char* what;
         std::vector<std::string> arguments;
@@ -110,24 +116,12 @@ TEST_F(CommandLine, MistakesEndWithTheUsageCodeAndSayWhatIsWrong) {
         {"render of a missing input",
          {"render", module, "--in", missing, "--out", "o"},
          missing.c_str()},
-        {"block that is not a number",
-         {"render", module, "--in", input, "--out", "o", "--block", "many"},
-         "--block"},
-        {"block of zero frames",
-         {"render", module, "--in", input, "--out", "o", "--block", "0"},
-         "--block"},
-        {"rate that is not a number",
-         {"render", module, "--in", input, "--out", "o", "--rate", "fast"},
-         "--rate"},
-        {"negative tempo",
-         {"render", module, "--in", input, "--out", "o", "--tempo", "-1"},
-         "--tempo"},
-        {"missing automation file",
-         {"render", module, "--in", input, "--out", "o", "--automation", missing},
-         missing.c_str()},
-        {"missing MIDI file",
-         {"render", module, "--in", input, "--out", "o", "--midi", missing},
-         missing.c_str()},
+        {"block that is not a number", render({"--block", "many"}), "--block"},
+        {"block of zero frames", render({"--block", "0"}), "--block"},
+        {"rate that is not a number", render({"--rate", "fast"}), "--rate"},
+        {"negative tempo", render({"--tempo", "-1"}), "--tempo"},
+        {"missing automation file", render({"--automation", missing}), missing.c_str()},
+        {"missing MIDI file", render({"--midi", missing}), missing.c_str()},
         {"state without save or load",
          {"state", module, chunk},
          "state: expected 'save' or 'load'"},

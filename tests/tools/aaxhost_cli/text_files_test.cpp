@@ -21,6 +21,23 @@ TextFileError ErrorOf(const Result& result) {
     return {};
 }
 
+struct BadText {
+    const char* text;
+    int line;          // where the error is reported
+    const char* says;  // part of its message
+};
+
+template <typename Parse>
+void ExpectErrors(const std::vector<BadText>& cases, Parse parse) {
+    for (const BadText& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::istringstream in(c.text);
+        const TextFileError error = ErrorOf(parse(in));
+        EXPECT_EQ(error.line, c.line);
+        EXPECT_NE(error.message.find(c.says), std::string::npos) << error.message;
+    }
+}
+
 TEST(AutomationFile, PointsComeInTimeOrderWithCommentsAndBlankLinesIgnored) {
     std::istringstream in(
         "# gain ramp\n"
@@ -55,30 +72,21 @@ TEST(AutomationFile, PointsComeInTimeOrderWithCommentsAndBlankLinesIgnored) {
 }
 
 TEST(AutomationFile, BadLinesAreNamedWithTheirNumberAndReason) {
-    const struct {
-        const char* text;
-        int line;
-        const char* says;
-    } cases[] = {
-        {"0 gain\n", 1, "expected '<seconds> <parameter-identifier> <normalized value>'"},
-        {"0 gain 0.5 extra\n", 1, "found 4 fields"},
-        {"# ok\n0 gain 0.5\nsoon gain 0.5\n", 3, "time 'soon' is not a number of seconds"},
-        {"-1 gain 0.5\n", 1, "time -1 lies before the start"},
-        {"inf gain 0.5\n", 1, "time 'inf' is not a number"},
-        {"0 gain 1.5\n", 1, "value '1.5' is not a normalized value from 0 to 1"},
-        {"0 gain -0.1\n", 1, "value '-0.1'"},
-        {"0 gain nan\n", 1, "value 'nan'"},
-        {"0 gain 0,5\n", 1, "value '0,5'"},
-        {"0 gain +-1\n", 1, "value '+-1'"},
-        {"\n\n0 an_identifier_of_thirty_two_chars 0\n", 3, "longer than 31 characters"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        std::istringstream in(c.text);
-        const TextFileError error = ErrorOf(aaxhost::ParseAutomation(in));
-        EXPECT_EQ(error.line, c.line);
-        EXPECT_NE(error.message.find(c.says), std::string::npos) << error.message;
-    }
+    ExpectErrors(
+        {
+            {"0 gain\n", 1, "expected '<seconds> <parameter-identifier> <normalized value>'"},
+            {"0 gain 0.5 extra\n", 1, "found 4 fields"},
+            {"# ok\n0 gain 0.5\nsoon gain 0.5\n", 3, "time 'soon' is not a number of seconds"},
+            {"-1 gain 0.5\n", 1, "time -1 lies before the start"},
+            {"inf gain 0.5\n", 1, "time 'inf' is not a number"},
+            {"0 gain 1.5\n", 1, "value '1.5' is not a normalized value from 0 to 1"},
+            {"0 gain -0.1\n", 1, "value '-0.1'"},
+            {"0 gain nan\n", 1, "value 'nan'"},
+            {"0 gain 0,5\n", 1, "value '0,5'"},
+            {"0 gain +-1\n", 1, "value '+-1'"},
+            {"\n\n0 an_identifier_of_thirty_two_chars 0\n", 3, "longer than 31 characters"},
+        },
+        [](std::istream& in) { return aaxhost::ParseAutomation(in); });
 }
 
 TEST(AutomationFile, ErrorsNameTheFileAndLine) {
@@ -114,31 +122,22 @@ TEST(MidiFile, MessagesBecomeTheirBytesInTimeOrder) {
 }
 
 TEST(MidiFile, BadLinesAreNamedWithTheirNumberAndReason) {
-    const struct {
-        const char* text;
-        int line;
-        const char* says;
-    } cases[] = {
-        {"0\n", 1, "expected '<seconds> note-on|note-off|cc ...'"},
-        {"0 program 1 5\n", 1, "unknown message 'program'; expected note-on, note-off or cc"},
-        {"0 note-on 1 60\n", 1, "expected '<seconds> note-on <channel> <note> <velocity>'"},
-        {"0 cc 1 7\n", 1, "expected '<seconds> cc <channel> <controller> <value>'"},
-        {"0 note-off 1\n", 1, "expected '<seconds> note-off"},
-        {"0 note-on 0 60 100\n", 1, "channel '0' is not a whole number from 1 to 16"},
-        {"0 note-on 17 60 100\n", 1, "channel '17'"},
-        {"0 note-on 1 128 100\n", 1, "note '128' is not a whole number from 0 to 127"},
-        {"0 note-on 1 60 1.5\n", 1, "velocity '1.5'"},
-        {"0 cc 1 x 5\n", 1, "controller 'x'"},
-        {"0 cc 1 7 -1\n", 1, "value '-1'"},
-        {"0 note-on 1 60 100\n\nlater note-on 1 60 100\n", 3, "time 'later'"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        std::istringstream in(c.text);
-        const TextFileError error = ErrorOf(aaxhost::ParseMidi(in));
-        EXPECT_EQ(error.line, c.line);
-        EXPECT_NE(error.message.find(c.says), std::string::npos) << error.message;
-    }
+    ExpectErrors(
+        {
+            {"0\n", 1, "expected '<seconds> note-on|note-off|cc ...'"},
+            {"0 program 1 5\n", 1, "unknown message 'program'; expected note-on, note-off or cc"},
+            {"0 note-on 1 60\n", 1, "expected '<seconds> note-on <channel> <note> <velocity>'"},
+            {"0 cc 1 7\n", 1, "expected '<seconds> cc <channel> <controller> <value>'"},
+            {"0 note-off 1\n", 1, "expected '<seconds> note-off"},
+            {"0 note-on 0 60 100\n", 1, "channel '0' is not a whole number from 1 to 16"},
+            {"0 note-on 17 60 100\n", 1, "channel '17'"},
+            {"0 note-on 1 128 100\n", 1, "note '128' is not a whole number from 0 to 127"},
+            {"0 note-on 1 60 1.5\n", 1, "velocity '1.5'"},
+            {"0 cc 1 x 5\n", 1, "controller 'x'"},
+            {"0 cc 1 7 -1\n", 1, "value '-1'"},
+            {"0 note-on 1 60 100\n\nlater note-on 1 60 100\n", 3, "time 'later'"},
+        },
+        [](std::istream& in) { return aaxhost::ParseMidi(in); });
 }
 
 TEST(MidiFile, MissingFileIsAnErrorOfTheWholeFile) {
