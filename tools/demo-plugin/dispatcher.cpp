@@ -94,7 +94,7 @@ intptr_t Dispatch(AEffect* effect, int32_t opcode, int32_t index, intptr_t value
                   float opt) {
     Instance& instance = InstanceOf(effect);
     intptr_t answer = 0;
-    if (AnswerParameterRequest(instance, opcode, index, value, ptr, opt, answer)) return answer;
+    if (AnswerParameterRequest(instance, opcode, index, value, ptr, answer)) return answer;
     switch (opcode) {
         case effClose:
             delete &instance;

@@ -52,7 +52,7 @@ void ProcessReplacing(AEffect* effect, float** inputs, float** outputs, int32_t 
 // Answers the opcodes about parameters (names, labels, texts, properties, identifiers); false
 // when `opcode` is none of them.
 bool AnswerParameterRequest(Instance& instance, int32_t opcode, int32_t index, intptr_t value,
-                            void* ptr, float opt, intptr_t& answer);
+                            void* ptr, intptr_t& answer);
 
 // effProcessEvents: note-ons start the tremolo cycle again in the coming block; controller 1
 // (modulation wheel) sets the depth and reports the change to the host as an edit.

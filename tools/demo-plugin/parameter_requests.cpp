@@ -53,7 +53,7 @@ intptr_t IndexOfIdentifier(const Instance& instance, const char* identifier) {
 }  // namespace
 
 bool AnswerParameterRequest(Instance& instance, int32_t opcode, int32_t index, intptr_t value,
-                            void* ptr, float, intptr_t& answer) {
+                            void* ptr, intptr_t& answer) {
     auto* text = static_cast<char*>(ptr);
     // The requests that write about one parameter need the parameter and somewhere to write.
     const bool writable = IsParameter(index) && ptr != nullptr;
