@@ -15,10 +15,11 @@ constexpr auto kAcquire = std::memory_order_acquire;
 
 }  // namespace
 
+// The transport fields are stored with release and loaded with acquire, which keeps them
+// between the two counts on both sides without a fence.
 void VstCallBack::BeginTransportWrite() {
     renderThread_.store(platform::CurrentThreadToken(), kRelaxed);
     transportSequence_.store(transportSequence_.load(kRelaxed) + 1, kRelaxed);
-    std::atomic_thread_fence(std::memory_order_release);
 }
 
 void VstCallBack::EndTransportWrite() {
@@ -28,14 +29,14 @@ void VstCallBack::EndTransportWrite() {
 VstCallBack::TransportView VstCallBack::ReadTransport() const {
     TransportView view{};
     view.tempoValid = tempoValid.load(kAcquire);
-    view.tempo = tempo.load(kRelaxed);
-    view.playing = isPlaying.load(kRelaxed);
+    view.tempo = tempo.load(kAcquire);
+    view.playing = isPlaying.load(kAcquire);
     view.meterValid = meterValid.load(kAcquire);
-    view.numerator = meterNumerator.load(kRelaxed);
-    view.denominator = meterDenominator.load(kRelaxed);
+    view.numerator = meterNumerator.load(kAcquire);
+    view.denominator = meterDenominator.load(kAcquire);
     view.ppqValid = ppqValid.load(kAcquire);
-    view.ppqPosition = ppqPosition.load(kRelaxed);
-    view.samplePosition = samplePosition.load(kRelaxed);
+    view.ppqPosition = ppqPosition.load(kAcquire);
+    view.samplePosition = samplePosition.load(kAcquire);
     return view;
 }
 
@@ -44,7 +45,6 @@ VstCallBack::TransportView VstCallBack::ReadConsistentTransport() const {
         const uint32_t before = transportSequence_.load(kAcquire);
         if ((before & 1u) != 0) continue;
         const TransportView view = ReadTransport();
-        std::atomic_thread_fence(kAcquire);
         if (transportSequence_.load(kRelaxed) == before) return view;
     }
 }

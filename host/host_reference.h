@@ -21,3 +21,35 @@ void ReleaseHostInterface(Interface*& held) {
         held = nullptr;
     }
 }
+
+// Adds a reference to `host` (possibly null) and returns it, for a holder to take over.
+template <class Interface>
+Interface* AddHostReference(Interface* host) {
+    if (host != nullptr) host->AddRef();
+    return host;
+}
+
+// Holds one reference on a host interface and gives it back when destroyed, so that a
+// constructor that throws after taking it leaks nothing.
+template <class Interface>
+class HeldHostInterface {
+  public:
+    HeldHostInterface() = default;
+    // Takes over the reference that `held` (possibly null) carries.
+    explicit HeldHostInterface(Interface* held) : mHeld(held) {}
+    ~HeldHostInterface() { ReleaseHostInterface(mHeld); }
+    HeldHostInterface(const HeldHostInterface&) = delete;
+    HeldHostInterface& operator=(const HeldHostInterface&) = delete;
+
+    Interface* Get() const { return mHeld; }
+    Interface* operator->() const { return mHeld; }
+    explicit operator bool() const { return mHeld != nullptr; }
+    // Gives the reference held so far back and takes over the one that `held` carries.
+    void Reset(Interface* held = nullptr) {
+        ReleaseHostInterface(mHeld);
+        mHeld = held;
+    }
+
+  private:
+    Interface* mHeld = nullptr;
+};

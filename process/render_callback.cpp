@@ -47,9 +47,9 @@ void RenderInstance(const AlgorithmContext& context) {
     VstCallBack* callBack = bridge != nullptr ? bridge->callBack : nullptr;
     if (callBack != nullptr) {
         callBack->BeginTransportWrite();
-        callBack->ppqValid.store(0, std::memory_order_relaxed);
-        callBack->meterValid.store(0, std::memory_order_relaxed);
-        callBack->tempoValid.store(0, std::memory_order_relaxed);
+        callBack->ppqValid.store(0, std::memory_order_release);
+        callBack->meterValid.store(0, std::memory_order_release);
+        callBack->tempoValid.store(0, std::memory_order_release);
         const AAX_ITransport* transport =
             context.transportNode != nullptr ? context.transportNode->GetTransport() : nullptr;
         if (transport != nullptr) CopyTransport(*transport, *callBack);

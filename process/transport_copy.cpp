@@ -7,6 +7,8 @@
 
 namespace {
 
+// Stores are released so that a time request on another thread, which reads them between two
+// sequence counts, never sees one from before the count that opened this block's writes.
 constexpr auto kRelaxed = std::memory_order_relaxed;
 constexpr auto kRelease = std::memory_order_release;
 
@@ -19,12 +21,12 @@ void CopyPosition(const AAX_ITransport& transport, VstCallBack& callBack, int64_
     if (transport.GetBarBeatPosition(&bars, &beats, &ticks, location) != AAX_SUCCESS) return;
     // A meter query that failed this block leaves the last denominator the host gave.
     const double denominator = callBack.meterDenominator.load(kRelaxed);
-    if (startBlock) callBack.ppqOrigin.store((bars + 1.0) * denominator + 1.0, kRelaxed);
+    if (startBlock) callBack.ppqOrigin.store((bars + 1.0) * denominator + 1.0, kRelease);
     const double position = bars * denominator + beats +
                             static_cast<double>(ticks) / kTransportTicksPerQuarter -
                             callBack.ppqOrigin.load(kRelaxed);
-    callBack.ppqPosition.store(position, kRelaxed);
-    callBack.samplePosition.store(static_cast<int32_t>(static_cast<uint32_t>(location)), kRelaxed);
+    callBack.ppqPosition.store(position, kRelease);
+    callBack.samplePosition.store(static_cast<int32_t>(static_cast<uint32_t>(location)), kRelease);
     callBack.ppqValid.store(1, kRelease);
 }
 
@@ -33,7 +35,7 @@ void CopyPosition(const AAX_ITransport& transport, VstCallBack& callBack, int64_
 void CopyTransport(const AAX_ITransport& transport, VstCallBack& callBack) {
     bool playing = false;
     transport.IsTransportPlaying(&playing);
-    callBack.isPlaying.store(playing ? 1 : 0, kRelaxed);
+    callBack.isPlaying.store(playing ? 1 : 0, kRelease);
     const bool startBlock = playing && callBack.wasPlaying.load(kRelaxed) == 0;
 
     int64_t location = 0;
@@ -42,15 +44,15 @@ void CopyTransport(const AAX_ITransport& transport, VstCallBack& callBack) {
     // The render callback cleared the three valid flags before asking.
     double tempo = 0.0;
     if (transport.GetCurrentTempo(&tempo) == AAX_SUCCESS) {
-        callBack.tempo.store(tempo, kRelaxed);
+        callBack.tempo.store(tempo, kRelease);
         callBack.tempoValid.store(1, kRelease);
     }
 
     int32_t numerator = 0;
     int32_t denominator = 0;
     if (transport.GetCurrentMeter(&numerator, &denominator) == AAX_SUCCESS) {
-        callBack.meterNumerator.store(numerator, kRelaxed);
-        callBack.meterDenominator.store(denominator, kRelaxed);
+        callBack.meterNumerator.store(numerator, kRelease);
+        callBack.meterDenominator.store(denominator, kRelease);
         callBack.meterValid.store(1, kRelease);
     }
 

@@ -8,11 +8,12 @@ configure_build "$build" -DCMAKE_BUILD_TYPE=Release \
 # A test that hangs under Wine must not hold CI up.
 run_ctest "$build" --timeout 600
 
-# Every DLL that an EXE or DLL of the build imports is a system DLL of Windows (one that the Wine
-# prefix holds in system32) or one of the build's own.
+# Every DLL that an EXE, DLL or module bundle of the build imports is a system DLL of Windows (one
+# that the Wine prefix holds in system32) or one of the build's own.
 system32="$build/wine-prefix/drive_c/windows/system32"
 bad=0
-for binary in "$build"/bin/*.exe "$build"/bin/*.dll; do
+bundles=$(find "$build" -path '*.aaxplugin/Contents/x64/*.aaxplugin' -type f)
+for binary in "$build"/bin/*.exe "$build"/bin/*.dll $bundles; do
     [ -f "$binary" ] || continue
     for dll in $(x86_64-w64-mingw32-objdump -p "$binary" | awk '/DLL Name:/ { print $3 }'); do
         lower=${dll,,}

@@ -9,6 +9,7 @@ namespace {
 
 std::atomic<bool> counting{false};
 std::atomic<int64_t> allocations{0};
+std::atomic<bool> failing{false};
 
 }  // namespace
 
@@ -22,13 +23,28 @@ int64_t StopCounting() {
     return allocations.load();
 }
 
+void SetFailing(bool failingFromNow) {
+    failing = failingFromNow;
+}
+
 }  // namespace allocation
 
-// The array and no-throw forms forward to this one.
+// The array forms forward to this one.
 void* operator new(std::size_t size) {
     if (allocation::counting.load(std::memory_order_relaxed)) ++allocation::allocations;
+    if (allocation::failing.load(std::memory_order_relaxed)) throw std::bad_alloc();
     if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
     throw std::bad_alloc();
+}
+
+// Replaced as well: a sanitizer runtime supplies its own no-throw form, which would neither count
+// nor fail, and whose memory this program's operator delete must not free.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
 }
 
 void operator delete(void* memory) noexcept {
@@ -36,5 +52,9 @@ void operator delete(void* memory) noexcept {
 }
 
 void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+void operator delete(void* memory, const std::nothrow_t&) noexcept {
     std::free(memory);
 }

@@ -1,5 +1,6 @@
-// Counts the allocations made through operator new while counting is on. Linking
-// allocation_counter.cpp replaces the program's global operator new and delete.
+// Counts the allocations made through operator new while counting is on, and makes them fail
+// while failing is on. Linking allocation_counter.cpp replaces the program's global operator new
+// and delete.
 #pragma once
 
 #include <cstdint>
@@ -9,5 +10,8 @@ namespace allocation {
 void StartCounting();
 // Stops counting and gives the number of allocations since StartCounting.
 int64_t StopCounting();
+
+// While on, every allocation through operator new throws std::bad_alloc, as when memory runs out.
+void SetFailing(bool failing);
 
 }  // namespace allocation

@@ -47,6 +47,11 @@ template <class T>
 CallArgument Arg(T* pointer) {
     return static_cast<const void*>(pointer);
 }
+// A procedure, by address.
+template <class Result, class... Parameters>
+CallArgument Arg(Result (*procedure)(Parameters...)) {
+    return reinterpret_cast<const void*>(procedure);
+}
 // The bytes of a NUL-terminated text; a null text stays a null pointer.
 CallArgument Text(const char* text);
 

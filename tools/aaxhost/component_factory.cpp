@@ -7,7 +7,11 @@ StandInComponentFactory::StandInComponentFactory() : mFacet(*this) {
 }
 
 void StandInComponentFactory::Provide(const acfCLSID& clsid, StandInObject& component) {
-    mComponents.emplace_back(clsid, &component);
+    ProvideEach(clsid, [&component] { return &component; });
+}
+
+void StandInComponentFactory::ProvideEach(const acfCLSID& clsid, Maker make) {
+    mComponents.emplace_back(clsid, std::move(make));
 }
 
 StandInComponentFactory::Facet::Facet(StandInComponentFactory& owner)
@@ -19,8 +23,10 @@ ACFRESULT StandInComponentFactory::Facet::CreateComponent(const acfCLSID& clsid,
     if (out == nullptr) return ACF_E_POINTER;
     *out = nullptr;
     if (result != ACF_OK) return result;
-    for (const auto& [provided, component] : mFactory.mComponents) {
-        if (provided == clsid) return component->QueryInterface(iid, out);
+    for (const auto& [provided, make] : mFactory.mComponents) {
+        if (provided != clsid) continue;
+        StandInObject* component = make();
+        return component == nullptr ? ACF_E_NOINTERFACE : component->QueryInterface(iid, out);
     }
     return ACF_E_NOINTERFACE;
 }

@@ -1,8 +1,9 @@
 // The stand-in host's component factory, which is also the host unknown that the module is given
-// at start-up. It hands out the stand-in objects that the test provides, one per class; every
-// CreateComponent call is recorded under slot 3.
+// at start-up and registration. It hands out, by class, either one stand-in object that the test
+// provides or a new object for each request; every CreateComponent call is recorded under slot 3.
 #pragma once
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -20,6 +21,10 @@ class StandInComponentFactory : public StandInObject {
     // CreateComponent for `clsid` then answers with `component`'s interfaces; provided before the
     // factory is handed out.
     void Provide(const acfCLSID& clsid, StandInObject& component);
+    // CreateComponent for `clsid` then answers with the interfaces of the object that `make`
+    // returns for that request; a null object refuses the request. The maker owns the objects.
+    using Maker = std::function<StandInObject*()>;
+    void ProvideEach(const acfCLSID& clsid, Maker make);
 
   private:
     class Facet final : public StandInFacet<IACFComponentFactory> {
@@ -27,7 +32,7 @@ class StandInComponentFactory : public StandInObject {
         explicit Facet(StandInComponentFactory& owner);
 
         // Fails with the result set for slot 3, if any, and with ACF_E_NOINTERFACE for a class
-        // that was not provided.
+        // that was not provided or whose maker refused.
         ACFRESULT CreateComponent(const acfCLSID& clsid, IACFUnknown* outer, const acfIID& iid,
                                   void** out) override;
 
@@ -36,7 +41,7 @@ class StandInComponentFactory : public StandInObject {
     };
 
     CallLog mLog;
-    std::vector<std::pair<acfCLSID, StandInObject*>> mComponents;
+    std::vector<std::pair<acfCLSID, Maker>> mComponents;
     Facet mFacet;
 };
 

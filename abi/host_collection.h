@@ -1,0 +1,35 @@
+// The host's collection: the package that registration fills with effects and the package data.
+// Created through the host's component factory; called only while the module registers. When
+// registration succeeds, the module hands the host the collection's plug-in definition.
+#pragma once
+
+#include <cstdint>
+
+#include "abi/acf.h"
+
+class AAX_IACFEffectDescriptor;
+class AAX_IACFPropertyMap;
+
+class AAX_IACFCollection : public IACFUnknown {
+  public:
+    // Slots 3 to 6 belong to the host; the module never calls them and relies on nothing about
+    // them but their place.
+    virtual AAX_Result HostSlot3() = 0;  // 3
+    virtual AAX_Result HostSlot4() = 0;  // 4
+    virtual AAX_Result HostSlot5() = 0;  // 5
+    virtual AAX_Result HostSlot6() = 0;  // 6
+    // Adds the effect described by `descriptor` under the reverse-domain identifier `effectID`.
+    virtual AAX_Result AddEffect(const char* effectID,
+                                 AAX_IACFEffectDescriptor* descriptor) = 0;  // 7
+    virtual AAX_Result SetManufacturerName(const char* name) = 0;            // 8
+    // Names from the longest to the shortest.
+    virtual AAX_Result AddPackageName(const char* name) = 0;                // 9
+    virtual AAX_Result SetPackageVersion(uint32_t version) = 0;             // 10
+    virtual AAX_Result SetProperties(AAX_IACFPropertyMap* properties) = 0;  // 11
+};
+
+inline constexpr acfCLSID CLSID_AAX_Collection = MakeUID("89882C2D-77BC-42EF-707B-7981B7BD0CCA");
+inline constexpr acfIID IID_AAX_IACFCollection = MakeUID("96D42C2D-EBBC-41DF-B1AB-9991A2EE0CCA");
+
+// What registration hands back: the host collection's answer to this identifier.
+inline constexpr acfIID IID_ACFPluginDefinition = MakeUID("00EEF015-7FD0-11D6-8485-00306542A024");
