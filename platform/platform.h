@@ -1,4 +1,5 @@
-// Operating-system services: registry values, dynamic libraries, a mutex and thread identity.
+// Operating-system services: registry values, dynamic libraries, a mutex, thread identity and
+// the kind of the standard output.
 // One header, a Windows and a POSIX implementation; no other folder includes an OS header.
 #pragma once
 
@@ -53,5 +54,9 @@ uint32_t CurrentThreadId();
 // allocation. Non-zero and unique among live threads; compare it only with tokens taken in the
 // same module.
 uintptr_t CurrentThreadToken();
+
+// True when the process's standard output is an interactive terminal (a console on Windows),
+// not a file or a pipe.
+bool StandardOutputIsTerminal();
 
 }  // namespace platform

@@ -115,4 +115,8 @@ uintptr_t CurrentThreadToken() {
     return token;
 }
 
+bool StandardOutputIsTerminal() {
+    return isatty(STDOUT_FILENO) == 1;
+}
+
 }  // namespace platform

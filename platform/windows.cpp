@@ -70,4 +70,10 @@ uintptr_t CurrentThreadToken() {
     return static_cast<uintptr_t>(GetCurrentThreadId());
 }
 
+// A console answers GetConsoleMode; files, pipes and the NUL device do not.
+bool StandardOutputIsTerminal() {
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
+}
+
 }  // namespace platform

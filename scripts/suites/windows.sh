@@ -1,6 +1,7 @@
 # The Windows x64 build (mingw-w64) and every test suite under Wine, then a check that the
 # Windows binaries need no compiler runtime DLL beside them.
-ensure_packages cmake ninja-build googletest g++-mingw-w64-x86-64-posix mingw-w64 wine wine64
+ensure_packages cmake ninja-build googletest g++-mingw-w64-x86-64-posix mingw-w64 wine wine64 \
+    libcli11-dev
 build="$ROOT/build/windows"
 configure_build "$build" -DCMAKE_BUILD_TYPE=Release \
     "-DCMAKE_TOOLCHAIN_FILE=$ROOT/cmake/mingw-w64-x86_64.cmake"

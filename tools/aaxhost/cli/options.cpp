@@ -1,0 +1,123 @@
+#include "tools/aaxhost/cli/options.h"
+
+#include <CLI/CLI.hpp>
+#include <sstream>
+#include <string_view>
+
+namespace aaxhost {
+namespace {
+
+constexpr int32_t kMaxBlockFrames = 16384;
+
+constexpr int kUsageError = 2;
+
+void AddModule(CLI::App& command, Options& options) {
+    command.add_option("MODULE", options.module, "the module's path (the plug-in library)")
+        ->required()
+        ->check(CLI::ExistingPath);
+}
+
+void AddRender(CLI::App& app, Options& options) {
+    CLI::App* render = app.add_subcommand("render", "render an audio file through the module");
+    AddModule(*render, options);
+    RenderOptions& r = options.render;
+    render->add_option("--in", r.input, "input audio file")->required()->check(CLI::ExistingFile);
+    render->add_option("--out", r.output, "output audio file (32-bit float WAV)")->required();
+    render->add_option("--block", r.blockFrames, "frames per block")
+        ->check(CLI::Range(1, kMaxBlockFrames));
+    render->add_option("--rate", r.sampleRate, "sample rate (default: the input file's)")
+        ->check(CLI::Range(1000.0, 768000.0));
+    render
+        ->add_option("--automation", r.automationFile,
+                     "automation file: '<seconds> <parameter-identifier> <normalized value>'")
+        ->check(CLI::ExistingFile);
+    render
+        ->add_option("--midi", r.midiFile,
+                     "MIDI file: '<seconds> note-on|note-off|cc <channel> <number> <value>'")
+        ->check(CLI::ExistingFile);
+    render->add_option("--tempo", r.tempo, "tempo of the host transport, beats per minute")
+        ->check(CLI::Range(1.0, 999.0));
+    render->add_option("--plot", r.plotFile, "SVG file with the waveforms and automation");
+    render->callback([&options] { options.command = Command::kRender; });
+}
+
+void AddState(CLI::App& app, Options& options) {
+    CLI::App* state = app.add_subcommand("state", "save or load the effect's chunk");
+    state->require_subcommand(1);
+    CLI::App* save = state->add_subcommand("save", "write the effect's chunk to FILE");
+    AddModule(*save, options);
+    save->add_option("FILE", options.stateFile, "chunk file to write")->required();
+    save->callback([&options] { options.command = Command::kStateSave; });
+    CLI::App* load = state->add_subcommand("load", "restore the effect's chunk from FILE");
+    AddModule(*load, options);
+    load->add_option("FILE", options.stateFile, "chunk file to read")
+        ->required()
+        ->check(CLI::ExistingFile);
+    load->callback([&options] { options.command = Command::kStateLoad; });
+}
+
+void AddValidate(CLI::App& app, Options& options) {
+    CLI::App* validate =
+        app.add_subcommand("validate", "check the module the way plug-in validators do");
+    AddModule(*validate, options);
+    ValidateOptions& v = options.validate;
+    validate->add_option("--level", v.level, "how thorough, 1 to 10")->check(CLI::Range(1, 10));
+    validate->add_option("--seed", v.seed, "seed of the random choices")
+        ->check(CLI::NonNegativeNumber);
+    validate->add_option("--json", v.jsonFile, "also write the results to FILE as JSON");
+    validate->callback([&options] { options.command = Command::kValidate; });
+}
+
+// CLI11 reports a missing or unknown command word only as "a subcommand is required"; these
+// words are checked first so that the message names what was found and what was expected.
+std::optional<std::string> CommandWordError(int argc, const char* const argv[]) {
+    const auto isOption = [](std::string_view word) { return !word.empty() && word[0] == '-'; };
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    if (isOption(first)) return std::nullopt;
+    if (first != "describe" && first != "render" && first != "state" && first != "validate") {
+        return first.empty()
+                   ? std::string("expected a command: describe, render, state or validate")
+                   : "unknown command '" + std::string(first) +
+                         "'; expected describe, render, state or validate";
+    }
+    const std::string_view second = argc > 2 ? argv[2] : "";
+    if (first == "state" && second != "save" && second != "load" && !isOption(second)) {
+        return "state: expected 'save' or 'load', found '" + std::string(second) + "'";
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(int argc, const char* const argv[]) {
+    Options options;
+    CLI::App app("The stand-in host: loads an AAX module as a workstation would.", "aaxhost");
+    app.require_subcommand(1);
+    CLI::App* describe =
+        app.add_subcommand("describe", "show the effect's description and parameters");
+    AddModule(*describe, options);
+    describe->callback([&options] { options.command = Command::kDescribe; });
+    AddRender(app, options);
+    AddState(app, options);
+    AddValidate(app, options);
+
+    ParsedCommandLine parsed;
+    if (std::optional<std::string> error = CommandWordError(argc, argv)) {
+        parsed.exitCode = kUsageError;
+        parsed.message = *error + "\nRun with --help for more information.\n";
+        return parsed;
+    }
+    try {
+        app.parse(argc, argv);
+        parsed.options = std::move(options);
+    } catch (const CLI::ParseError& error) {
+        std::ostringstream out;
+        std::ostringstream err;
+        // Help ends with 0; every mistake with the one usage code, whatever its kind.
+        parsed.exitCode = app.exit(error, out, err) == 0 ? 0 : kUsageError;
+        parsed.message = out.str() + err.str();
+    }
+    return parsed;
+}
+
+}  // namespace aaxhost

@@ -1,0 +1,52 @@
+// The command line of the stand-in host program:
+//   aaxhost describe MODULE
+//   aaxhost render MODULE --in IN --out OUT [--block N] [--rate R] [--automation FILE]
+//                         [--midi FILE] [--tempo BPM] [--plot FILE.svg]
+//   aaxhost state save|load MODULE FILE
+//   aaxhost validate MODULE [--level 1..10] [--seed S] [--json FILE]
+// Files that the program reads must exist when it starts; numbers must be numbers in range.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace aaxhost {
+
+enum class Command { kDescribe, kRender, kStateSave, kStateLoad, kValidate };
+
+struct RenderOptions {
+    std::string input;
+    std::string output;
+    int32_t blockFrames = 512;
+    std::optional<double> sampleRate;  // the input file's rate when not given
+    std::string automationFile;        // empty when not given, as the other files
+    std::string midiFile;
+    std::optional<double> tempo;  // beats per minute; the host transport's default when not given
+    std::string plotFile;
+};
+
+struct ValidateOptions {
+    int32_t level = 5;  // 1 (quick) to 10 (everything, concurrency included)
+    uint64_t seed = 1;  // for the random parameter values and block sizes
+    std::string jsonFile;
+};
+
+struct Options {
+    Command command = Command::kDescribe;
+    std::string module;     // the module's path
+    RenderOptions render;   // render only
+    std::string stateFile;  // state save and load only
+    ValidateOptions validate;
+};
+
+// What the command line asks for: options to run with, or an exit with a message.
+struct ParsedCommandLine {
+    std::optional<Options> options;
+    int exitCode = 0;     // when there are no options: 0 after help, non-zero for an error
+    std::string message;  // the help, or the error followed by a hint at --help
+};
+
+ParsedCommandLine ParseCommandLine(int argc, const char* const argv[]);
+
+}  // namespace aaxhost
