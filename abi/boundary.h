@@ -25,7 +25,8 @@
 // (IACFUnknown and every interface derived from it, which have no destructor slot at all).
 // Internal, with ordinary C++ destructors: the module-side host service interfaces in host/
 // (AAX_IController, AAX_IAutomationDelegate, AAX_IViewContainer, AAX_IHostServices), the taper
-// and display delegates, packet handlers and the parameter lookup.
+// and display delegates, packet handlers, the parameter lookup, and the bridge's automation target
+// and editor link.
 #pragma once
 
 #include <cstdint>

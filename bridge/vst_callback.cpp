@@ -8,12 +8,12 @@ VstCallBack::VstCallBack(AAXWrapper_Parameters* owner)
 VstCallBack::~VstCallBack() = default;
 
 intptr_t VstCallBack::HandleHostRequest(AEffect* effect, int32_t opcode, int32_t index,
-                                        intptr_t /*value*/, void* /*ptr*/, float /*opt*/) {
+                                        intptr_t /*value*/, void* /*ptr*/, float opt) {
     switch (opcode) {
         case audioMasterAutomate:
         case audioMasterBeginEdit:
         case audioMasterEndEdit:
-            IdentifyParameter(effect, index);
+            ForwardAutomation(effect, opcode, index, opt);
             return 0;
         case audioMasterGetTime:
             return reinterpret_cast<intptr_t>(GetTime(effect));
@@ -37,8 +37,25 @@ float VstCallBack::HostSampleRate() const {
 
 void VstCallBack::IdentifyParameter(AEffect* effect, int32_t index) {
     effect->dispatcher(effect, effGetParamIdentifier, index, 0, paramIdBuffer, 0.0f);
+    // The plug-in is not told the buffer's size; a text that fills it is cut, never read past.
+    paramIdBuffer[kParamIdBufferSize - 1] = '\0';
+}
+
+void VstCallBack::ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt) {
+    IdentifyParameter(effect, index);
+    if (automationTarget == nullptr) return;
+    if (opcode == audioMasterAutomate) {
+        automationTarget->PlugInAutomated(paramIdBuffer, opt);
+    } else if (opcode == audioMasterBeginEdit) {
+        automationTarget->PlugInBeganEdit(paramIdBuffer);
+    } else {
+        automationTarget->PlugInEndedEdit(paramIdBuffer);
+    }
 }
 
 void VstCallBack::UpdateDisplay(AEffect* effect) {
-    for (int32_t index = 0; index < effect->numParams; ++index) IdentifyParameter(effect, index);
+    for (int32_t index = 0; index < effect->numParams; ++index) {
+        IdentifyParameter(effect, index);
+        if (editor != nullptr) editor->PlugInParameterChanged(paramIdBuffer);
+    }
 }

@@ -16,10 +16,10 @@
 #include <memory>
 
 #include "abi/vst2.h"
+#include "bridge/vst_automation_target.h"
+#include "bridge/vst_editor_link.h"
 
-class AAX_CParameterManager;
 class AAX_IController;
-class AAXWrapper_CEffectGUI;
 class AAXWrapper_Parameters;
 
 class VstCallBack {
@@ -60,9 +60,12 @@ class VstCallBack {
 
     // Identifier of the parameter named by the current request; the plug-in writes it.
     char paramIdBuffer[kParamIdBufferSize] = {};
-    AAXWrapper_CEffectGUI* editor = nullptr;
+    // The instance's editor while one is initialised; display updates reach nothing otherwise.
+    VstEditorLink* editor = nullptr;
     VstTimeInfo timeInfo{};
-    AAX_CParameterManager* parameterManager = nullptr;
+    // The effect's parameters, once the effect-parameters object has linked itself; automation
+    // requests are ignored while it is null.
+    VstAutomationTarget* automationTarget = nullptr;
     AAXWrapper_Parameters* parameters;
     AAX_IController* controller = nullptr;
     std::unique_ptr<VstMidiEvent[]> noteOffBuffer;
@@ -76,10 +79,12 @@ class VstCallBack {
 
     // The host's sample rate from the controller, or the default while there is none.
     float HostSampleRate() const;
-    // Writes the plug-in's identifier of parameter `index` into paramIdBuffer: the name under
-    // which the parameter manager knows the matching AAX parameter.
+    // Writes the plug-in's identifier of parameter `index` into paramIdBuffer, always
+    // terminated: the name under which the effect knows the matching AAX parameter.
     void IdentifyParameter(AEffect* effect, int32_t index);
-    // Identifies every plug-in parameter in turn, as an editor needs to refresh its view of them.
+    // Passes automate, begin-edit and end-edit to the effect's parameter.
+    void ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt);
+    // Identifies every plug-in parameter in turn and tells the editor, if any, about each.
     void UpdateDisplay(AEffect* effect);
     // The transport fields as one time request sees them.
     struct TransportView {

@@ -15,6 +15,19 @@ VstInterface::~VstInterface() {
 }
 
 void VstInterface::OpenEditor(void* window) {
-    if (IsUsable()) effect->dispatcher(effect, effEditGetRect, 0, 0, &editorRect, 0.0f);
-    if (IsUsable()) effect->dispatcher(effect, effEditOpen, 0, 0, window, 0.0f);
+    Dispatch(effEditGetRect, 0, 0, &editorRect);
+    Dispatch(effEditOpen, 0, 0, window);
+}
+
+intptr_t VstInterface::Dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr,
+                                float opt) {
+    return IsUsable() ? effect->dispatcher(effect, opcode, index, value, ptr, opt) : 0;
+}
+
+float VstInterface::GetParameter(int32_t index) {
+    return IsUsable() ? effect->getParameter(effect, index) : 0.0f;
+}
+
+void VstInterface::SetParameter(int32_t index, float value) {
+    if (IsUsable()) effect->setParameter(effect, index, value);
 }

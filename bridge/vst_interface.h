@@ -36,6 +36,14 @@ class VstInterface {
     // `window`. [main-thread]
     void OpenEditor(void* window);
 
+    // One dispatcher call, made only while the plug-in is usable; 0 otherwise. [any thread]
+    intptr_t Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
+                      float opt = 0.0f);
+    // The plug-in's parameters, or none while it is not usable. [any thread]
+    int32_t NumParams() const { return IsUsable() ? effect->numParams : 0; }
+    float GetParameter(int32_t index);
+    void SetParameter(int32_t index, float value);
+
     // Render thread only: reused for every MIDI message of a block.
     std::unique_ptr<VstMidiEvent[]> eventBuffer;
     VstCallBack* callBack = nullptr;  // not owned

@@ -1,6 +1,12 @@
 # Applies VQ318_SANITIZE to every target that follows.
 if(VQ318_SANITIZE)
-    list(JOIN VQ318_SANITIZE "," _vq318_sanitizers)
+    set(_vq318_sanitizers ${VQ318_SANITIZE})
+    if("undefined" IN_LIST _vq318_sanitizers)
+        # Not in the undefined group of GCC (nor of clang): a float converted to an integer that
+        # cannot hold it (NaN among them), and a floating-point division by zero.
+        list(APPEND _vq318_sanitizers float-cast-overflow float-divide-by-zero)
+    endif()
+    list(JOIN _vq318_sanitizers "," _vq318_sanitizers)
     add_compile_options(-fsanitize=${_vq318_sanitizers} -fno-omit-frame-pointer -fno-sanitize-recover=all)
     add_link_options(-fsanitize=${_vq318_sanitizers})
     if("undefined" IN_LIST VQ318_SANITIZE)

@@ -21,7 +21,10 @@ float AAX_CLinearTaperDelegate<float, 0>::ConstrainRealValue(float value) const 
     return value;
 }
 
+// An empty range (minimum equal to maximum) is legal: its one real value is the minimum, at
+// normalized 0.
 float AAX_CLinearTaperDelegate<float, 0>::NormalizedToReal(double normalizedValue) const {
+    if (mMinValue == mMaxValue) return mMinValue;
     // Computed in double so that the float bounds lose nothing before the one final rounding.
     const double min = mMinValue;
     const double real = (static_cast<double>(mMaxValue) - min) * normalizedValue + min;
@@ -29,6 +32,7 @@ float AAX_CLinearTaperDelegate<float, 0>::NormalizedToReal(double normalizedValu
 }
 
 double AAX_CLinearTaperDelegate<float, 0>::RealToNormalized(float realValue) const {
+    if (mMinValue == mMaxValue) return 0.0;
     const double min = mMinValue;
     return (ConstrainRealValue(realValue) - min) / (static_cast<double>(mMaxValue) - min);
 }

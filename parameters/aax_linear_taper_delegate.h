@@ -19,7 +19,8 @@ class AAX_CLinearTaperDelegate<float, 0> final : public AAX_ITaperDelegate<float
     float GetMinimumValue() const override;
     // Clamps to the bounds.
     float ConstrainRealValue(float value) const override;
-    // Normalized values outside 0..1 end at a bound.
+    // Normalized values outside 0..1 end at a bound. With equal bounds every normalized value
+    // gives the minimum, and every real value normalized 0.
     float NormalizedToReal(double normalizedValue) const override;
     double RealToNormalized(float realValue) const override;
 

@@ -147,7 +147,8 @@ uint32_t AAX_CParameter<T>::GetStepValue() const {
     if (steps < 2) return 0;
     const double last = static_cast<double>(steps - 1);
     const double step = GetNormalizedValue() / (1.0 / last) + 0.5;
-    if (step < 0.0) return 0;
+    // A host may store any double, NaN included; NaN has no step and must not be converted.
+    if (!(step >= 0.0)) return 0;
     if (step > last) return steps - 1;
     return static_cast<uint32_t>(step);
 }

@@ -8,7 +8,7 @@ configure_build "$ROOT/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVQ318_BUILD_FUZZ=ON -DVQ318_BUILD_TESTS=OFF "-DVQ318_SANITIZE=address;undefined"
 
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
-for target in chunk_reader demo_chunk_reader; do
+for target in chunk_reader demo_chunk_reader effect_chunk; do
     # New inputs go to the build tree; the committed seeds stay as they are.
     mkdir -p "$ROOT/build/fuzz/corpus/$target"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

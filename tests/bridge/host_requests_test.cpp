@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "tests/support/bridge_instance.h"
@@ -45,25 +46,64 @@ class HostRequests : public PluginTest {
 
 }  // namespace
 
-// Without a parameter manager there is no AAX parameter to pass the request to.
-TEST_F(HostRequests, AutomationRequestsOnlyIdentifyTheParameter) {
-    for (int32_t opcode : {audioMasterAutomate, audioMasterBeginEdit, audioMasterEndEdit}) {
-        SCOPED_TRACE(opcode);
-        Control().ResetLog();
-        EXPECT_EQ(Control().CallHost(Effect(), opcode, 1, 0, nullptr, 0.25f), 0);
-        const std::vector<Call> calls = Calls();
-        ASSERT_EQ(calls.size(), 1u);
-        ExpectIdentifierRequest(calls[0], 1);
-        EXPECT_STREQ(CallBack().paramIdBuffer, "tone");
+// Records what reaches the effect's parameters.
+class RecordingTarget : public VstAutomationTarget {
+  public:
+    void PlugInAutomated(const char* identifier, double value) override {
+        received.push_back("automate " + std::string(identifier) + " " + std::to_string(value));
     }
+    void PlugInBeganEdit(const char* identifier) override {
+        received.push_back("begin " + std::string(identifier));
+    }
+    void PlugInEndedEdit(const char* identifier) override {
+        received.push_back("end " + std::string(identifier));
+    }
+
+    std::vector<std::string> received;
+};
+
+// Before the effect links itself (no target) there is no parameter to pass the request to.
+TEST_F(HostRequests, AutomationRequestsReachTheParameterThePlugInIdentifies) {
+    RecordingTarget target;
+    for (VstAutomationTarget* linked :
+         {static_cast<VstAutomationTarget*>(nullptr), static_cast<VstAutomationTarget*>(&target)}) {
+        CallBack().automationTarget = linked;
+        for (int32_t opcode : {audioMasterBeginEdit, audioMasterAutomate, audioMasterEndEdit}) {
+            SCOPED_TRACE(opcode);
+            Control().ResetLog();
+            EXPECT_EQ(Control().CallHost(Effect(), opcode, 1, 0, nullptr, 0.25f), 0);
+            const std::vector<Call> calls = Calls();
+            ASSERT_EQ(calls.size(), 1u);
+            ExpectIdentifierRequest(calls[0], 1);
+            EXPECT_STREQ(CallBack().paramIdBuffer, "tone");
+        }
+    }
+    EXPECT_EQ(target.received,
+              (std::vector<std::string>{"begin tone", "automate tone 0.250000", "end tone"}));
+    CallBack().automationTarget = nullptr;
 }
 
-TEST_F(HostRequests, UpdateDisplayIdentifiesEveryParameterInOrder) {
-    EXPECT_EQ(Control().CallHost(Effect(), audioMasterUpdateDisplay), 0);
-    const std::vector<Call> calls = Calls();
-    ASSERT_EQ(calls.size(), 3u);
-    for (int32_t index = 0; index < 3; ++index) ExpectIdentifierRequest(calls[index], index);
-    EXPECT_STREQ(CallBack().paramIdBuffer, "level");
+class RecordingLink : public VstEditorLink {
+  public:
+    void PlugInParameterChanged(const char* identifier) override { changed.push_back(identifier); }
+
+    std::vector<std::string> changed;
+};
+
+TEST_F(HostRequests, UpdateDisplayIdentifiesEveryParameterInOrderForTheEditor) {
+    RecordingLink editor;
+    for (VstEditorLink* link :
+         {static_cast<VstEditorLink*>(nullptr), static_cast<VstEditorLink*>(&editor)}) {
+        CallBack().editor = link;
+        Control().ResetLog();
+        EXPECT_EQ(Control().CallHost(Effect(), audioMasterUpdateDisplay), 0);
+        const std::vector<Call> calls = Calls();
+        ASSERT_EQ(calls.size(), 3u);
+        for (int32_t index = 0; index < 3; ++index) ExpectIdentifierRequest(calls[index], index);
+        EXPECT_STREQ(CallBack().paramIdBuffer, "level");
+    }
+    EXPECT_EQ(editor.changed, (std::vector<std::string>{"drive", "tone", "level"}));
+    CallBack().editor = nullptr;
 }
 
 TEST_F(HostRequests, SampleRateRequestSendsTheHostRateAndReturnsZero) {

@@ -5,6 +5,8 @@
 #include "abi/aax_istring.h"
 #include "abi/acf.h"
 #include "abi/component_factory.h"
+#include "abi/effect_gui.h"
+#include "abi/effect_parameters.h"
 #include "abi/host_automation_delegate.h"
 #include "abi/host_collection.h"
 #include "abi/host_component_descriptor.h"

@@ -29,6 +29,15 @@ TEST(LinearTaper, MapsBetweenNormalizedAndRealAndClampsAtTheBounds) {
     EXPECT_EQ(taper->GetMaximumValue(), 30.0f);
 }
 
+// A plug-in parameter may have an empty range; its one value sits at normalized 0.
+TEST(LinearTaper, EmptyRangeGivesTheMinimumAndZeroWithoutDividing) {
+    const AAX_CLinearTaperDelegate<float, 0> taper(4.0f, 4.0f);
+    for (double normalized : {0.0, 0.5, 1.0, std::nan("")}) {
+        EXPECT_EQ(taper.NormalizedToReal(normalized), 4.0f) << normalized;
+    }
+    for (float real : {4.0f, 3.0f, 5.0f}) EXPECT_EQ(taper.RealToNormalized(real), 0.0) << real;
+}
+
 TEST(BinaryTaper, AnyPositiveValueIsTrue) {
     const AAX_CBinaryTaperDelegate<bool> concrete;
     const std::unique_ptr<AAX_ITaperDelegate<bool>> taper(concrete.Clone());

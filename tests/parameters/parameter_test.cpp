@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -123,8 +124,11 @@ TEST(ParameterSteps, ConvertBetweenStepIndexAndNormalizedValue) {
         double normalized;
         uint32_t step;
     };
-    for (const Case& c : {Case{65, 0.5, 32}, Case{65, 1.0, 64}, Case{65, 0.0, 0}, Case{2, 0.4, 0},
-                          Case{2, 0.6, 1}, Case{1, 0.7, 0}, Case{0, 0.7, 0}}) {
+    // A host may store any double: NaN has no step (and is not converted to an integer).
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (const Case& c :
+         {Case{65, 0.5, 32}, Case{65, 1.0, 64}, Case{65, 0.0, 0}, Case{2, 0.4, 0}, Case{2, 0.6, 1},
+          Case{1, 0.7, 0}, Case{0, 0.7, 0}, Case{65, nan, 0}, Case{2, nan, 0}}) {
         auto parameter = MakeFloatParameter("Gain", 0.0f, 1.0f);
         parameter->SetNumberOfSteps(c.steps);
         parameter->SetNormalizedValue(c.normalized);

@@ -39,7 +39,17 @@ struct Script {
     Dsp dsp;
     int32_t recording;          // 0: calls are not recorded
     int32_t asksTimeInProcess;  // processReplacing asks the host for the time first
+    // Hostile answers.
+    int32_t chunkDataNull;     // effGetChunk announces chunkSize bytes but gives no data
+    int32_t chunkGrowth;       // each effGetChunk answers this many bytes more than the last
+    int32_t fillsTextBuffers;  // identifiers and names fill their buffers, unterminated
+    int32_t editorRectNull;    // effEditGetRect answers 1 without a rectangle
 };
+
+// Bytes that a text-filling plug-in writes: the identifier buffer's size as the host passed it
+// in `value` (or this many when it passed none), and for a name this many.
+inline constexpr int32_t kFilledIdentifierSize = 256;
+inline constexpr int32_t kFilledNameSize = 128;
 
 // processReplacing is recorded once its own time request has been answered, so calls nested in
 // that request (an all-notes-off) come before it.
@@ -57,6 +67,7 @@ struct Call {
     char text[kTextSize];  // the string at ptr, for opcodes that pass one
     int32_t numEvents;     // effProcessEvents: the count and the first event
     VstMidiEvent event;
+    ERect rect;              // effPrivateRedraw: the rectangle, when one is given
     const float* inputs[2];  // processReplacing
     const float* outputs[2];
     int32_t frames;

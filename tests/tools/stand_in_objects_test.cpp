@@ -4,8 +4,10 @@
 #include <thread>
 #include <vector>
 
+#include "abi/algorithm_context.h"
 #include "abi/component_factory.h"
 #include "abi/host_controller.h"
+#include "abi/host_services.h"
 #include "tools/aaxhost/call_log.h"
 #include "tools/aaxhost/component_factory.h"
 #include "tools/aaxhost/controller.h"
@@ -120,6 +122,16 @@ TEST(StandInController, RecordsCallsBySlotAndAnswersTheSetResult) {
     EXPECT_EQ(controller.Log().Calls(), expected);
 }
 
+TEST(CallLog, ClearForgetsCallsButKeepsResults) {
+    aaxhost::CallLog log;
+    log.SetResult(4, -5);
+    EXPECT_EQ(log.Reply(4, {Arg(1)}), -5);
+    log.Clear();
+    EXPECT_TRUE(log.Calls().empty());
+    EXPECT_EQ(log.Reply(4, {}), -5);
+    EXPECT_EQ(log.Calls().size(), 1u);
+}
+
 TEST(CallLog, KeepsTextsAfterTheCallersBufferIsGone) {
     aaxhost::CallLog log;
     {
@@ -164,6 +176,54 @@ TEST(StandInComponentFactory, CreatesProvidedComponentsWithOneReference) {
     EXPECT_EQ(services.OutstandingReferences(), 0);
     EXPECT_EQ(factory.OutstandingReferences(), 0);
     EXPECT_EQ(factory.Log().Calls().size(), 2u);
+}
+
+TEST(StandInObject, LendsInterfacesOfOtherObjectsWhoseReferencesTheyKeep) {
+    aaxhost::StandInController controller;
+    aaxhost::StandInHostServices services;
+    controller.Lend(IID_AAX_IACFHostServices, services.Unknown());
+    auto* lent = Query<AAX_IACFHostServices>(controller.Unknown(), IID_AAX_IACFHostServices);
+    ASSERT_NE(lent, nullptr);
+    EXPECT_EQ(services.OutstandingReferences(), 1);
+    EXPECT_EQ(controller.OutstandingReferences(), 0);
+    lent->Release();
+
+    // Refusals come first; a null provider withdraws the loan.
+    controller.Refuse(IID_AAX_IACFHostServices);
+    EXPECT_EQ(Query<void>(controller.Unknown(), IID_AAX_IACFHostServices, ACF_E_NOINTERFACE),
+              nullptr);
+    controller.SetAnswer(IID_AAX_IACFHostServices, Answer::kInterface);
+    controller.Lend(IID_AAX_IACFHostServices, nullptr);
+    EXPECT_EQ(Query<void>(controller.Unknown(), IID_AAX_IACFHostServices, ACF_E_NOINTERFACE),
+              nullptr);
+    EXPECT_EQ(services.OutstandingReferences(), 0);
+}
+
+TEST(StandInController, ConnectedContextFieldsAreDataPortsThatPacketsFill) {
+    aaxhost::StandInController controller;
+    AlgorithmContext context{};
+    controller.ConnectContext(context, {{kFieldInputChannelCount, 4}, {kFieldVstInterface, 8}});
+    ASSERT_NE(context.inputChannelCount, nullptr);
+    ASSERT_NE(context.vstInterface, nullptr);
+    EXPECT_EQ(*context.inputChannelCount, 0);
+    EXPECT_EQ(context.pluginLoaded, nullptr);
+
+    auto* v1 = Query<AAX_IACFController>(controller.Unknown(), IID_AAX_IACFController);
+    const int32_t channels = 2;
+    void* pointer = &controller;
+    EXPECT_EQ(v1->PostPacket(kFieldInputChannelCount, &channels, 4), AAX_SUCCESS);
+    EXPECT_EQ(v1->PostPacket(kFieldVstInterface, &pointer, 8), AAX_SUCCESS);
+    EXPECT_EQ(*context.inputChannelCount, 2);
+    EXPECT_EQ(*context.vstInterface, pointer);
+
+    // No port, or a payload of another size: refused, nothing copied, still recorded.
+    const int64_t wide = 7;
+    EXPECT_EQ(v1->PostPacket(kFieldInputChannelCount, &wide, 8), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ(v1->PostPacket(kFieldPluginLoaded, &channels, 4), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ(v1->PostPacket(kFieldInputChannelCount, nullptr, 4), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ(*context.inputChannelCount, 2);
+    EXPECT_EQ(controller.Log().Calls().size(), 5u);
+    v1->Release();
 }
 
 }  // namespace

@@ -56,6 +56,11 @@ std::vector<Call> CallLog::Calls() const {
     return mCalls;
 }
 
+void CallLog::Clear() {
+    std::lock_guard lock(mMutex);
+    mCalls.clear();
+}
+
 void CallLog::SetResult(int32_t slot, AAX_Result result) {
     std::lock_guard lock(mMutex);
     mResults[slot] = result;

@@ -73,6 +73,8 @@ class CallLog {
     // Records the call and returns the result set for its slot.
     AAX_Result Reply(int32_t slot, std::vector<CallArgument> arguments);
     std::vector<Call> Calls() const;
+    // Forgets the calls recorded so far; the results set stay.
+    void Clear();
     // The result that calls to `slot` answer from now on; AAX_SUCCESS until set.
     void SetResult(int32_t slot, AAX_Result result);
 

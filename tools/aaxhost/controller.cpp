@@ -1,5 +1,8 @@
 #include "tools/aaxhost/controller.h"
 
+#include <atomic>
+#include <cstring>
+
 namespace aaxhost {
 
 StandInController::StandInController()
@@ -11,6 +14,45 @@ StandInController::StandInController()
 void StandInController::SetStemFormats(int32_t input, int32_t output) {
     mInputStemFormat = input;
     mOutputStemFormat = output;
+}
+
+void StandInController::ConnectContext(AlgorithmContext& context,
+                                       const std::vector<DataPort>& ports) {
+    auto* fields = reinterpret_cast<void**>(&context);
+    for (const DataPort& port : ports) {
+        if (port.fieldIndex >= kAlgorithmFieldCount) continue;
+        const size_t size = port.packetSize > sizeof(uint64_t) ? port.packetSize : sizeof(uint64_t);
+        PortStorage storage{port, std::make_unique<unsigned char[]>(size)};
+        fields[port.fieldIndex] = storage.bytes.get();
+        mPorts.push_back(std::move(storage));
+    }
+    mConnected = true;
+}
+
+AAX_Result StandInController::Deliver(uint32_t fieldIndex, const void* payload,
+                                      uint32_t payloadSize) {
+    if (!mConnected) return AAX_SUCCESS;
+    for (PortStorage& storage : mPorts) {
+        if (storage.port.fieldIndex != fieldIndex) continue;
+        if (payload == nullptr || payloadSize != storage.port.packetSize) break;
+        // Whole-word stores with release order, so that a render thread that reads a flag with
+        // acquire order also sees what was posted before it.
+        if (payloadSize == sizeof(uint32_t)) {
+            uint32_t value = 0;
+            std::memcpy(&value, payload, sizeof value);
+            std::atomic_ref<uint32_t>(*reinterpret_cast<uint32_t*>(storage.bytes.get()))
+                .store(value, std::memory_order_release);
+        } else if (payloadSize == sizeof(uint64_t)) {
+            uint64_t value = 0;
+            std::memcpy(&value, payload, sizeof value);
+            std::atomic_ref<uint64_t>(*reinterpret_cast<uint64_t*>(storage.bytes.get()))
+                .store(value, std::memory_order_release);
+        } else {
+            std::memcpy(storage.bytes.get(), payload, payloadSize);
+        }
+        return AAX_SUCCESS;
+    }
+    return AAX_ERROR_NULL_OBJECT;
 }
 
 StandInController::Facet::Facet(StandInController& owner, const acfIID& iid)
@@ -58,7 +100,10 @@ AAX_Result StandInController::Facet::SetCycleCount(int32_t* fields, int32_t* val
 
 AAX_Result StandInController::Facet::PostPacket(uint32_t fieldIndex, const void* payload,
                                                 uint32_t payloadSize) {
-    return mController.mLog.Reply(12, {Arg(fieldIndex), Arg(payload), Arg(payloadSize)});
+    const AAX_Result delivered = mController.Deliver(fieldIndex, payload, payloadSize);
+    const AAX_Result reply =
+        mController.mLog.Reply(12, {Arg(fieldIndex), Arg(payload), Arg(payloadSize)});
+    return delivered != AAX_SUCCESS ? delivered : reply;
 }
 
 AAX_Result StandInController::Facet::GetCurrentMeterValue(uint32_t meterID, float* value) {

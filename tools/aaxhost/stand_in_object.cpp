@@ -25,6 +25,10 @@ void StandInObject::SetAnswer(const acfIID& iid, Answer answer) {
     mAnswers.emplace_back(iid, answer);
 }
 
+void StandInObject::Lend(const acfIID& iid, IACFUnknown* provider) {
+    mLoans.emplace_back(iid, provider);
+}
+
 int64_t StandInObject::OutstandingReferences() const {
     return mReferences.load();
 }
@@ -51,7 +55,10 @@ ACFRESULT StandInObject::QueryInterface(const acfIID& iid, void** out) {
             break;
     }
     const Offered* offered = Find(iid);
-    if (offered == nullptr) return ACF_E_NOINTERFACE;
+    if (offered == nullptr) {
+        IACFUnknown* lender = Lender(iid);
+        return lender != nullptr ? lender->QueryInterface(iid, out) : ACF_E_NOINTERFACE;
+    }
     offered->unknown->AddRef();
     *out = iid == IID_IACFUnknown ? static_cast<void*>(offered->unknown) : offered->pointer;
     return ACF_OK;
@@ -77,6 +84,13 @@ Answer StandInObject::AnswerFor(const acfIID& iid) const {
     const auto found = std::find_if(mAnswers.rbegin(), mAnswers.rend(),
                                     [&](const auto& entry) { return entry.first == iid; });
     return found == mAnswers.rend() ? Answer::kInterface : found->second;
+}
+
+IACFUnknown* StandInObject::Lender(const acfIID& iid) const {
+    // The latest loan of an identifier wins.
+    const auto found = std::find_if(mLoans.rbegin(), mLoans.rend(),
+                                    [&](const auto& entry) { return entry.first == iid; });
+    return found == mLoans.rend() ? nullptr : found->second;
 }
 
 const StandInObject::Offered* StandInObject::Find(const acfIID& iid) const {

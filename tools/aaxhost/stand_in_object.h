@@ -42,6 +42,10 @@ class StandInObject {
 
     void SetAnswer(const acfIID& iid, Answer answer);
     void Refuse(const acfIID& iid) { SetAnswer(iid, Answer::kRefuse); }
+    // Answers `iid` with what `provider` answers, as a host's controller hands out the other
+    // objects of the instance; the reference is then the provider's. A null provider withdraws
+    // the loan. The object's own interfaces and refusals come first.
+    void Lend(const acfIID& iid, IACFUnknown* provider);
 
     // References handed out and not yet given back; negative after too many releases.
     int64_t OutstandingReferences() const;
@@ -77,9 +81,11 @@ class StandInObject {
     void Note(ReferenceEvent::Kind kind, const acfIID& iid);
     Answer AnswerFor(const acfIID& iid) const;
     const Offered* Find(const acfIID& iid) const;
+    IACFUnknown* Lender(const acfIID& iid) const;
 
     std::vector<Offered> mOffered;
     std::vector<std::pair<acfIID, Answer>> mAnswers;
+    std::vector<std::pair<acfIID, IACFUnknown*>> mLoans;
     std::atomic<int64_t> mReferences{0};
     mutable std::mutex mEventsMutex;
     std::vector<ReferenceEvent> mEvents;

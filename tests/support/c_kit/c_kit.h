@@ -86,9 +86,51 @@ void ck_midi_node_init(ck_midi_node* node, ck_transport* transport);
 /* Copies at most CK_MIDI_CAPACITY packets as the block's input. */
 void ck_midi_node_set_packets(ck_midi_node* node, const ck_midi_packet* packets, size_t count);
 
+/* ---- The head of the C host objects that are ACF objects, and their IACFUnknown slots. */
+typedef struct ck_counted {
+    const void* table;
+    int32_t references;
+} ck_counted;
+uint32_t ck_counted_add_ref(void* object);
+uint32_t ck_counted_release(void* object);
+/* Answers the unknown's identifier and `own` with the object and one more reference. */
+int32_t ck_counted_query(void* object, const ck_uid* iid, const ck_uid* own, void** out);
+
+/* ---- Automation delegate: IACFUnknown slots 0 to 2, then 3 RegisterParameter,
+ * 4 UnregisterParameter, 5 PostSetValueRequest, 6 PostCurrentValue, 7 PostTouchRequest,
+ * 8 PostReleaseRequest, 9 GetTouchState. It counts references and requests; given a module
+ * effect-parameters object in answerTo, it answers each set request at once with that object's
+ * UpdateParameterNormalizedValue, by slot. */
+typedef struct ck_automation {
+    const void* table;
+    int32_t references;
+    int registered; /* registrations less unregistrations */
+    int setRequests;
+    char lastSetIdentifier[64];
+    double lastSetValue;
+    int touches;
+    int releases;
+    void* answerTo;
+} ck_automation;
+/* One reference held by the caller. */
+void ck_automation_init(ck_automation* automation);
+
+/* ---- View container: IACFUnknown slots 0 to 2, then 3 GetType, 4 GetPtr, 5 GetModifiers,
+ * 6 SetViewSize, 7 to 9 the parameter mouse events. */
+typedef struct ck_view {
+    const void* table;
+    int32_t references;
+    int32_t type;
+    void* native;
+} ck_view;
+/* One reference held by the caller. */
+void ck_view_init(ck_view* view, int32_t type, void* native);
+
 /* ---- Controller: IACFUnknown slots 0 to 2, version 1 slots 3 to 19, version 2 slots 20 to 23.
  * It answers the unknown and both controller identifiers, counts references, gives a sample rate
- * and stem formats, and records every PostPacket with up to 16 payload bytes. */
+ * and stem formats, and records every PostPacket with up to 16 payload bytes. When set, it also
+ * answers the automation delegate's identifier with `automation` and the effect-parameters
+ * identifier with what the module object `effectParameters` answers. */
 enum { CK_MAX_POSTS = 64 };
 typedef struct ck_posted_packet {
     uint32_t field;
@@ -104,6 +146,8 @@ typedef struct ck_controller {
     bool offerVersion2;
     ck_posted_packet posts[CK_MAX_POSTS];
     int postCount;
+    ck_automation* automation;
+    void* effectParameters;
 } ck_controller;
 /* One reference held by the caller; 48 kHz stereo in and out. */
 void ck_controller_init(ck_controller* controller);

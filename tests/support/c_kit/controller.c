@@ -2,6 +2,7 @@
 #include <string.h>
 
 #include "c_kit.h"
+#include "module_calls.h"
 
 enum { kUnimplemented = -20009, kNoInterface = (int32_t)0x80000004u };
 
@@ -10,6 +11,11 @@ static const ck_uid kControllerV1 = {
     0x9D5E3E3D, 0x52DC, 0x5EFB, {0x20, 0x18, 0xDE, 0x1D, 0xE2, 0xE6, 0x3F, 0x4E}};
 static const ck_uid kControllerV2 = {
     0x4C59AA0E, 0xD7C0, 0x4205, {0x8B, 0x6C, 0x32, 0x46, 0x8D, 0x42, 0xD2, 0x02}};
+
+static const ck_uid kAutomation = {
+    0x9D5E3D3D, 0x42DC, 0x5EFA, {0x22, 0x17, 0xEE, 0xE2, 0xE8, 0xE5, 0x3E, 0x2E}};
+static const ck_uid kEffectParameters = {
+    0x964E333D, 0x334C, 0x533F, {0xC2, 0xC7, 0x38, 0x34, 0xC3, 0xC2, 0x3E, 0x3E}};
 
 typedef ck_controller self_t;
 
@@ -22,6 +28,14 @@ static uint32_t release(self_t* self) {
 }
 
 static int32_t query_interface(self_t* self, const ck_uid* iid, void** out) {
+    if (self->automation != NULL && memcmp(iid, &kAutomation, sizeof *iid) == 0) {
+        ++self->automation->references;
+        *out = self->automation;
+        return 0;
+    }
+    if (self->effectParameters != NULL && memcmp(iid, &kEffectParameters, sizeof *iid) == 0) {
+        return ck_query_interface(self->effectParameters, iid, out);
+    }
     const bool known = memcmp(iid, &kUnknown, sizeof *iid) == 0 ||
                        memcmp(iid, &kControllerV1, sizeof *iid) == 0 ||
                        (self->offerVersion2 && memcmp(iid, &kControllerV2, sizeof *iid) == 0);

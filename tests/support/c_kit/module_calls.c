@@ -74,3 +74,98 @@ bool ck_parameter_string_from_normalized(const void* parameter, double value, vo
     typedef bool (*function)(const void*, double, void*);
     return ((function)ck_slot(parameter, 24))(parameter, value, text);
 }
+
+int32_t ck_query_interface(void* object, const ck_uid* iid, void** out) {
+    typedef int32_t (*function)(void*, const ck_uid*, void**);
+    return ((function)ck_slot(object, 0))(object, iid, out);
+}
+
+uint32_t ck_add_ref(void* object) {
+    typedef uint32_t (*function)(void*);
+    return ((function)ck_slot(object, 1))(object);
+}
+
+uint32_t ck_release(void* object) {
+    typedef uint32_t (*function)(void*);
+    return ((function)ck_slot(object, 2))(object);
+}
+
+int32_t ck_effect_initialize(void* effect, void* controller) {
+    typedef int32_t (*function)(void*, void*);
+    return ((function)ck_slot(effect, 3))(effect, controller);
+}
+
+int32_t ck_effect_uninitialize(void* effect) {
+    typedef int32_t (*function)(void*);
+    return ((function)ck_slot(effect, 4))(effect);
+}
+
+int32_t ck_effect_number_of_parameters(const void* effect, int32_t* count) {
+    typedef int32_t (*function)(const void*, int32_t*);
+    return ((function)ck_slot(effect, 6))(effect, count);
+}
+
+int32_t ck_effect_parameter_name(const void* effect, const char* id, void* name) {
+    typedef int32_t (*function)(const void*, const char*, void*);
+    return ((function)ck_slot(effect, 10))(effect, id, name);
+}
+
+int32_t ck_effect_parameter_id(const void* effect, int32_t index, void* id) {
+    typedef int32_t (*function)(const void*, int32_t, void*);
+    return ((function)ck_slot(effect, 18))(effect, index, id);
+}
+
+int32_t ck_effect_get_normalized(const void* effect, const char* id, double* value) {
+    typedef int32_t (*function)(const void*, const char*, double*);
+    return ((function)ck_slot(effect, 23))(effect, id, value);
+}
+
+int32_t ck_effect_set_normalized(void* effect, const char* id, double value) {
+    typedef int32_t (*function)(void*, const char*, double);
+    return ((function)ck_slot(effect, 24))(effect, id, value);
+}
+
+int32_t ck_effect_update_normalized(void* effect, const char* id, double value, int32_t source) {
+    typedef int32_t (*function)(void*, const char*, double, int32_t);
+    return ((function)ck_slot(effect, 29))(effect, id, value, source);
+}
+
+int32_t ck_effect_chunk_id(const void* effect, int32_t index, uint32_t* id) {
+    typedef int32_t (*function)(const void*, int32_t, uint32_t*);
+    return ((function)ck_slot(effect, 34))(effect, index, id);
+}
+
+int32_t ck_effect_chunk_size(void* effect, uint32_t chunkID, uint32_t* size) {
+    typedef int32_t (*function)(void*, uint32_t, uint32_t*);
+    return ((function)ck_slot(effect, 35))(effect, chunkID, size);
+}
+
+int32_t ck_effect_get_chunk(void* effect, uint32_t chunkID, void* chunk) {
+    typedef int32_t (*function)(void*, uint32_t, void*);
+    return ((function)ck_slot(effect, 36))(effect, chunkID, chunk);
+}
+
+int32_t ck_effect_set_chunk(void* effect, uint32_t chunkID, const void* chunk) {
+    typedef int32_t (*function)(void*, uint32_t, const void*);
+    return ((function)ck_slot(effect, 37))(effect, chunkID, chunk);
+}
+
+int32_t ck_editor_initialize(void* editor, void* controller) {
+    typedef int32_t (*function)(void*, void*);
+    return ((function)ck_slot(editor, 3))(editor, controller);
+}
+
+int32_t ck_editor_uninitialize(void* editor) {
+    typedef int32_t (*function)(void*);
+    return ((function)ck_slot(editor, 4))(editor);
+}
+
+int32_t ck_editor_set_view_container(void* editor, void* view) {
+    typedef int32_t (*function)(void*, void*);
+    return ((function)ck_slot(editor, 6))(editor, view);
+}
+
+int32_t ck_editor_view_size(const void* editor, float size[2]) {
+    typedef int32_t (*function)(const void*, float*);
+    return ((function)ck_slot(editor, 7))(editor, size);
+}

@@ -32,6 +32,8 @@ void DescribeArguments(Call& call, int32_t opcode, void* ptr) {
     if (ptr == nullptr) return;
     if (opcode == effGetParamIndexFromIdentifier || opcode == effSetBypassParamIdentifier) {
         std::strncpy(call.text, static_cast<const char*>(ptr), kTextSize - 1);
+    } else if (opcode == effPrivateRedraw) {
+        std::memcpy(&call.rect, ptr, sizeof call.rect);
     } else if (opcode == effProcessEvents) {
         const auto* events = static_cast<const VstEvents*>(ptr);
         call.numEvents = events->numEvents;
@@ -48,15 +50,41 @@ int32_t FindIdentifier(const Instance& instance, const char* identifier) {
     return -1;
 }
 
+// Writes `size` bytes of `text` repeated, without a terminator.
+void FillWith(void* buffer, const char* text, intptr_t size) {
+    const size_t length = std::max<size_t>(std::strlen(text), 1);
+    auto* out = static_cast<char*>(buffer);
+    for (intptr_t i = 0; i < size; ++i) {
+        out[i] = text[0] == '\0' ? 'x' : text[static_cast<size_t>(i) % length];
+    }
+}
+
+void WriteText(const Instance& instance, void* buffer, const char* text, intptr_t fillSize) {
+    if (instance.script.fillsTextBuffers != 0) {
+        FillWith(buffer, text, fillSize);
+    } else {
+        std::strcpy(static_cast<char*>(buffer), text);
+    }
+}
+
+intptr_t AnswerChunk(Instance& instance, void* ptr) {
+    Script& script = instance.script;
+    *static_cast<void**>(ptr) = script.chunkDataNull != 0 ? nullptr : script.chunk;
+    const int32_t size = script.chunkSize;
+    script.chunkSize = std::min(script.chunkSize + script.chunkGrowth, kMaxChunkSize);
+    return size;
+}
+
 intptr_t Answer(Instance& instance, int32_t opcode, int32_t index, intptr_t value, void* ptr) {
     Parameter* parameter = ParameterAt(instance, index);
     switch (opcode) {
         case effEditGetRect:
-            *static_cast<ERect**>(ptr) = &instance.script.editorRect;
+            if (instance.script.editorRectNull == 0) {
+                *static_cast<ERect**>(ptr) = &instance.script.editorRect;
+            }
             return 1;
         case effGetChunk:
-            *static_cast<void**>(ptr) = instance.script.chunk;
-            return instance.script.chunkSize;
+            return AnswerChunk(instance, ptr);
         case effSetChunk:
             instance.script.chunkSize =
                 static_cast<int32_t>(std::min<intptr_t>(value, kMaxChunkSize));
@@ -66,7 +94,7 @@ intptr_t Answer(Instance& instance, int32_t opcode, int32_t index, intptr_t valu
             return parameter != nullptr ? parameter->automatable : 0;
         case effGetParamName:
             if (parameter == nullptr) return 0;
-            std::strcpy(static_cast<char*>(ptr), parameter->name);
+            WriteText(instance, ptr, parameter->name, kFilledNameSize);
             return 1;
         case effGetParameterProperties:
             if (parameter == nullptr || parameter->hasProperties == 0) return 0;
@@ -74,7 +102,8 @@ intptr_t Answer(Instance& instance, int32_t opcode, int32_t index, intptr_t valu
             return 1;
         case effGetParamIdentifier:
             if (parameter == nullptr) return 0;
-            std::strcpy(static_cast<char*>(ptr), parameter->identifier);
+            WriteText(instance, ptr, parameter->identifier,
+                      value > 0 ? value : kFilledIdentifierSize);
             return 1;
         case effGetParamIndexFromIdentifier:
             return FindIdentifier(instance, static_cast<const char*>(ptr));

@@ -1,0 +1,54 @@
+// The base of an editor object: every host operation of the editor interface with its default,
+// the host wrappers that the editor needs (controller and transport while initialised, the view
+// container while the host shows a view), and one reference on the instance's effect-parameters
+// interface. A concrete editor makes its contents and attaches to and detaches from the view in
+// the three hooks. User-interface thread; no lock.
+#pragma once
+
+#include <memory>
+
+#include "abi/effect_gui.h"
+#include "abi/effect_parameters.h"
+#include "host/aax_vcontroller.h"
+#include "host/aax_vtransport.h"
+#include "host/aax_vview_container.h"
+#include "module/object_model.h"
+
+class AAX_CEffectGUI : public ACFObject<AAX_IACFEffectGUI> {
+  public:
+    AAX_CEffectGUI() = default;
+    // Gives back the effect-parameters reference; the wrappers go with it.
+    ~AAX_CEffectGUI() override;
+
+    // Answers the editor interface with the object itself.
+    ACFRESULT InternalQueryInterface(const acfIID& iid, void** out) override;
+
+    // Without a controller: AAX_ERROR_NOT_INITIALIZED, and no view contents.
+    AAX_Result Initialize(IACFUnknown* controller) override;
+    AAX_Result Uninitialize() override;
+    AAX_Result NotificationReceived(AAX_CTypeID type, const void* data, uint32_t size) override;
+    // A view: a new view-container wrapper, CreateViewContainer, UpdateAllParameters. Null: the
+    // wrapper goes, then DeleteViewContainer.
+    AAX_Result SetViewContainer(IACFUnknown* viewContainer) override;
+    // Leaves the size as it was.
+    AAX_Result GetViewSize(AAX_Point* size) const override;
+    AAX_Result Draw(AAX_Rect* rect) override;
+    AAX_Result TimerWakeup() override;
+    AAX_Result ParameterUpdated(AAX_CParamID id) override;
+    AAX_Result GetCustomLabel(int32_t selector, AAX_IString* label) const override;
+    AAX_Result SetControlHighlightInfo(AAX_CParamID id, bool highlighted, int32_t color) override;
+    // ParameterUpdated for every parameter of the effect, in index order.
+    void UpdateAllParameters() override;
+
+  protected:
+    // Null outside initialisation, or when the host refused the interface.
+    AAX_IACFEffectParameters* EffectParameters() const { return mEffectParameters; }
+    // Null while the host shows no view.
+    AAX_IViewContainer* ViewContainer() const { return mViewContainer.get(); }
+
+  private:
+    std::unique_ptr<AAX_VController> mController;
+    AAX_IACFEffectParameters* mEffectParameters = nullptr;  // one reference held
+    std::unique_ptr<AAX_VViewContainer> mViewContainer;
+    std::unique_ptr<AAX_VTransport> mTransport;
+};

@@ -1,0 +1,46 @@
+// The wrapper's editor: the wrapped plug-in's own editor window, opened inside the view that the
+// host gives. It reaches the plug-in through the instance's effect-parameters object and passes
+// the host's size requests, redraws and idle timer on to it.
+//
+// Attaching to a view of type 3 (a native window handle), towards the plug-in:
+//   1. effPrivatePrepareEditor (-16) with option 1.0;
+//   2. effEditGetRect, then effEditOpen with the window handle;
+//   3. effPrivateRedraw (-1) without a rectangle.
+// Detaching: effEditKeyDown (index 50, value 26), then effEditClose. Views of other types leave
+// the plug-in's editor closed.
+//
+// While initialised the editor is the instance's VstEditorLink, so the plug-in's display updates
+// reach ParameterUpdated; it unlinks itself, and closes a plug-in editor still open, before the
+// effect-parameters object may go (Uninitialize) and before it is destroyed.
+#pragma once
+
+#include "bridge/vst_editor_link.h"
+#include "bridge/vst_interface.h"
+#include "editor/aax_effect_gui.h"
+
+class AAXWrapper_CEffectGUI : public AAX_CEffectGUI, private VstEditorLink {
+  public:
+    AAXWrapper_CEffectGUI() = default;
+    ~AAXWrapper_CEffectGUI() override;
+
+    AAX_Result Uninitialize() override;
+    // The plug-in's editor rectangle, asked afresh; 100 x 100 without plug-in or rectangle.
+    AAX_Result GetViewSize(AAX_Point* size) const override;
+    AAX_Result Draw(AAX_Rect* rect) override;
+    // effEditIdle, with or without a view.
+    AAX_Result TimerWakeup() override;
+    void CreateViewContents() override;
+    void CreateViewContainer() override;
+    void DeleteViewContainer() override;
+
+    // Opens the plug-in's editor as a child of `window`.
+    virtual void AttachEditorWindow(void* window);
+
+  private:
+    void PlugInParameterChanged(const char* identifier) override;
+    // Closes a plug-in editor left open and unlinks the editor from the plug-in's host callback.
+    void Disconnect();
+
+    VstInterface* mVstInterface = nullptr;  // the effect-parameters object's
+    bool mPlugInEditorOpen = false;
+};

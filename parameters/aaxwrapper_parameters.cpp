@@ -1,0 +1,153 @@
+#include "parameters/aaxwrapper_parameters.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "abi/algorithm_context.h"
+#include "bridge/plugin_loader.h"
+#include "bridge/plugin_parameter_info.h"
+#include "parameters/aax_binary_display_delegate.h"
+#include "parameters/aax_binary_taper_delegate.h"
+#include "parameters/aax_packet_handler.h"
+#include "parameters/aax_parameter.h"
+#include "parameters/narrow_to_float.h"
+
+namespace {
+
+// The low 12 bits of a stem format are its channel count.
+constexpr int32_t kStemChannelMask = 0xFFF;
+
+}  // namespace
+
+AAXWrapper_Parameters::AAXWrapper_Parameters()
+    : mVstInterface(std::make_unique<VstInterface>()),
+      mCallBack(std::make_unique<VstCallBack>(this)) {
+    mVstInterface->callBack = mCallBack.get();
+    AEffect* effect = LoadWrappedPlugin();
+    if (effect != nullptr) {
+        mVstInterface->effect = effect;
+        effect->user = mCallBack.get();
+        mPluginLoaded = 1;
+        mFirstRestoreChunkSize = 0;
+    }
+    mCallBack->automationTarget = this;
+    mCallBack->controller = Controller();
+}
+
+AAXWrapper_Parameters::~AAXWrapper_Parameters() {
+    mVstInterface.reset();
+    mCallBack.reset();
+}
+
+ACFRESULT AAXWrapper_Parameters::InternalQueryInterface(const acfIID& iid, void** out) {
+    if (out != nullptr && iid == IID_AAXWrapper_Parameters) {
+        *out = this;
+        AddRef();
+        return ACF_OK;
+    }
+    return AAX_CEffectParameters::InternalQueryInterface(iid, out);
+}
+
+AAX_Result AAXWrapper_Parameters::Uninitialize() {
+    mCallBack->controller = nullptr;
+    return AAX_CEffectParameters::Uninitialize();
+}
+
+AAX_Result AAXWrapper_Parameters::EffectInit() {
+    if (mPluginLoaded == 0) {
+        Post(kFieldPluginLoaded, &mPluginLoaded, sizeof mPluginLoaded);
+        return AAX_SUCCESS;
+    }
+    mCallBack->controller = Controller();
+
+    float sampleRate = static_cast<float>(VstCallBack::kDefaultSampleRate);
+    if (Controller() != nullptr) Controller()->GetSampleRate(&sampleRate);
+    mVstInterface->Dispatch(effSetSampleRate, 0, 0, nullptr, std::trunc(sampleRate));
+
+    mBypassParamId = kMasterBypassID;
+    OwnedParameter bypass(new AAX_CParameter<bool>(
+        kMasterBypassID, AAX_CString("Master Bypass"), false, AAX_CBinaryTaperDelegate<bool>(),
+        AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true));
+    bypass->SetNumberOfSteps(2);
+    bypass->SetType(0);
+    AdoptParameter(std::move(bypass));
+    char bypassIdentifier[sizeof "MasterBypassID"];
+    std::memcpy(bypassIdentifier, kMasterBypassID, sizeof bypassIdentifier);
+    mVstInterface->Dispatch(effSetBypassParamIdentifier, 0, 0, bypassIdentifier);
+
+    const int32_t count = mVstInterface->NumParams();
+    for (int32_t index = 0; index < count; ++index) {
+        PlugInParameterInfo info;
+        if (ReadAutomatableParameter(*mVstInterface, index, &info)) {
+            AdoptParameter(MakeMirrorParameter(info));
+        }
+    }
+
+    mVstInterface->Dispatch(effOpen);
+    mVstInterface->Dispatch(effMainsChanged, 0, 1);
+    PacketDispatcher().RegisterPacket(
+        kMasterBypassID, kFieldMasterBypass,
+        AAX_CPacketHandler<AAX_CPacketDispatcher>(
+            &PacketDispatcher(), &AAX_CPacketDispatcher::GenerateSingleValuePacket));
+
+    int32_t inputFormat = 0;
+    int32_t outputFormat = 0;
+    if (Controller() != nullptr) {
+        Controller()->GetInputStemFormat(&inputFormat);
+        Controller()->GetOutputStemFormat(&outputFormat);
+    }
+    const int32_t inputChannels = inputFormat & kStemChannelMask;
+    const int32_t outputChannels = outputFormat & kStemChannelMask;
+    VstInterface* const bridge = mVstInterface.get();
+    Post(kFieldInputChannelCount, &inputChannels, sizeof inputChannels);
+    Post(kFieldOutputChannelCount, &outputChannels, sizeof outputChannels);
+    Post(kFieldVstInterface, &bridge, sizeof bridge);
+    Post(kFieldPluginLoaded, &mPluginLoaded, sizeof mPluginLoaded);
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(AAX_CParamID id, double value,
+                                                                 int32_t /*source*/) {
+    AAX_IParameter* parameter = ParameterManager().GetParameterByID(id);
+    if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
+    parameter->UpdateNormalizedValue(value);
+    if (mPluginLoaded == 0) return AAX_SUCCESS;
+    if (std::strcmp(id, mBypassParamId.Get()) == 0) {
+        mVstInterface->Dispatch(effSetBypass, 0, value > 0.0 ? 1 : 0);
+        return AAX_SUCCESS;
+    }
+    std::string identifier(id);
+    const intptr_t index =
+        mVstInterface->Dispatch(effGetParamIndexFromIdentifier, 0, 0, identifier.data());
+    if (index >= 0 && index <= INT32_MAX) {
+        mVstInterface->SetParameter(static_cast<int32_t>(index), NarrowToFloat(value));
+    }
+    return AAX_SUCCESS;
+}
+
+void AAXWrapper_Parameters::PlugInAutomated(const char* identifier, double normalizedValue) {
+    AAX_IParameter* parameter = ParameterManager().GetParameterByID(identifier);
+    if (parameter != nullptr) parameter->SetNormalizedValue(normalizedValue);
+}
+
+void AAXWrapper_Parameters::PlugInBeganEdit(const char* identifier) {
+    AAX_IParameter* parameter = ParameterManager().GetParameterByID(identifier);
+    if (parameter != nullptr) parameter->Touch();
+}
+
+void AAXWrapper_Parameters::PlugInEndedEdit(const char* identifier) {
+    AAX_IParameter* parameter = ParameterManager().GetParameterByID(identifier);
+    if (parameter != nullptr) parameter->Release();
+}
+
+void AAXWrapper_Parameters::AdoptParameter(OwnedParameter parameter) {
+    AAX_IParameter* offered = parameter.get();
+    ParameterManager().AddParameter(offered);
+    if (ParameterManager().GetParameterByID(offered->Identifier()) == offered) parameter.release();
+}
+
+void AAXWrapper_Parameters::Post(uint32_t fieldIndex, const void* payload, uint32_t size) {
+    if (Controller() != nullptr) Controller()->PostPacket(fieldIndex, payload, size);
+}

@@ -1,0 +1,82 @@
+// The effect-parameters object of the wrapper: it loads the wrapped plug-in when it is made,
+// mirrors the plug-in's automatable parameters behind a master bypass when the host initialises
+// it, keeps host and plug-in values in step both ways, and saves the plug-in's own bank chunk
+// as the effect's one chunk, under the plug-in's unique identifier.
+//
+// EffectInit, towards the plug-in and the host, in this order:
+//   1. effSetSampleRate with the host's rate, truncated to a whole number;
+//   2. the master bypass parameter, then effSetBypassParamIdentifier (-18) with its identifier;
+//   3. per plug-in parameter: effCanBeAutomated, getParameter, effGetParameterProperties,
+//      (effGetParamName), effGetParamIdentifier; one AAX parameter per automatable one;
+//   4. effOpen, effMainsChanged 1; the bypass packet registered for context field 6;
+//   5. posts to the algorithm context: input channels (field 1), output channels (field 3), the
+//      VstInterface pointer (field 7), the loaded flag (field 8): the render callback reads the
+//      pointer only once it has seen the flag.
+// An instance whose plug-in failed to load posts only the flag (0) and has no parameters.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "bridge/vst_automation_target.h"
+#include "bridge/vst_callback.h"
+#include "bridge/vst_interface.h"
+#include "host/aax_string.h"
+#include "parameters/aax_effect_parameters.h"
+#include "parameters/plugin_parameter_mirror.h"
+
+// Answered only by this class, to the module's own editor: the object itself, so that the editor
+// of an instance reaches the plug-in of the same instance. Never a host interface.
+inline constexpr acfIID IID_AAXWrapper_Parameters = MakeUID("879568F5-2C13-4E7C-95D3-17BC304E02D2");
+
+class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomationTarget {
+  public:
+    // Loads the plug-in through the registry; a failed load leaves an instance without plug-in.
+    AAXWrapper_Parameters();
+    // Closes the plug-in (effClose) while its host callback still answers.
+    ~AAXWrapper_Parameters() override;
+
+    ACFRESULT InternalQueryInterface(const acfIID& iid, void** out) override;
+    // Unlinks the host controller from the plug-in's host callback before the base deletes it.
+    AAX_Result Uninitialize() override;
+    // Host to plug-in: effSetBypass for the master bypass, else setParameter at the index that
+    // effGetParamIndexFromIdentifier (-15) gives. Neither counts a change nor posts a packet.
+    AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value,
+                                              int32_t source) override;
+    AAX_Result GetChunkIDFromIndex(int32_t index, AAX_CTypeID* chunkID) const override;
+    AAX_Result GetChunkSize(AAX_CTypeID chunkID, uint32_t* size) override;
+    AAX_Result GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* chunk) override;
+    AAX_Result SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) override;
+    AAX_Result EffectInit() override;
+
+    // The instance's bridge to the plug-in; owned by this object, alive as long as it is.
+    VstInterface* GetVstInterface() const { return mVstInterface.get(); }
+
+  private:
+    // The plug-in's answer to effGetChunk (bank), when it can be read.
+    struct BankChunk {
+        const void* data;
+        int32_t size;
+    };
+
+    // Plug-in to host, through the plug-in's host callback.
+    void PlugInAutomated(const char* identifier, double normalizedValue) override;
+    void PlugInBeganEdit(const char* identifier) override;
+    void PlugInEndedEdit(const char* identifier) override;
+
+    // Hands the parameter to the manager, or deletes it when the manager refuses it (an
+    // identifier that is already taken).
+    void AdoptParameter(OwnedParameter parameter);
+    void Post(uint32_t fieldIndex, const void* payload, uint32_t size);
+    bool IsCurrentChunk(AAX_CTypeID chunkID) const;
+    // False when the size lies outside 0 to 2^31 - 1 or bytes are announced without data.
+    bool AskBankChunk(BankChunk* chunk);
+
+    std::unique_ptr<VstInterface> mVstInterface;
+    int32_t mPluginLoaded = 0;
+    AAX_CString mBypassParamId;
+    std::unique_ptr<VstCallBack> mCallBack;
+    int32_t mFirstRestoreChunkSize = 0;
+    // The size GetChunkSize last reported; GetChunk writes only a chunk of that size.
+    int32_t mLastReportedChunkSize = 0;
+};

@@ -1,0 +1,188 @@
+// The wrapper's saved state through the effect-parameters interface: the plug-in's bank chunk
+// under its unique identifier, saved and restored byte for byte, and the answers that protect the
+// host's record and the plug-in from bad sizes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/parameters/chunk_record.h"
+#include "tests/parameters/wrapper_fixture.h"
+
+namespace {
+
+using testplugin::Call;
+
+constexpr AAX_CTypeID kUniqueID = 0x56513331;  // the test plug-in's 'VQ31'
+
+testplugin::Script ChunkScript(const std::string& bytes) {
+    testplugin::Script script = MirrorScript(1);
+    script.chunkSize = static_cast<int32_t>(bytes.size());
+    std::memcpy(script.chunk, bytes.data(), bytes.size());
+    return script;
+}
+
+std::vector<int32_t> Opcodes(const std::vector<Call>& calls) {
+    std::vector<int32_t> opcodes;
+    for (const Call& call : calls) opcodes.push_back(call.opcode);
+    return opcodes;
+}
+
+class WrapperChunk : public WrapperTest {
+  protected:
+    // The chunk as a host saves it: the size, then a record with room for exactly that size.
+    ChunkRecord Save() {
+        uint32_t size = 0;
+        EXPECT_EQ((*effect_)->GetChunkSize(kUniqueID, &size), AAX_SUCCESS);
+        ChunkRecord record(std::string(size, '\0'));
+        EXPECT_EQ((*effect_)->GetChunk(kUniqueID, record.get()), AAX_SUCCESS);
+        return record;
+    }
+};
+
+TEST_F(WrapperChunk, TheOneChunkIsThePlugInsUniqueID) {
+    CreateAndInitialize(ChunkScript("state"));
+    int32_t count = 0;
+    AAX_CTypeID id = 7;
+    EXPECT_EQ((*effect_)->GetNumberOfChunks(&count), AAX_SUCCESS);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ((*effect_)->GetChunkIDFromIndex(0, &id), AAX_SUCCESS);
+    EXPECT_EQ(id, kUniqueID);
+    EXPECT_EQ((*effect_)->GetChunkIDFromIndex(1, &id), AAX_ERROR_INVALID_CHUNK_INDEX);
+    EXPECT_EQ(id, 0u);
+}
+
+TEST_F(WrapperChunk, ForeignIdentifiersAreRefusedAndReachNothing) {
+    CreateAndInitialize(ChunkScript("state"));
+    uint32_t size = 9;
+    EXPECT_EQ((*effect_)->GetChunkSize(kControlsChunkID, &size), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ(size, 0u);
+    ChunkRecord record("other");
+    EXPECT_EQ((*effect_)->GetChunk(kControlsChunkID, record.get()), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ((*effect_)->SetChunk(kControlsChunkID, record.get()), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ((*effect_)->SetChunk(kUniqueID + 1, record.get()), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ(record.Data(), "other");
+    EXPECT_TRUE(PluginCalls().empty());
+    // The base's comparison stays: a chunk that is not 'elck' compares equal.
+    bool equal = false;
+    record.get()->fChunkID = kUniqueID;
+    EXPECT_EQ((*effect_)->CompareActiveChunk(record.get(), &equal), AAX_SUCCESS);
+    EXPECT_TRUE(equal);
+}
+
+TEST_F(WrapperChunk, SaveCopiesThePlugInsBankChunk) {
+    const std::string bytes("\x01\x02\0\xFFsaved state", 15);
+    CreateAndInitialize(ChunkScript(bytes));
+    ChunkRecord record = Save();
+    EXPECT_EQ(record.get()->fSize, 15);
+    EXPECT_EQ(record.Data(), bytes);
+    const std::vector<Call> calls = PluginCalls();
+    EXPECT_EQ(Opcodes(calls), (std::vector<int32_t>{effGetChunk, effGetChunk}));
+    for (const Call& call : calls) EXPECT_EQ(call.index, 0);  // the bank, not a program
+}
+
+TEST_F(WrapperChunk, RestoreGivesThePlugInBackExactlyItsBytes) {
+    const std::string bytes("first instance\0\x7F", 16);
+    CreateAndInitialize(ChunkScript(bytes));
+    ChunkRecord saved = Save();
+    (*effect_)->Uninitialize();
+    effect_->Release();
+
+    CreateAndInitialize(ChunkScript("another state of another size"));
+    ASSERT_EQ((*effect_)->SetChunk(kUniqueID, saved.get()), AAX_SUCCESS);
+    const std::vector<Call> calls = PluginCalls();
+    ASSERT_EQ(Opcodes(calls), (std::vector<int32_t>{effGetChunk, effSetChunk}));
+    EXPECT_EQ(calls[1].index, 0);
+    EXPECT_EQ(calls[1].value, 16);
+    EXPECT_EQ(Save().Data(), bytes);
+}
+
+TEST_F(WrapperChunk, OnlyTheFirstRestoreAsksForTheChunkFirst) {
+    CreateAndInitialize(ChunkScript("abc"));
+    ChunkRecord record("xyz");
+    ASSERT_EQ((*effect_)->SetChunk(kUniqueID, record.get()), AAX_SUCCESS);
+    ASSERT_EQ((*effect_)->SetChunk(kUniqueID, record.get()), AAX_SUCCESS);
+    EXPECT_EQ(Opcodes(PluginCalls()),
+              (std::vector<int32_t>{effGetChunk, effSetChunk, effSetChunk}));
+}
+
+TEST_F(WrapperChunk, AnEmptyChunkIsSavedWithoutACopy) {
+    CreateAndInitialize(ChunkScript(""));
+    ChunkRecord record("", 0, 8);
+    record.get()->fSize = 99;
+    uint32_t size = 7;
+    EXPECT_EQ((*effect_)->GetChunkSize(kUniqueID, &size), AAX_SUCCESS);
+    EXPECT_EQ(size, 0u);
+    EXPECT_EQ((*effect_)->GetChunk(kUniqueID, record.get()), AAX_SUCCESS);
+    EXPECT_EQ(record.get()->fSize, 0);
+    EXPECT_EQ(record.AllAfterHeader(), std::string(8, '\xAA'));
+    // A restore while the plug-in reports 0 bytes asks again next time.
+    ASSERT_EQ((*effect_)->SetChunk(kUniqueID, record.get()), AAX_SUCCESS);
+    ASSERT_EQ((*effect_)->SetChunk(kUniqueID, record.get()), AAX_SUCCESS);
+    const std::vector<int32_t> opcodes = Opcodes(PluginCalls());
+    EXPECT_EQ(std::count(opcodes.begin(), opcodes.end(), effGetChunk), 4);
+}
+
+TEST_F(WrapperChunk, AChunkThatGrewSinceItsSizeIsNotWritten) {
+    testplugin::Script script = ChunkScript("grows");
+    script.chunkGrowth = 8;
+    CreateAndInitialize(script);
+    uint32_t size = 0;
+    ASSERT_EQ((*effect_)->GetChunkSize(kUniqueID, &size), AAX_SUCCESS);
+    EXPECT_EQ(size, 5u);
+    ChunkRecord record("12345", 0, 16);
+    EXPECT_EQ((*effect_)->GetChunk(kUniqueID, record.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+    EXPECT_EQ(record.get()->fSize, 5);
+    EXPECT_EQ(record.AllAfterHeader(), "12345" + std::string(16, '\xAA'));
+    // Asked again, the size fits until the chunk grows once more.
+    ASSERT_EQ((*effect_)->GetChunkSize(kUniqueID, &size), AAX_SUCCESS);
+    EXPECT_EQ(size, 21u);
+    EXPECT_EQ((*effect_)->GetChunk(kUniqueID, record.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+}
+
+TEST_F(WrapperChunk, AChunkSizeWithoutDataFailsTheSaveWithoutReading) {
+    testplugin::Script script = ChunkScript("missing");
+    script.chunkDataNull = 1;
+    CreateAndInitialize(script);
+    uint32_t size = 9;
+    EXPECT_EQ((*effect_)->GetChunkSize(kUniqueID, &size), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ(size, 0u);
+    ChunkRecord record("", 0, 8);
+    record.get()->fSize = 3;
+    EXPECT_EQ((*effect_)->GetChunk(kUniqueID, record.get()), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ(record.get()->fSize, 0);
+    EXPECT_EQ(record.AllAfterHeader(), std::string(8, '\xAA'));
+}
+
+TEST_F(WrapperChunk, ANegativeSizeNeverReachesThePlugIn) {
+    CreateAndInitialize(ChunkScript("abc"));
+    ChunkRecord record("xyz");
+    record.get()->fSize = -1;
+    EXPECT_EQ((*effect_)->SetChunk(kUniqueID, record.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+    record.get()->fSize = INT32_MIN;
+    EXPECT_EQ((*effect_)->SetChunk(kUniqueID, record.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+    EXPECT_TRUE(PluginCalls().empty());
+}
+
+TEST_F(WrapperChunk, WithoutThePlugInEveryChunkOperationIsRefused) {
+    testsupport::ClearInstallDirectory();
+    object_ = new AAXWrapper_Parameters;
+    effect_ = std::make_unique<HostedEffect>(
+        static_cast<IACFUnknown*>(static_cast<AAX_IACFEffectParameters_V2*>(object_)));
+    Initialize();
+    AAX_CTypeID id = 7;
+    EXPECT_EQ((*effect_)->GetChunkIDFromIndex(0, &id), AAX_SUCCESS);
+    EXPECT_EQ(id, 0u);
+    uint32_t size = 9;
+    EXPECT_EQ((*effect_)->GetChunkSize(0, &size), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ(size, 9u);
+    ChunkRecord record("abc");
+    EXPECT_EQ((*effect_)->GetChunk(0, record.get()), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ((*effect_)->SetChunk(0, record.get()), AAX_ERROR_INVALID_CHUNK_ID);
+    EXPECT_EQ(record.Data(), "abc");
+}
+
+}  // namespace

@@ -1,0 +1,351 @@
+// The wrapper's parameters through the effect-parameters interface: what EffectInit asks of the
+// plug-in and posts to the host, how plug-in parameters are mirrored, and values in both
+// directions with a queued and with a re-entrant host.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "process/render_callback.h"
+#include "tests/parameters/wrapper_fixture.h"
+
+namespace {
+
+using aaxhost::Arg;
+using aaxhost::SetRequestAnswer;
+using aaxhost::Text;
+using testplugin::Call;
+using testplugin::CallKind;
+
+// A plug-in call as the tests compare it.
+struct Seen {
+    CallKind kind;
+    int32_t opcode;
+    int32_t index;
+    intptr_t value;
+    float opt;
+    std::string text;
+
+    bool operator==(const Seen&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& stream, const Seen& seen) {
+    return stream << static_cast<int>(seen.kind) << " op " << seen.opcode << " [" << seen.index
+                  << "] value " << seen.value << " opt " << seen.opt << " '" << seen.text << "'";
+}
+
+Seen Dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, float opt = 0.0f,
+              std::string text = "") {
+    return {CallKind::kDispatcher, opcode, index, value, opt, std::move(text)};
+}
+Seen GetParam(int32_t index) {
+    return {CallKind::kGetParameter, 0, index, 0, 0.0f, ""};
+}
+Seen SetParameterCall(int32_t index, float value) {
+    return {CallKind::kSetParameter, 0, index, 0, value, ""};
+}
+
+std::vector<Seen> SeenCalls(const std::vector<Call>& calls) {
+    std::vector<Seen> seen;
+    for (const Call& call : calls) {
+        const bool dispatcher = call.kind == CallKind::kDispatcher;
+        seen.push_back({call.kind, dispatcher ? call.opcode : 0, call.index,
+                        dispatcher ? call.value : 0, call.opt, call.text});
+    }
+    return seen;
+}
+
+using WrapperParameters = WrapperTest;
+
+TEST_F(WrapperParameters, MirrorsOnlyAutomatableParametersAfterTheBypass) {
+    CreateAndInitialize(MirrorScript(3));
+    EXPECT_EQ(effect_->Identifiers(),
+              (std::vector<std::string>{"MasterBypassID", "drive", "mode"}));
+    AAX_CString bypass;
+    EXPECT_EQ((*effect_)->GetMasterBypassParameter(&bypass), AAX_SUCCESS);
+    EXPECT_EQ(bypass.StdString(), "MasterBypassID");
+}
+
+TEST_F(WrapperParameters, EffectInitAsksThePlugInInOrderAndPostsFourPackets) {
+    Create(MirrorScript(3));
+    host_.controller.SetSampleRate(48000.0f);
+    Initialize();
+    const std::vector<Seen> expected = {
+        Dispatch(effSetSampleRate, 0, 0, 48000.0f),
+        Dispatch(effSetBypassParamIdentifier, 0, 0, 0.0f, "MasterBypassID"),
+        Dispatch(effCanBeAutomated, 0),
+        GetParam(0),
+        Dispatch(effGetParameterProperties, 0),
+        Dispatch(effGetParamIdentifier, 0, 32),
+        Dispatch(effCanBeAutomated, 1),
+        Dispatch(effCanBeAutomated, 2),
+        GetParam(2),
+        Dispatch(effGetParameterProperties, 2),
+        Dispatch(effGetParamIdentifier, 2, 32),
+        Dispatch(effOpen),
+        Dispatch(effMainsChanged, 0, 1),
+    };
+    EXPECT_EQ(SeenCalls(PluginCalls()), expected);
+
+    using Post = std::pair<int64_t, int64_t>;
+    EXPECT_EQ(Posts(), (std::vector<Post>{{1, 4}, {3, 4}, {7, 8}, {8, 4}}));
+    // The stand-in host's data ports hold what the render callback will read.
+    EXPECT_EQ(*host_.context.inputChannelCount, 2);
+    EXPECT_EQ(*host_.context.outputChannelCount, 2);
+    EXPECT_EQ(*host_.context.vstInterface, object_->GetVstInterface());
+    EXPECT_EQ(*host_.context.pluginLoaded, 1);
+}
+
+// What EffectInit posted is all that the render callback needs: the host's block reaches the
+// plug-in through the posted fields alone.
+TEST_F(WrapperParameters, PostedFieldsCarryTheRenderCallbackToThePlugIn) {
+    CreateAndInitialize();
+    float input[2][16] = {};
+    float output[2][16] = {};
+    input[0][15] = 0.5f;
+    input[1][3] = -0.25f;
+    float* inputs[2] = {input[0], input[1]};
+    float* outputs[2] = {output[0], output[1]};
+    int32_t frames = 16;
+    host_.context.audioInputs = inputs;
+    host_.context.audioOutputs = outputs;
+    host_.context.bufferLength = &frames;
+    AlgorithmContext* const instances[1] = {&host_.context};
+    RenderCallback(instances, instances + 1);
+
+    const std::vector<Call> calls = PluginCalls();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].kind, CallKind::kProcessReplacing);
+    EXPECT_EQ(calls[0].frames, 16);
+    EXPECT_EQ(calls[0].outputs[1], output[1]);
+    EXPECT_EQ(output[0][15], 0.5f);
+    EXPECT_EQ(output[1][3], -0.25f);
+}
+
+TEST_F(WrapperParameters, ParametersWithoutPropertiesAreNamedByThePlugIn) {
+    Create(MirrorScript(5));
+    Initialize();
+    std::vector<Seen> plain;
+    for (const Seen& seen : SeenCalls(PluginCalls())) {
+        if (seen.index == 4) plain.push_back(seen);
+    }
+    const std::vector<Seen> expected = {
+        Dispatch(effCanBeAutomated, 4), GetParam(4), Dispatch(effGetParameterProperties, 4),
+        Dispatch(effGetParamName, 4), Dispatch(effGetParamIdentifier, 4, 32)};
+    EXPECT_EQ(plain, expected);
+}
+
+TEST_F(WrapperParameters, ChannelCountsComeFromTheLowBitsOfTheStemFormats) {
+    Create();
+    host_.controller.SetStemFormats(0x00000001, 0x7FFF1003);
+    Initialize();
+    EXPECT_EQ(*host_.context.inputChannelCount, 1);
+    EXPECT_EQ(*host_.context.outputChannelCount, 3);
+}
+
+TEST_F(WrapperParameters, SampleRateReachesThePlugInTruncated) {
+    for (float rate : {44100.5f, 48000.0f, 96000.9f}) {
+        SCOPED_TRACE(rate);
+        Create();
+        host_.controller.SetSampleRate(rate);
+        Initialize();
+        const std::vector<Call> calls = PluginCalls();
+        ASSERT_FALSE(calls.empty());
+        EXPECT_EQ(calls[0].opcode, effSetSampleRate);
+        EXPECT_EQ(calls[0].opt, static_cast<float>(static_cast<int32_t>(rate)));
+        (*effect_)->Uninitialize();
+        effect_->Release();
+    }
+}
+
+TEST_F(WrapperParameters, EachKindOfPlugInParameterGetsItsMirror) {
+    CreateAndInitialize();
+    struct Row {
+        const char* id;
+        std::string name;
+        int32_t steps;
+        int32_t type;
+        double normalized;
+        std::string text;  // of the current value
+        std::string textAt0;
+        std::string textAt1;
+    };
+    const std::vector<Row> rows = {
+        {"MasterBypassID", "Master Bypass", 2, 0, 0.0, "bypass", "bypass", "on"},
+        {"drive", "Drive\nDrv", 65, 1, 0.4f, "0.40", "0.00", "1.00"},
+        {"mode", "Mode", 2, 0, 1.0, "on", "off", "on"},
+        {"steps", "Steps", 5, 1, 0.5, "0.50", "0.00", "1.00"},
+        {"plain", "Plain", 65, 1, 0.25, "0.25", "0.00", "1.00"},
+    };
+    EXPECT_EQ(effect_->Count(), static_cast<int32_t>(rows.size()));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.id);
+        EXPECT_EQ(effect_->Name(row.id), row.name);
+        int32_t steps = -1;
+        int32_t type = -1;
+        bool automatable = false;
+        double defaultValue = -1.0;
+        EXPECT_EQ((*effect_)->GetParameterNumberOfSteps(row.id, &steps), AAX_SUCCESS);
+        EXPECT_EQ(steps, row.steps);
+        EXPECT_EQ((*effect_)->GetParameterType(row.id, &type), AAX_SUCCESS);
+        EXPECT_EQ(type, row.type);
+        EXPECT_EQ((*effect_)->GetParameterIsAutomatable(row.id, &automatable), AAX_SUCCESS);
+        EXPECT_TRUE(automatable);
+        EXPECT_DOUBLE_EQ(effect_->Normalized(row.id), row.normalized);
+        EXPECT_EQ((*effect_)->GetParameterDefaultNormalizedValue(row.id, &defaultValue),
+                  AAX_SUCCESS);
+        EXPECT_DOUBLE_EQ(defaultValue, row.normalized);
+        EXPECT_EQ(effect_->ValueString(row.id), row.text);
+        for (const auto& [value, text] : {std::pair{0.0, row.textAt0}, {1.0, row.textAt1}}) {
+            AAX_CString converted;
+            EXPECT_EQ((*effect_)->GetParameterStringFromValue(row.id, value, &converted, 16),
+                      AAX_SUCCESS);
+            EXPECT_EQ(converted.StdString(), text);
+        }
+    }
+}
+
+TEST_F(WrapperParameters, HostValuesReachThePlugInByItsOwnIndex) {
+    CreateAndInitialize();
+    ASSERT_EQ((*effect_)->UpdateParameterNormalizedValue("plain", 0.75, 0), AAX_SUCCESS);
+    EXPECT_EQ(SeenCalls(PluginCalls()),
+              (std::vector<Seen>{Dispatch(effGetParamIndexFromIdentifier, 0, 0, 0.0f, "plain"),
+                                 SetParameterCall(4, 0.75f)}));
+    EXPECT_DOUBLE_EQ(effect_->Normalized("plain"), 0.75);
+    // The wrapper neither counts the change nor marks a packet.
+    int32_t changes = -1;
+    EXPECT_EQ((*effect_)->GetNumberOfChanges(&changes), AAX_SUCCESS);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ((*effect_)->UpdateParameterNormalizedValue("nothing", 0.5, 0),
+              AAX_ERROR_INVALID_PARAMETER_ID);
+}
+
+TEST_F(WrapperParameters, MasterBypassBecomesEffSetBypassAndIsPostedOnlyOnce) {
+    CreateAndInitialize();
+    const size_t postsBefore = Posts().size();
+    // The bypass packet was registered dirty: the first generation posts it.
+    EXPECT_EQ((*effect_)->GenerateCoefficients(), AAX_SUCCESS);
+    ASSERT_EQ(Posts().size(), postsBefore + 1);
+    EXPECT_EQ(Posts().back(), (std::pair<int64_t, int64_t>{6, 4}));
+    EXPECT_EQ(*host_.context.masterBypass, 0);
+
+    struct Case {
+        double value;
+        intptr_t sent;
+    };
+    for (const Case& c : {Case{0.3, 1}, Case{0.0, 0}, Case{1.0, 1}}) {
+        SCOPED_TRACE(c.value);
+        Control().ResetLog();
+        ASSERT_EQ((*effect_)->UpdateParameterNormalizedValue("MasterBypassID", c.value, 0),
+                  AAX_SUCCESS);
+        EXPECT_EQ(SeenCalls(PluginCalls()), (std::vector<Seen>{Dispatch(effSetBypass, 0, c.sent)}));
+    }
+    // A change of the bypass is not posted again.
+    EXPECT_EQ((*effect_)->GenerateCoefficients(), AAX_SUCCESS);
+    EXPECT_EQ(Posts().size(), postsBefore + 1);
+}
+
+// The plug-in reports an edit of its parameter 2 ("mode"), as its editor would.
+class PlugInEdits : public WrapperTest, public testing::WithParamInterface<SetRequestAnswer> {};
+
+TEST_P(PlugInEdits, ReachTheHostAsRequestsAndTheHostsAnswerReachesThePlugIn) {
+    Create();
+    Initialize(GetParam());
+    Control().ResetLog();
+    const size_t before = AutomationCalls().size();
+
+    EXPECT_EQ(Control().CallHost(Effect(), audioMasterBeginEdit, 2), 0);
+    EXPECT_EQ(Control().CallHost(Effect(), audioMasterAutomate, 2, 0, nullptr, 0.0f), 0);
+    EXPECT_EQ(Control().CallHost(Effect(), audioMasterEndEdit, 2), 0);
+    if (GetParam() == SetRequestAnswer::kQueued) {
+        EXPECT_EQ(host_.automation.Pump(), 1u);
+    }
+
+    const std::vector<aaxhost::Call> calls = AutomationCalls();
+    std::vector<aaxhost::Call> requests(calls.begin() + static_cast<std::ptrdiff_t>(before),
+                                        calls.end());
+    std::erase_if(requests, [](const aaxhost::Call& call) { return call.slot == 6; });
+    const std::vector<aaxhost::Call> expected = {
+        {7, {Text("mode")}},            // begin edit
+        {7, {Text("mode")}},            // the set request's own touch
+        {5, {Text("mode"), Arg(0.0)}},  // set
+        {8, {Text("mode")}},            // the set request's own release
+        {8, {Text("mode")}},            // end edit
+    };
+    EXPECT_EQ(requests, expected);
+
+    // The host's answer came back to the plug-in as a parameter change of index 2.
+    std::vector<Seen> changes;
+    for (const Seen& seen : SeenCalls(PluginCalls())) {
+        if (seen.kind == CallKind::kSetParameter || seen.opcode == effGetParamIndexFromIdentifier) {
+            changes.push_back(seen);
+        }
+    }
+    EXPECT_EQ(changes,
+              (std::vector<Seen>{Dispatch(effGetParamIndexFromIdentifier, 0, 0, 0.0f, "mode"),
+                                 SetParameterCall(2, 0.0f)}));
+    EXPECT_DOUBLE_EQ(effect_->Normalized("mode"), 0.0);
+}
+
+TEST_P(PlugInEdits, OfAParameterWithoutMirrorAreIgnored) {
+    Create();
+    Initialize(GetParam());
+    Control().ResetLog();
+    const size_t before = AutomationCalls().size();
+    for (int32_t opcode : {audioMasterBeginEdit, audioMasterAutomate, audioMasterEndEdit}) {
+        EXPECT_EQ(Control().CallHost(Effect(), opcode, 1, 0, nullptr, 0.5f), 0);
+    }
+    host_.automation.Pump();
+    EXPECT_EQ(AutomationCalls().size(), before);
+    for (const Seen& seen : SeenCalls(PluginCalls())) {
+        EXPECT_EQ(seen.opcode, effGetParamIdentifier);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(HostAnswers, PlugInEdits,
+                         testing::Values(SetRequestAnswer::kQueued, SetRequestAnswer::kAtOnce));
+
+TEST_F(WrapperParameters, WithoutThePlugInOnlyTheLoadedFlagIsPosted) {
+    testsupport::ClearInstallDirectory();
+    Control().SetScript(MirrorScript());
+    object_ = new AAXWrapper_Parameters;
+    effect_ = std::make_unique<HostedEffect>(
+        static_cast<IACFUnknown*>(static_cast<AAX_IACFEffectParameters_V2*>(object_)));
+    ASSERT_EQ(object_->GetVstInterface()->effect, nullptr);
+    Initialize();
+    EXPECT_EQ(Posts(), (std::vector<std::pair<int64_t, int64_t>>{{8, 4}}));
+    EXPECT_EQ(*host_.context.pluginLoaded, 0);
+    EXPECT_EQ(effect_->Count(), 0);
+    AAX_CString bypass("x");
+    EXPECT_EQ((*effect_)->GetMasterBypassParameter(&bypass), AAX_SUCCESS);
+    EXPECT_EQ(bypass.StdString(), "");
+    EXPECT_EQ((*effect_)->UpdateParameterNormalizedValue("MasterBypassID", 1.0, 0),
+              AAX_ERROR_INVALID_PARAMETER_ID);
+}
+
+// A plug-in that fills every text buffer to its end without a terminator.
+TEST_F(WrapperParameters, TextsThatFillTheirBuffersAreCutNotOverread) {
+    testplugin::Script script = MirrorScript(5);
+    script.fillsTextBuffers = 1;
+    std::strcpy(script.parameters[0].identifier, "abcdefghijklmnopqrstuvwxyz0123456789");
+    std::memset(script.parameters[0].properties.label, 'L',
+                sizeof script.parameters[0].properties.label);
+    std::memset(script.parameters[0].properties.shortLabel, 'S',
+                sizeof script.parameters[0].properties.shortLabel);
+    CreateAndInitialize(script);
+
+    const std::vector<std::string> ids = effect_->Identifiers();
+    ASSERT_EQ(ids.size(), 5u);
+    EXPECT_EQ(ids[1], "abcdefghijklmnopqrstuvwxyz01234");
+    EXPECT_EQ(effect_->Name(ids[1].c_str()), std::string(63, 'L') + "\n" + std::string(7, 'S'));
+    EXPECT_EQ(effect_->Name(ids[4].c_str()).size(), 127u);
+    // The cut identifier is not the plug-in's: the change stays with the host.
+    ASSERT_EQ((*effect_)->UpdateParameterNormalizedValue(ids[1].c_str(), 0.5, 0), AAX_SUCCESS);
+    for (const Call& call : PluginCalls()) EXPECT_NE(call.kind, CallKind::kSetParameter);
+    // Automation from the plug-in identifies through a 256-byte buffer, also cut.
+    EXPECT_EQ(Control().CallHost(Effect(), audioMasterAutomate, 0, 0, nullptr, 0.5f), 0);
+    EXPECT_EQ(std::strlen(object_->GetVstInterface()->callBack->paramIdBuffer), 255u);
+}
+
+}  // namespace
