@@ -130,8 +130,10 @@ void ck_view_init(ck_view* view, int32_t type, void* native);
  * It answers the unknown and both controller identifiers, counts references, gives a sample rate
  * and stem formats, and records every PostPacket with up to 16 payload bytes. When set, it also
  * answers the automation delegate's identifier with `automation` and the effect-parameters
- * identifier with what the module object `effectParameters` answers. */
-enum { CK_MAX_POSTS = 64 };
+ * identifier with what the module object `effectParameters` answers. With a context attached it
+ * delivers each packet the way a host's data port does: the payload is copied into the port's
+ * own storage and the context field points at it. */
+enum { CK_MAX_POSTS = 64, CK_CONTEXT_FIELDS = 11, CK_PORT_BYTES = 16 };
 typedef struct ck_posted_packet {
     uint32_t field;
     uint32_t size;
@@ -148,6 +150,8 @@ typedef struct ck_controller {
     int postCount;
     ck_automation* automation;
     void* effectParameters;
+    void** context; /* the algorithm context's fields, or null */
+    uint64_t ports[CK_CONTEXT_FIELDS][CK_PORT_BYTES / 8]; /* aligned for any payload */
 } ck_controller;
 /* One reference held by the caller; 48 kHz stereo in and out. */
 void ck_controller_init(ck_controller* controller);

@@ -102,6 +102,11 @@ static int32_t post_packet(self_t* self, uint32_t field, const void* payload, ui
         }
     }
     ++self->postCount;
+    if (self->context != NULL && field < CK_CONTEXT_FIELDS && size <= CK_PORT_BYTES &&
+        payload != NULL) {
+        memcpy(self->ports[field], payload, size);
+        self->context[field] = self->ports[field];
+    }
     return 0;
 }
 

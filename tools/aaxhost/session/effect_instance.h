@@ -1,0 +1,112 @@
+// One instance of the module's effect, hosted as a workstation hosts it: the effect-parameters
+// object made by creation procedure 0 and initialised with the host's controller (which is also
+// the instance's data ports, automation service and transport), the algorithm context laid out
+// from the component's declared fields, and, on request, the editor made by creation procedure 1
+// in a host view.
+//
+// Threads: construction, Service, the parameter, state and editor calls and destruction on one
+// host thread; Render on the real-time thread, never at the same time as construction or
+// destruction. Render allocates nothing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "abi/effect_gui.h"
+#include "abi/effect_parameters.h"
+#include "tools/aaxhost/algorithm_nodes.h"
+#include "tools/aaxhost/automation_delegate.h"
+#include "tools/aaxhost/controller.h"
+#include "tools/aaxhost/session/module_session.h"
+#include "tools/aaxhost/transport.h"
+#include "tools/aaxhost/view_container.h"
+
+namespace aaxhost {
+
+struct InstanceOptions {
+    int32_t channels = 2;  // 1 or 2: the component with that stem format
+    float sampleRate = 44100.0f;
+    // How the host answers the effect's set requests; queued answers are delivered by Service.
+    SetRequestAnswer answer = SetRequestAnswer::kQueued;
+};
+
+// The effect's saved state: the chunk identifier and the chunk's data area.
+struct SavedState {
+    AAX_CTypeID chunkID = 0;
+    std::vector<unsigned char> data;
+};
+
+class EffectInstance {
+  public:
+    // Creates and initialises the effect; Ready() tells whether it worked, Failure() why not.
+    EffectInstance(ModuleSession& module, const InstanceOptions& options);
+    // Closes the editor, uninitialises the effect and gives back the host's reference.
+    ~EffectInstance();
+    EffectInstance(const EffectInstance&) = delete;
+    EffectInstance& operator=(const EffectInstance&) = delete;
+
+    bool Ready() const { return mEffect != nullptr && mFailure.empty(); }
+    const std::string& Failure() const { return mFailure; }
+    int32_t Channels() const { return mChannels; }
+    AAX_IACFEffectParameters_V2& Effect() const { return *mEffect; }
+
+    // Between blocks, on the host thread: answers queued set requests, then lets the effect post
+    // its changed packets. Returns GenerateCoefficients' result.
+    AAX_Result Service();
+    // One block of `frames` samples, `Channels()` buffers each way; frames at most kMaxFrames.
+    void Render(const float* const* inputs, float* const* outputs, int32_t frames);
+    static constexpr int32_t kMaxFrames = 8192;
+
+    HostTransport& Transport() { return mTransport; }
+    HostMidiNode& MidiInput() { return mMidiInput; }
+
+    // Parameters by index, as a host lists them.
+    std::vector<std::string> ParameterIdentifiers() const;
+
+    AAX_Result SaveState(SavedState& state) const;
+    AAX_Result LoadState(const SavedState& state);
+
+    // The editor in a view of `type` holding `nativeView`. Opening makes and initialises the
+    // editor object the first time and attaches the view; closing detaches it.
+    AAX_Result OpenEditor(int32_t type, void* nativeView);
+    AAX_Result IdleEditor();
+    AAX_Result EditorSize(AAX_Point& size) const;
+    AAX_Result CloseEditor();
+
+    // Whether every reference the module took on this instance's host objects came back; true
+    // only after destruction has begun or before anything was handed out.
+    int64_t OutstandingReferences() const;
+    const StandInController& Controller() const { return mController; }
+    StandInAutomationDelegate& Automation() { return mAutomation; }
+
+  private:
+    // Lays the context out from the component's declarations; false for a field it cannot fill.
+    bool LayOutContext(const Component& component);
+    void ReleaseEditor();
+
+    ModuleSession& mModule;
+    int32_t mChannels;
+    std::string mFailure;
+    AAX_CRenderProc mRenderProc = nullptr;
+
+    StandInController mController;
+    StandInAutomationDelegate mAutomation;
+    StandInTransport mHostTransport;
+    StandInViewContainer mView;
+    HostTransport mTransport;
+    HostMidiNode mTransportNode{&mTransport};
+    HostMidiNode mMidiInput;
+
+    // The algorithm context: field N at position N, as many fields as the component declares.
+    std::vector<void*> mFields;
+    std::vector<float*> mInputs;
+    std::vector<float*> mOutputs;
+    int32_t mFrames = 0;
+
+    AAX_IACFEffectParameters_V2* mEffect = nullptr;
+    AAX_IACFEffectGUI* mEditor = nullptr;
+    bool mEditorAttached = false;
+};
+
+}  // namespace aaxhost

@@ -1,0 +1,55 @@
+// A module as a workstation holds it: loaded by path, started with the host's services and
+// registered through its entry points alone. Everything the host later calls (creation
+// procedures, process procedures) it finds in the description kept here.
+//
+// Life: Open (load, ACFStartup, ACFRegisterPlugin) → instances come and go → destruction
+// (ACFShutdown). The library itself stays loaded for the life of the process.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "abi/description_types.h"
+#include "tools/aaxhost/component_factory.h"
+#include "tools/aaxhost/description_recorder.h"
+#include "tools/aaxhost/host_services.h"
+#include "tools/aaxhost/module_library.h"
+#include "tools/aaxhost/recorded_description.h"
+
+namespace aaxhost {
+
+class ModuleSession {
+  public:
+    // Null with `error` set when the library does not load, lacks an entry point, or does not
+    // register exactly one effect.
+    static std::unique_ptr<ModuleSession> Open(const std::string& path, std::string& error);
+    ~ModuleSession();
+    ModuleSession(const ModuleSession&) = delete;
+    ModuleSession& operator=(const ModuleSession&) = delete;
+
+    const ModuleEntryPoints& EntryPoints() const { return mEntryPoints; }
+    const Package& Declared() const;
+    const Effect& DeclaredEffect() const { return Declared().effects.front(); }
+    // The component whose input stem format has `channels` channels, or null.
+    const Component* ComponentFor(int32_t channels) const;
+    AAX_CCreateObjectProc CreationProcedure(uint32_t procID) const;
+    // What ACFCanUnloadNow answers: the module's objects still alive.
+    int32_t LiveObjects() const;
+    // References the module holds on the host's registration and service objects; the services
+    // stay held from start-up to shutdown.
+    int64_t OutstandingReferences() const;
+    // ACFShutdown, once; destruction shuts down a session that is still started.
+    void Shutdown();
+
+  private:
+    ModuleSession() = default;
+
+    ModuleEntryPoints mEntryPoints;
+    StandInComponentFactory mFactory;
+    DescriptionRecorder mRecorder{mFactory};
+    StandInHostServices mServices;
+    bool mStarted = false;
+};
+
+}  // namespace aaxhost
