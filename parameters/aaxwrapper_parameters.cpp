@@ -25,10 +25,8 @@ AAXWrapper_Parameters::AAXWrapper_Parameters()
     : mVstInterface(std::make_unique<VstInterface>()),
       mCallBack(std::make_unique<VstCallBack>(this)) {
     mVstInterface->callBack = mCallBack.get();
-    AEffect* effect = LoadWrappedPlugin();
-    if (effect != nullptr) {
-        mVstInterface->effect = effect;
-        effect->user = mCallBack.get();
+    mVstInterface->Attach(LoadWrappedPlugin());
+    if (mVstInterface->effect != nullptr) {
         mPluginLoaded = 1;
         mFirstRestoreChunkSize = 0;
     }

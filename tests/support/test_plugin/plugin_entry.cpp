@@ -31,8 +31,8 @@ AEffect* CreateInstance(audioMasterCallback host) {
     AEffect& effect = instance->effect;
     effect.magic = kEffectMagic;
     effect.numParams = script.numParams;
-    effect.numInputs = 2;
-    effect.numOutputs = 2;
+    effect.numInputs = script.numInputs;
+    effect.numOutputs = script.numOutputs;
     effect.flags = effFlagsHasEditor | effFlagsCanReplacing | effFlagsProgramChunks;
     effect.object = instance.get();
     effect.user = instance.get();  // a host must not count on finding user empty
