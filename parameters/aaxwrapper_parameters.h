@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "bridge/vst_automation_target.h"
 #include "bridge/vst_callback.h"
@@ -70,7 +71,12 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     void Post(uint32_t fieldIndex, const void* payload, uint32_t size);
     bool IsCurrentChunk(AAX_CTypeID chunkID) const;
     // False when the size lies outside 0 to 2^31 - 1 or bytes are announced without data.
+    // A plug-in without effFlagsProgramChunks has no chunk to ask for: its chunk is then the
+    // value of each of its parameters in index order, one native float each.
     bool AskBankChunk(BankChunk* chunk);
+    bool HasProgramChunks() const;
+    // Gives a values chunk back to the plug-in and to the parameters that mirror it.
+    void RestoreValues(const char* data, int32_t size);
 
     std::unique_ptr<VstInterface> mVstInterface;
     int32_t mPluginLoaded = 0;
@@ -79,4 +85,5 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     int32_t mFirstRestoreChunkSize = 0;
     // The size GetChunkSize last reported; GetChunk writes only a chunk of that size.
     int32_t mLastReportedChunkSize = 0;
+    std::vector<float> mValues;  // the last values chunk handed out
 };
