@@ -47,6 +47,7 @@ struct Script {
     int32_t fillsTextBuffers;         // identifiers and names fill their buffers, unterminated
     int32_t editorRectNull;           // effEditGetRect answers 1 without a rectangle
     int32_t automatableOnlyWhenOpen;  // effCanBeAutomated answers 0 until effOpen arrived
+    int32_t withoutChunks;            // the effect's flags lack effFlagsProgramChunks
     int32_t numInputs;
     int32_t numOutputs;
 };

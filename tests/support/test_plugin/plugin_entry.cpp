@@ -33,7 +33,8 @@ AEffect* CreateInstance(audioMasterCallback host) {
     effect.numParams = script.numParams;
     effect.numInputs = script.numInputs;
     effect.numOutputs = script.numOutputs;
-    effect.flags = effFlagsHasEditor | effFlagsCanReplacing | effFlagsProgramChunks;
+    effect.flags = effFlagsHasEditor | effFlagsCanReplacing |
+                   (script.withoutChunks != 0 ? 0 : effFlagsProgramChunks);
     effect.object = instance.get();
     effect.user = instance.get();  // a host must not count on finding user empty
     effect.uniqueID = script.uniqueID;
