@@ -41,7 +41,8 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     // Unlinks the host controller from the plug-in's host callback before the base deletes it.
     AAX_Result Uninitialize() override;
     // Host to plug-in: effSetBypass for the master bypass, else setParameter at the index that
-    // effGetParamIndexFromIdentifier (-15) gives. Neither counts a change nor posts a packet.
+    // PlugInParameterIndex gives (effGetParamIndexFromIdentifier, -15, unless the identifier is
+    // a derived one). Neither counts a change nor posts a packet.
     AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value,
                                               int32_t source) override;
     AAX_Result GetChunkIDFromIndex(int32_t index, AAX_CTypeID* chunkID) const override;
