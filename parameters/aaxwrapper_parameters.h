@@ -1,14 +1,17 @@
 // The effect-parameters object of the wrapper: it loads the wrapped plug-in when it is made,
 // mirrors the plug-in's automatable parameters behind a master bypass when the host initialises
 // it, keeps host and plug-in values in step both ways, and saves the plug-in's own bank chunk
-// as the effect's one chunk, under the plug-in's unique identifier.
+// (its parameter values when it keeps no chunk) as the effect's one chunk, under the plug-in's
+// unique identifier.
 //
 // EffectInit, towards the plug-in and the host, in this order:
 //   1. effSetSampleRate with the host's rate, truncated to a whole number;
 //   2. the master bypass parameter, then effSetBypassParamIdentifier (-18) with its identifier;
 //   3. per plug-in parameter: effCanBeAutomated, getParameter, effGetParameterProperties,
 //      (effGetParamName), effGetParamIdentifier; one AAX parameter per automatable one;
-//   4. effOpen, effMainsChanged 1; the bypass packet registered for context field 6;
+//   4. effOpen (and step 3 again when it found no automatable parameter, see
+//      bridge/parameter_identity.h), effMainsChanged 1; the bypass packet registered for context
+//      field 6;
 //   5. posts to the algorithm context: input channels (field 1), output channels (field 3), the
 //      VstInterface pointer (field 7), the loaded flag (field 8): the render callback reads the
 //      pointer only once it has seen the flag.
