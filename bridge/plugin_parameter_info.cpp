@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "bridge/parameter_identity.h"
+
 namespace {
 
 template <size_t N>
@@ -30,5 +32,6 @@ bool ReadAutomatableParameter(VstInterface& plugin, int32_t index, PlugInParamet
     plugin.Dispatch(effGetParamIdentifier, index, PlugInParameterInfo::kIdentifierSize,
                     info->identifier);
     Terminate(info->identifier);
+    FillMissingIdentifier(index, info->identifier, sizeof info->identifier);
     return true;
 }

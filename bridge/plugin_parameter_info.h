@@ -24,6 +24,7 @@ struct PlugInParameterInfo {
 
 // Asks, in this order: effCanBeAutomated, getParameter, effGetParameterProperties, then
 // effGetParamName when the plug-in has no properties, and effGetParamIdentifier (-14) with the
-// identifier's size. False, after the first question only, when the parameter cannot be
+// identifier's size; an empty identifier is replaced by the derived one (parameter_identity.h).
+// False, after the first question only, when the parameter cannot be
 // automated. [main-thread]
 bool ReadAutomatableParameter(VstInterface& plugin, int32_t index, PlugInParameterInfo* info);

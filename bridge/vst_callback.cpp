@@ -1,5 +1,6 @@
 #include "bridge/vst_callback.h"
 
+#include "bridge/parameter_identity.h"
 #include "host/aax_controller.h"
 
 VstCallBack::VstCallBack(AAXWrapper_Parameters* owner)
@@ -36,9 +37,12 @@ float VstCallBack::HostSampleRate() const {
 }
 
 void VstCallBack::IdentifyParameter(AEffect* effect, int32_t index) {
+    // A plug-in that writes nothing must not leave the last parameter's identifier behind.
+    paramIdBuffer[0] = '\0';
     effect->dispatcher(effect, effGetParamIdentifier, index, 0, paramIdBuffer, 0.0f);
     // The plug-in is not told the buffer's size; a text that fills it is cut, never read past.
     paramIdBuffer[kParamIdBufferSize - 1] = '\0';
+    FillMissingIdentifier(index, paramIdBuffer, sizeof paramIdBuffer);
 }
 
 void VstCallBack::ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt) {

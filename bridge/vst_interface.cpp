@@ -14,6 +14,13 @@ VstInterface::~VstInterface() {
     effect = nullptr;
 }
 
+void VstInterface::Attach(AEffect* loaded) {
+    effect = loaded;
+    if (loaded == nullptr) return;
+    loaded->user = callBack;
+    channels.Prepare(loaded->numInputs, loaded->numOutputs);
+}
+
 void VstInterface::OpenEditor(void* window) {
     Dispatch(effEditGetRect, 0, 0, &editorRect);
     Dispatch(effEditOpen, 0, 0, window);

@@ -3,7 +3,8 @@
 // the plug-in on its own initiative goes through a usable VstInterface.
 //
 // Life of the plug-in behind it:
-//   1. the owner stores the loaded effect and its VstCallBack (the plug-in may call back from now);
+//   1. the owner sets its VstCallBack and attaches the loaded effect (the plug-in may call back
+//      from now);
 //   2. the owner brings the plug-in up (sample rate, parameters, effOpen, effMainsChanged 1);
 //   3. blocks, parameter, chunk and editor calls, from several threads, without a lock;
 //   4. destruction sends effClose, once; no call reaches the plug-in afterwards.
@@ -14,6 +15,7 @@
 #include <memory>
 
 #include "abi/vst2.h"
+#include "bridge/channel_layout.h"
 
 class VstCallBack;
 
@@ -32,6 +34,10 @@ class VstInterface {
         return effect != nullptr && active.load(std::memory_order_relaxed) != 0;
     }
 
+    // Stores the loaded effect (null when loading failed), points its user field at callBack and
+    // prepares the channel arrays for its inputs and outputs. [main-thread]
+    void Attach(AEffect* loaded);
+
     // Asks the plug-in for its editor rectangle (into editorRect), then opens its editor in
     // `window`. [main-thread]
     void OpenEditor(void* window);
@@ -46,6 +52,7 @@ class VstInterface {
 
     // Render thread only: reused for every MIDI message of a block.
     std::unique_ptr<VstMidiEvent[]> eventBuffer;
+    ChannelLayout channels;
     VstCallBack* callBack = nullptr;  // not owned
     AEffect* effect = nullptr;        // owned by the plug-in; null when loading failed
     std::atomic<int32_t> active{1};

@@ -1,9 +1,14 @@
 // The wrapper's saved state: the plug-in's bank chunk, byte for byte, under the plug-in's unique
-// identifier. The base's controls chunk is neither offered nor accepted.
+// identifier, or the values of its parameters when it keeps no chunk. The base's controls chunk
+// is neither offered nor accepted.
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
 #include "abi/chunk.h"
+#include "bridge/parameter_identity.h"
+#include "bridge/plugin_parameter_info.h"
 #include "parameters/aaxwrapper_parameters.h"
 
 namespace {
@@ -24,7 +29,20 @@ bool AAXWrapper_Parameters::IsCurrentChunk(AAX_CTypeID chunkID) const {
     return chunkID == current;
 }
 
+bool AAXWrapper_Parameters::HasProgramChunks() const {
+    return mVstInterface->IsUsable() && (mVstInterface->effect->flags & effFlagsProgramChunks) != 0;
+}
+
 bool AAXWrapper_Parameters::AskBankChunk(BankChunk* chunk) {
+    if (!HasProgramChunks()) {
+        mValues.resize(static_cast<size_t>(std::max(mVstInterface->NumParams(), 0)));
+        for (size_t i = 0; i < mValues.size(); ++i) {
+            mValues[i] = mVstInterface->GetParameter(static_cast<int32_t>(i));
+        }
+        chunk->data = mValues.data();
+        chunk->size = static_cast<int32_t>(mValues.size() * sizeof(float));
+        return true;
+    }
     void* data = nullptr;
     const intptr_t size = mVstInterface->Dispatch(effGetChunk, 0, 0, &data);
     if (size < 0 || size > INT32_MAX || (size > 0 && data == nullptr)) return false;
@@ -81,7 +99,28 @@ AAX_Result AAXWrapper_Parameters::SetChunk(AAX_CTypeID chunkID, const AAX_SPlugI
         BankChunk bank{};
         if (AskBankChunk(&bank)) mFirstRestoreChunkSize = bank.size;
     }
+    if (!HasProgramChunks()) {
+        RestoreValues(DataArea(chunk), chunk->fSize);
+        return AAX_SUCCESS;
+    }
     // effSetChunk reads the data area through a non-const pointer but does not write it.
     mVstInterface->Dispatch(effSetChunk, 0, chunk->fSize, const_cast<char*>(DataArea(chunk)));
     return AAX_SUCCESS;
+}
+
+void AAXWrapper_Parameters::RestoreValues(const char* data, int32_t size) {
+    const int32_t count =
+        std::min(mVstInterface->NumParams(), size / static_cast<int32_t>(sizeof(float)));
+    for (int32_t index = 0; index < count; ++index) {
+        float value = 0.0f;
+        std::memcpy(&value, data + static_cast<size_t>(index) * sizeof value, sizeof value);
+        if (!std::isfinite(value)) continue;
+        mVstInterface->SetParameter(index, value);
+        char identifier[PlugInParameterInfo::kIdentifierSize] = {};
+        mVstInterface->Dispatch(effGetParamIdentifier, index, sizeof identifier, identifier);
+        identifier[sizeof identifier - 1] = '\0';
+        FillMissingIdentifier(index, identifier, sizeof identifier);
+        AAX_IParameter* parameter = ParameterManager().GetParameterByID(identifier);
+        if (parameter != nullptr) parameter->UpdateNormalizedValue(value);
+    }
 }

@@ -3,11 +3,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <string>
 
 #include "abi/algorithm_context.h"
+#include "bridge/parameter_identity.h"
 #include "bridge/plugin_loader.h"
-#include "bridge/plugin_parameter_info.h"
 #include "parameters/aax_binary_display_delegate.h"
 #include "parameters/aax_binary_taper_delegate.h"
 #include "parameters/aax_packet_handler.h"
@@ -25,10 +24,8 @@ AAXWrapper_Parameters::AAXWrapper_Parameters()
     : mVstInterface(std::make_unique<VstInterface>()),
       mCallBack(std::make_unique<VstCallBack>(this)) {
     mVstInterface->callBack = mCallBack.get();
-    AEffect* effect = LoadWrappedPlugin();
-    if (effect != nullptr) {
-        mVstInterface->effect = effect;
-        effect->user = mCallBack.get();
+    mVstInterface->Attach(LoadWrappedPlugin());
+    if (mVstInterface->effect != nullptr) {
         mPluginLoaded = 1;
         mFirstRestoreChunkSize = 0;
     }
@@ -77,15 +74,12 @@ AAX_Result AAXWrapper_Parameters::EffectInit() {
     std::memcpy(bypassIdentifier, kMasterBypassID, sizeof bypassIdentifier);
     mVstInterface->Dispatch(effSetBypassParamIdentifier, 0, 0, bypassIdentifier);
 
-    const int32_t count = mVstInterface->NumParams();
-    for (int32_t index = 0; index < count; ++index) {
-        PlugInParameterInfo info;
-        if (ReadAutomatableParameter(*mVstInterface, index, &info)) {
-            AdoptParameter(MakeMirrorParameter(info));
-        }
-    }
-
-    mVstInterface->Dispatch(effOpen);
+    OpenReadingParameters(
+        *mVstInterface,
+        [](void* self, const PlugInParameterInfo& info) {
+            static_cast<AAXWrapper_Parameters*>(self)->AdoptParameter(MakeMirrorParameter(info));
+        },
+        this);
     mVstInterface->Dispatch(effMainsChanged, 0, 1);
     PacketDispatcher().RegisterPacket(
         kMasterBypassID, kFieldMasterBypass,
@@ -118,12 +112,8 @@ AAX_Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(AAX_CParamID id
         mVstInterface->Dispatch(effSetBypass, 0, value > 0.0 ? 1 : 0);
         return AAX_SUCCESS;
     }
-    std::string identifier(id);
-    const intptr_t index =
-        mVstInterface->Dispatch(effGetParamIndexFromIdentifier, 0, 0, identifier.data());
-    if (index >= 0 && index <= INT32_MAX) {
-        mVstInterface->SetParameter(static_cast<int32_t>(index), NarrowToFloat(value));
-    }
+    const int32_t index = PlugInParameterIndex(*mVstInterface, id);
+    if (index >= 0) mVstInterface->SetParameter(index, NarrowToFloat(value));
     return AAX_SUCCESS;
 }
 

@@ -1,14 +1,17 @@
 // The effect-parameters object of the wrapper: it loads the wrapped plug-in when it is made,
 // mirrors the plug-in's automatable parameters behind a master bypass when the host initialises
 // it, keeps host and plug-in values in step both ways, and saves the plug-in's own bank chunk
-// as the effect's one chunk, under the plug-in's unique identifier.
+// (its parameter values when it keeps no chunk) as the effect's one chunk, under the plug-in's
+// unique identifier.
 //
 // EffectInit, towards the plug-in and the host, in this order:
 //   1. effSetSampleRate with the host's rate, truncated to a whole number;
 //   2. the master bypass parameter, then effSetBypassParamIdentifier (-18) with its identifier;
 //   3. per plug-in parameter: effCanBeAutomated, getParameter, effGetParameterProperties,
 //      (effGetParamName), effGetParamIdentifier; one AAX parameter per automatable one;
-//   4. effOpen, effMainsChanged 1; the bypass packet registered for context field 6;
+//   4. effOpen (and step 3 again when it found no automatable parameter, see
+//      bridge/parameter_identity.h), effMainsChanged 1; the bypass packet registered for context
+//      field 6;
 //   5. posts to the algorithm context: input channels (field 1), output channels (field 3), the
 //      VstInterface pointer (field 7), the loaded flag (field 8): the render callback reads the
 //      pointer only once it has seen the flag.
@@ -17,6 +20,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "bridge/vst_automation_target.h"
 #include "bridge/vst_callback.h"
@@ -40,7 +44,8 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     // Unlinks the host controller from the plug-in's host callback before the base deletes it.
     AAX_Result Uninitialize() override;
     // Host to plug-in: effSetBypass for the master bypass, else setParameter at the index that
-    // effGetParamIndexFromIdentifier (-15) gives. Neither counts a change nor posts a packet.
+    // PlugInParameterIndex gives (effGetParamIndexFromIdentifier, -15, unless the identifier is
+    // a derived one). Neither counts a change nor posts a packet.
     AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value,
                                               int32_t source) override;
     AAX_Result GetChunkIDFromIndex(int32_t index, AAX_CTypeID* chunkID) const override;
@@ -70,7 +75,12 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     void Post(uint32_t fieldIndex, const void* payload, uint32_t size);
     bool IsCurrentChunk(AAX_CTypeID chunkID) const;
     // False when the size lies outside 0 to 2^31 - 1 or bytes are announced without data.
+    // A plug-in without effFlagsProgramChunks has no chunk to ask for: its chunk is then the
+    // value of each of its parameters in index order, one native float each.
     bool AskBankChunk(BankChunk* chunk);
+    bool HasProgramChunks() const;
+    // Gives a values chunk back to the plug-in and to the parameters that mirror it.
+    void RestoreValues(const char* data, int32_t size);
 
     std::unique_ptr<VstInterface> mVstInterface;
     int32_t mPluginLoaded = 0;
@@ -79,4 +89,5 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     int32_t mFirstRestoreChunkSize = 0;
     // The size GetChunkSize last reported; GetChunk writes only a chunk of that size.
     int32_t mLastReportedChunkSize = 0;
+    std::vector<float> mValues;  // the last values chunk handed out
 };

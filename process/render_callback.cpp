@@ -39,9 +39,6 @@ void RenderInstance(const AlgorithmContext& context) {
     const int32_t inputCount = *context.inputChannelCount;
     const int32_t outputCount = *context.outputChannelCount;
     const int32_t frames = *context.bufferLength;
-    float* inputs[2] = {context.audioInputs[0], inputCount >= 2 ? context.audioInputs[1] : nullptr};
-    float* outputs[2] = {context.audioOutputs[0],
-                         outputCount >= 2 ? context.audioOutputs[1] : nullptr};
 
     auto* bridge = static_cast<VstInterface*>(*context.vstInterface);
     VstCallBack* callBack = bridge != nullptr ? bridge->callBack : nullptr;
@@ -60,7 +57,15 @@ void RenderInstance(const AlgorithmContext& context) {
         ForwardMidi(*context.midiInputNode, *bridge);
     }
     if (bridge != nullptr && bridge->IsUsable()) {
-        bridge->effect->processReplacing(bridge->effect, inputs, outputs, frames);
+        ChannelLayout& layout = bridge->channels;
+        if (layout.Arrange(context.audioInputs, inputCount, context.audioOutputs, outputCount,
+                           frames)) {
+            bridge->effect->processReplacing(bridge->effect, layout.Inputs(), layout.Outputs(),
+                                             frames);
+            layout.CompleteOutputs(context.audioOutputs, outputCount, frames);
+        } else {
+            ChannelLayout::Silence(context.audioOutputs, outputCount, frames);
+        }
     }
 }
 

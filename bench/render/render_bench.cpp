@@ -28,9 +28,8 @@ class BenchInstance {
         void* entry =
             platform::FindLibrarySymbol(platform::LoadLibraryFile(VQ318_TEST_PLUGIN), "main");
         if (entry == nullptr) throw std::runtime_error("the bench plug-in has no main");
-        bridge.effect = reinterpret_cast<VstPluginMainProc>(entry)(&HostCallbackEntry);
-        bridge.effect->user = &callBack;
         bridge.callBack = &callBack;
+        bridge.Attach(reinterpret_cast<VstPluginMainProc>(entry)(&HostCallbackEntry));
     }
 
     VstCallBack callBack{nullptr};

@@ -1,4 +1,5 @@
-# Release build with benchmarks compiled; every test suite.
+# Release build with benchmarks compiled; every test suite but the peers (scripts/suites/peers.sh).
 ensure_native_toolchain
 configure_build "$ROOT/build/native" -DCMAKE_BUILD_TYPE=Release -DVQ318_BUILD_BENCH=ON
-run_ctest "$ROOT/build/native"
+# The peers have their own suite.
+run_ctest "$ROOT/build/native" -LE peers

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/parameters/chunk_record.h"
@@ -186,3 +188,34 @@ TEST_F(WrapperChunk, WithoutThePlugInEveryChunkOperationIsRefused) {
 }
 
 }  // namespace
+
+// A plug-in without chunks is never asked for one: its state is its parameter values, which a
+// restore gives back to it and to their mirrors, skipping values that are not numbers.
+TEST_F(WrapperChunk, PlugInWithoutChunksKeepsItsParameterValues) {
+    testplugin::Script script = MirrorScript();
+    script.withoutChunks = 1;
+    CreateAndInitialize(script);
+    ChunkRecord saved = Save();
+    const std::vector<float> values = {0.4f, 0.9f, 1.0f, 0.5f, 0.25f};
+    ASSERT_EQ(saved.Data().size(), values.size() * sizeof(float));
+    EXPECT_EQ(std::memcmp(saved.Data().data(), values.data(), saved.Data().size()), 0);
+
+    std::vector<float> restored = {0.1f, 0.2f, 0.0f, std::numeric_limits<float>::quiet_NaN(),
+                                   0.75f};
+    ChunkRecord record(std::string(reinterpret_cast<const char*>(restored.data()),
+                                   restored.size() * sizeof(float) - 2));
+    Control().ResetLog();
+    ASSERT_EQ((*effect_)->SetChunk(kUniqueID, record.get()), AAX_SUCCESS);
+    std::vector<std::pair<int32_t, float>> set;
+    for (const Call& call : PluginCalls()) {
+        EXPECT_NE(call.opcode, effSetChunk);
+        EXPECT_NE(call.opcode, effGetChunk);
+        if (call.kind == testplugin::CallKind::kSetParameter)
+            set.emplace_back(call.index, call.opt);
+    }
+    EXPECT_EQ(set, (std::vector<std::pair<int32_t, float>>{{0, 0.1f}, {1, 0.2f}, {2, 0.0f}}))
+        << "a cut last value and a value that is not a number are left alone";
+    EXPECT_DOUBLE_EQ(effect_->Normalized("drive"), 0.1f);
+    EXPECT_DOUBLE_EQ(effect_->Normalized("mode"), 0.0);
+    EXPECT_DOUBLE_EQ(effect_->Normalized("plain"), 0.25);
+}

@@ -3,6 +3,7 @@
 // directions with a queued and with a re-entrant host.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -349,3 +350,74 @@ TEST_F(WrapperParameters, TextsThatFillTheirBuffersAreCutNotOverread) {
 }
 
 }  // namespace
+
+// A plug-in that writes no identifiers: each mirror is known by its index's derived identifier,
+// which maps back to the index without effGetParamIndexFromIdentifier in both directions.
+TEST_P(PlugInEdits, WithoutIdentifiersUseDerivedOnesInBothDirections) {
+    testplugin::Script script = MirrorScript();
+    for (testplugin::Parameter& parameter : script.parameters) parameter.identifier[0] = '\0';
+    Create(script);
+    Initialize(GetParam());
+    EXPECT_EQ(effect_->Identifiers(),
+              (std::vector<std::string>{"MasterBypassID", "p:0", "p:2", "p:3", "p:4"}));
+
+    Control().ResetLog();
+    ASSERT_EQ((*effect_)->UpdateParameterNormalizedValue("p:4", 0.75, 0), AAX_SUCCESS);
+    EXPECT_EQ(SeenCalls(PluginCalls()), (std::vector<Seen>{SetParameterCall(4, 0.75f)}));
+    EXPECT_EQ((*effect_)->UpdateParameterNormalizedValue("p:1", 0.5, 0),
+              AAX_ERROR_INVALID_PARAMETER_ID);
+
+    Control().ResetLog();
+    const size_t before = AutomationCalls().size();
+    EXPECT_EQ(Control().CallHost(Effect(), audioMasterAutomate, 2, 0, nullptr, 0.0f), 0);
+    if (GetParam() == SetRequestAnswer::kQueued) {
+        EXPECT_EQ(host_.automation.Pump(), 1u);
+    }
+    const std::vector<aaxhost::Call> calls = AutomationCalls();
+    ASSERT_GT(calls.size(), before);
+    EXPECT_EQ(calls[before], (aaxhost::Call{7, {Text("p:2")}}));
+    EXPECT_EQ(SeenCalls(PluginCalls()),
+              (std::vector<Seen>{Dispatch(effGetParamIdentifier, 2), SetParameterCall(2, 0.0f)}));
+    EXPECT_DOUBLE_EQ(effect_->Normalized("p:2"), 0.0);
+}
+
+// Plug-ins that refuse automation until effOpen are read again once they are open; the first
+// reading's calls are those any plug-in receives.
+TEST_F(WrapperParameters, PlugInAutomatableOnlyWhenOpenIsReadAgainAfterEffOpen) {
+    Create(MirrorScript(3));
+    Initialize();
+    const std::vector<Seen> opened = SeenCalls(PluginCalls());
+    (*effect_)->Uninitialize();
+    effect_->Release();
+
+    testplugin::Script script = MirrorScript(3);
+    script.automatableOnlyWhenOpen = 1;
+    Create(script);
+    Initialize();
+    // The refused questions, then effOpen, then the reading an open plug-in gets.
+    const auto open = std::find(opened.begin(), opened.end(), Dispatch(effOpen));
+    ASSERT_NE(open, opened.end());
+    std::vector<Seen> expected(opened.begin(), opened.begin() + 2);
+    for (int32_t index = 0; index < 3; ++index) {
+        expected.push_back(Dispatch(effCanBeAutomated, index));
+    }
+    expected.push_back(*open);
+    expected.insert(expected.end(), opened.begin() + 2, open);
+    expected.insert(expected.end(), open + 1, opened.end());
+    EXPECT_EQ(SeenCalls(PluginCalls()), expected);
+    EXPECT_EQ(effect_->Identifiers(),
+              (std::vector<std::string>{"MasterBypassID", "drive", "mode"}));
+}
+
+TEST_F(WrapperParameters, PlugInWithoutAutomatableParametersIsReadTwiceOnly) {
+    testplugin::Script script = MirrorScript(2);
+    script.parameters[0].automatable = 0;
+    Create(script);
+    Initialize();
+    int32_t automatable = 0;
+    for (const Call& call : PluginCalls()) {
+        if (call.kind == CallKind::kDispatcher && call.opcode == effCanBeAutomated) ++automatable;
+    }
+    EXPECT_EQ(automatable, 4) << "read before and after effOpen, then no more";
+    EXPECT_EQ(effect_->Identifiers(), (std::vector<std::string>{"MasterBypassID"}));
+}

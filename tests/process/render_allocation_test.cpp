@@ -46,3 +46,22 @@ TEST_F(RenderAllocation, BlocksAllocateNothing) {
     }
     EXPECT_EQ(notesOff, 4) << "the blocks ran through stops";
 }
+
+// Silent inputs, scratch outputs, a mono output spread and extra host outputs silenced.
+TEST_F(RenderAllocation, LayoutsThatNeedBuffersAllocateNothing) {
+    struct Case {
+        int32_t inputs, outputs, hostChannels;
+    };
+    for (const Case& c : {Case{4, 6, 1}, Case{1, 1, 2}, Case{2, 2, 4}}) {
+        SCOPED_TRACE(testing::Message() << c.inputs << " in, " << c.outputs << " out");
+        testplugin::Script script = AskingTime();
+        script.numInputs = c.inputs;
+        script.numOutputs = c.outputs;
+        Load(script, c.hostChannels);
+        host->Render();
+
+        allocation::StartCounting();
+        for (int32_t block = 0; block < 50; ++block) host->Render();
+        EXPECT_EQ(allocation::StopCounting(), 0);
+    }
+}

@@ -21,18 +21,23 @@ class RenderHarness {
   public:
     static constexpr int32_t kMaxFrames = 1024;
     static constexpr float kUntouched = -7.0f;
+    // Each channel holds kMaxFrames, or one more than a longer block.
+    static size_t BufferFrames(int32_t blockFrames) {
+        return static_cast<size_t>(blockFrames < kMaxFrames ? kMaxFrames : blockFrames + 1);
+    }
 
     RenderHarness(int32_t inputChannels, int32_t outputChannels, int32_t blockFrames = 64,
                   HostObjects objects = HostObjects::kCxx)
-        : input(static_cast<size_t>(inputChannels), std::vector<float>(kMaxFrames)),
-          output(static_cast<size_t>(outputChannels), std::vector<float>(kMaxFrames, kUntouched)),
+        : input(static_cast<size_t>(inputChannels), std::vector<float>(BufferFrames(blockFrames))),
+          output(static_cast<size_t>(outputChannels),
+                 std::vector<float>(BufferFrames(blockFrames), kUntouched)),
           inputCount(inputChannels),
           outputCount(outputChannels),
           frames(blockFrames),
           objects_(objects),
           transport(objects == HostObjects::kC ? cTransport_.state : cxxTransport_) {
         for (size_t channel = 0; channel < input.size(); ++channel) {
-            for (int32_t i = 0; i < kMaxFrames; ++i) {
+            for (size_t i = 0; i < input[channel].size(); ++i) {
                 input[channel][i] = 0.001f * static_cast<float>(i) + static_cast<float>(channel);
             }
             inputs.push_back(input[channel].data());

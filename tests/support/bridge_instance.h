@@ -10,8 +10,7 @@
 struct BridgeInstance {
     BridgeInstance() {
         bridge.callBack = &callBack;
-        bridge.effect = LoadWrappedPlugin();
-        if (bridge.effect != nullptr) bridge.effect->user = &callBack;
+        bridge.Attach(LoadWrappedPlugin());
     }
 
     VstCallBack callBack{nullptr};

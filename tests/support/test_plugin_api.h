@@ -12,6 +12,7 @@ namespace testplugin {
 inline constexpr int32_t kMaxParameters = 16;
 inline constexpr int32_t kMaxChunkSize = 256;
 inline constexpr int32_t kTextSize = 64;
+inline constexpr int32_t kRecordedChannels = 8;  // channel pointers kept per processReplacing
 
 struct Parameter {
     int32_t automatable;
@@ -23,7 +24,8 @@ struct Parameter {
 };
 
 enum class Dsp : int32_t {
-    kCopy,    // each output channel that has a matching input gets a copy of it
+    kCopy,    // each output channel that has a matching input gets a copy of it, and every other
+              // output its channel number plus one
     kBiquad,  // a low-pass biquad per channel, for measuring
 };
 
@@ -40,10 +42,14 @@ struct Script {
     int32_t recording;          // 0: calls are not recorded
     int32_t asksTimeInProcess;  // processReplacing asks the host for the time first
     // Hostile answers.
-    int32_t chunkDataNull;     // effGetChunk announces chunkSize bytes but gives no data
-    int32_t chunkGrowth;       // each effGetChunk answers this many bytes more than the last
-    int32_t fillsTextBuffers;  // identifiers and names fill their buffers, unterminated
-    int32_t editorRectNull;    // effEditGetRect answers 1 without a rectangle
+    int32_t chunkDataNull;            // effGetChunk announces chunkSize bytes but gives no data
+    int32_t chunkGrowth;              // each effGetChunk answers this many bytes more than the last
+    int32_t fillsTextBuffers;         // identifiers and names fill their buffers, unterminated
+    int32_t editorRectNull;           // effEditGetRect answers 1 without a rectangle
+    int32_t automatableOnlyWhenOpen;  // effCanBeAutomated answers 0 until effOpen arrived
+    int32_t withoutChunks;            // the effect's flags lack effFlagsProgramChunks
+    int32_t numInputs;
+    int32_t numOutputs;
 };
 
 // Bytes that a text-filling plug-in writes: the identifier buffer's size as the host passed it
@@ -67,9 +73,10 @@ struct Call {
     char text[kTextSize];  // the string at ptr, for opcodes that pass one
     int32_t numEvents;     // effProcessEvents: the count and the first event
     VstMidiEvent event;
-    ERect rect;              // effPrivateRedraw: the rectangle, when one is given
-    const float* inputs[2];  // processReplacing
-    const float* outputs[2];
+    ERect rect;  // effPrivateRedraw: the rectangle, when one is given
+    // processReplacing: the first kRecordedChannels entries of each array that the plug-in has.
+    const float* inputs[kRecordedChannels];
+    const float* outputs[kRecordedChannels];
     int32_t frames;
     int32_t sawTime;  // processReplacing: the time answer, when it asked for one
     VstTimeInfo time;
@@ -81,6 +88,8 @@ inline Script DefaultScript() {
     script.editorRect = ERect{0, 0, 300, 400};
     script.dsp = Dsp::kCopy;
     script.recording = 1;
+    script.numInputs = 2;
+    script.numOutputs = 2;
     return script;
 }
 

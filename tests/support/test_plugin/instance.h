@@ -13,6 +13,7 @@ struct Instance {
     Script script;
     audioMasterCallback host;
     Biquad filters[2];
+    bool opened = false;  // effOpen arrived
 };
 
 inline Instance& InstanceOf(AEffect* effect) {

@@ -90,7 +90,11 @@ intptr_t Answer(Instance& instance, int32_t opcode, int32_t index, intptr_t valu
                 static_cast<int32_t>(std::min<intptr_t>(value, kMaxChunkSize));
             std::memcpy(instance.script.chunk, ptr, instance.script.chunkSize);
             return 1;
+        case effOpen:
+            instance.opened = true;
+            return 0;
         case effCanBeAutomated:
+            if (instance.script.automatableOnlyWhenOpen != 0 && !instance.opened) return 0;
             return parameter != nullptr ? parameter->automatable : 0;
         case effGetParamName:
             if (parameter == nullptr) return 0;
@@ -151,10 +155,13 @@ float GetParameter(AEffect* effect, int32_t index) {
     return parameter != nullptr ? parameter->value : 0.0f;
 }
 
+// Reads every input and writes every output it declares, as a plug-in may.
 void RunDsp(Instance& instance, float** inputs, float** outputs, int32_t frames) {
-    for (int channel = 0; channel < 2; ++channel) {
-        if (inputs[channel] == nullptr || outputs[channel] == nullptr) continue;
-        if (instance.script.dsp == Dsp::kBiquad) {
+    const AEffect& effect = instance.effect;
+    for (int32_t channel = 0; channel < effect.numOutputs; ++channel) {
+        if (channel >= effect.numInputs) {
+            std::fill_n(outputs[channel], frames, static_cast<float>(channel + 1));
+        } else if (instance.script.dsp == Dsp::kBiquad && channel < 2) {
             instance.filters[channel].Process(inputs[channel], outputs[channel], frames);
         } else {
             std::copy_n(inputs[channel], frames, outputs[channel]);
@@ -176,10 +183,13 @@ void RecordBlock(AEffect* effect, float** inputs, float** outputs, int32_t frame
         }
     }
     if (instance.script.recording == 0) return;
-    call.inputs[0] = inputs[0];
-    call.inputs[1] = inputs[1];
-    call.outputs[0] = outputs[0];
-    call.outputs[1] = outputs[1];
+    const AEffect& record = instance.effect;
+    for (int32_t i = 0; i < std::min(record.numInputs, kRecordedChannels); ++i) {
+        call.inputs[i] = inputs[i];
+    }
+    for (int32_t i = 0; i < std::min(record.numOutputs, kRecordedChannels); ++i) {
+        call.outputs[i] = outputs[i];
+    }
     call.frames = frames;
     RecordCall(call);
 }

@@ -31,9 +31,10 @@ AEffect* CreateInstance(audioMasterCallback host) {
     AEffect& effect = instance->effect;
     effect.magic = kEffectMagic;
     effect.numParams = script.numParams;
-    effect.numInputs = 2;
-    effect.numOutputs = 2;
-    effect.flags = effFlagsHasEditor | effFlagsCanReplacing | effFlagsProgramChunks;
+    effect.numInputs = script.numInputs;
+    effect.numOutputs = script.numOutputs;
+    effect.flags = effFlagsHasEditor | effFlagsCanReplacing |
+                   (script.withoutChunks != 0 ? 0 : effFlagsProgramChunks);
     effect.object = instance.get();
     effect.user = instance.get();  // a host must not count on finding user empty
     effect.uniqueID = script.uniqueID;

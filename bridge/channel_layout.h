@@ -1,0 +1,44 @@
+// The channel arrays that processReplacing receives, prepared when the plug-in is attached so
+// that a block allocates nothing. The arrays always hold the plug-in's numInputs and numOutputs
+// entries, whatever the host's instance has:
+//   - plug-in inputs the host does not have read a silent buffer;
+//   - plug-in outputs the host does not have write to scratch buffers that nobody reads;
+//   - a one-output plug-in fills every host output with its one channel;
+//   - host outputs the plug-in has no output for are silenced.
+// Silence and scratch buffers hold kMaxFrames frames: no host announces its largest block, so a
+// longer block that needs them is refused rather than overrun.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+class ChannelLayout {
+  public:
+    static constexpr int32_t kMaxFrames = 8192;
+    // A plug-in that declares more channels than this (or fewer than none) is never rendered.
+    static constexpr int32_t kMaxChannels = 64;
+
+    // Allocates the arrays and buffers for a plug-in of these counts. [main-thread]
+    void Prepare(int32_t pluginInputs, int32_t pluginOutputs);
+
+    // Fills the arrays for one block of the host's channels. False when the block must not reach
+    // the plug-in: no usable layout, or a block longer than kMaxFrames that needs the buffers.
+    // [render-thread]
+    bool Arrange(float* const* hostInputs, int32_t hostInputCount, float* const* hostOutputs,
+                 int32_t hostOutputCount, int32_t frames);
+    float** Inputs() { return inputs_.get(); }
+    float** Outputs() { return outputs_.get(); }
+
+    // After processReplacing: the host outputs the plug-in did not write. [render-thread]
+    void CompleteOutputs(float* const* hostOutputs, int32_t hostOutputCount, int32_t frames) const;
+    // Every host output silent, for a block the plug-in did not process. [render-thread]
+    static void Silence(float* const* hostOutputs, int32_t hostOutputCount, int32_t frames);
+
+  private:
+    int32_t pluginInputs_ = -1;
+    int32_t pluginOutputs_ = -1;
+    std::unique_ptr<float*[]> inputs_;
+    std::unique_ptr<float*[]> outputs_;
+    std::unique_ptr<float[]> silence_;
+    std::unique_ptr<float[]> scratch_;  // kMaxFrames for each plug-in output
+};
