@@ -9,7 +9,12 @@
 
 namespace testplugin {
 
+// Parameters scripted one by one. A script may announce more (numParams has no limit): those past
+// kMaxParameters are generated, automatable, named "Param<index>" with identifier "param<index>",
+// and read 0.
 inline constexpr int32_t kMaxParameters = 16;
+// Chunk bytes kept in the script. A larger chunkSize makes the instance answer that many zero
+// bytes of its own, and a larger set chunk is kept whole.
 inline constexpr int32_t kMaxChunkSize = 256;
 inline constexpr int32_t kTextSize = 64;
 

@@ -2,6 +2,8 @@
 // created with.
 #pragma once
 
+#include <vector>
+
 #include "abi/vst2.h"
 #include "tests/support/test_plugin/biquad.h"
 #include "tests/support/test_plugin_api.h"
@@ -13,6 +15,7 @@ struct Instance {
     Script script;
     audioMasterCallback host;
     Biquad filters[2];
+    std::vector<unsigned char> largeChunk;  // the chunk when it is larger than kMaxChunkSize
 };
 
 inline Instance& InstanceOf(AEffect* effect) {
