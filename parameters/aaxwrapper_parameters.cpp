@@ -19,6 +19,11 @@ namespace {
 // The low 12 bits of a stem format are its channel count.
 constexpr int32_t kStemChannelMask = 0xFFF;
 
+// The parameter whose host value this thread is handing to the plug-in. A plug-in that reports
+// that parameter meanwhile echoes the host's own change; passed on, the echo would come back as
+// another host change, without end.
+thread_local const AAX_IParameter* deliveringParameter = nullptr;
+
 }  // namespace
 
 AAXWrapper_Parameters::AAXWrapper_Parameters()
@@ -119,17 +124,22 @@ AAX_Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(AAX_CParamID id
         return AAX_SUCCESS;
     }
     std::string identifier(id);
+    const AAX_IParameter* const outer = deliveringParameter;
+    deliveringParameter = parameter;
     const intptr_t index =
         mVstInterface->Dispatch(effGetParamIndexFromIdentifier, 0, 0, identifier.data());
     if (index >= 0 && index <= INT32_MAX) {
         mVstInterface->SetParameter(static_cast<int32_t>(index), NarrowToFloat(value));
     }
+    deliveringParameter = outer;
     return AAX_SUCCESS;
 }
 
 void AAXWrapper_Parameters::PlugInAutomated(const char* identifier, double normalizedValue) {
     AAX_IParameter* parameter = ParameterManager().GetParameterByID(identifier);
-    if (parameter != nullptr) parameter->SetNormalizedValue(normalizedValue);
+    if (parameter != nullptr && parameter != deliveringParameter) {
+        parameter->SetNormalizedValue(normalizedValue);
+    }
 }
 
 void AAXWrapper_Parameters::PlugInBeganEdit(const char* identifier) {

@@ -49,6 +49,12 @@ struct Script {
     int32_t chunkGrowth;       // each effGetChunk answers this many bytes more than the last
     int32_t fillsTextBuffers;  // identifiers and names fill their buffers, unterminated
     int32_t editorRectNull;    // effEditGetRect answers 1 without a rectangle
+    // Inside every dispatcher call, before answering, the plug-in calls the host back: asks the
+    // time and the sample rate, automates its parameter 0 and asks for a display update (not
+    // again from within those calls).
+    int32_t reentrantHostCalls;
+    int32_t openFails;             // effOpen answers 0; the instance then answers nothing more
+    int32_t processReplacingNull;  // the effect record has no processReplacing
 };
 
 // Bytes that a text-filling plug-in writes: the identifier buffer's size as the host passed it

@@ -16,6 +16,7 @@ struct Instance {
     audioMasterCallback host;
     Biquad filters[2];
     std::vector<unsigned char> largeChunk;  // the chunk when it is larger than kMaxChunkSize
+    bool failedOpen = false;                // effOpen failed as scripted
 };
 
 inline Instance& InstanceOf(AEffect* effect) {

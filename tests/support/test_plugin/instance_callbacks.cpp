@@ -157,6 +157,19 @@ intptr_t Answer(Instance& instance, int32_t opcode, int32_t index, intptr_t valu
     }
 }
 
+// The host calls a re-entrant plug-in makes; the depth keeps them from nesting.
+void CallHostBack(AEffect* effect) {
+    thread_local int32_t depth = 0;
+    if (depth > 0) return;
+    ++depth;
+    const audioMasterCallback host = InstanceOf(effect).host;
+    host(effect, audioMasterGetTime, 0, kVstPpqPosValid | kVstTempoValid, nullptr, 0.0f);
+    host(effect, audioMasterGetSampleRate, 0, 0, nullptr, 0.0f);
+    host(effect, audioMasterAutomate, 0, 0, nullptr, 0.5f);
+    host(effect, audioMasterUpdateDisplay, 0, 0, nullptr, 0.0f);
+    --depth;
+}
+
 intptr_t Dispatcher(AEffect* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
                     float opt) {
     if (Recording(effect)) {
@@ -169,7 +182,14 @@ intptr_t Dispatcher(AEffect* effect, int32_t opcode, int32_t index, intptr_t val
         DescribeArguments(call, opcode, ptr);
         RecordCall(call);
     }
-    return Answer(InstanceOf(effect), opcode, index, value, ptr);
+    Instance& instance = InstanceOf(effect);
+    if (instance.script.reentrantHostCalls != 0) CallHostBack(effect);
+    if (instance.failedOpen) return 0;
+    if (opcode == effOpen && instance.script.openFails != 0) {
+        instance.failedOpen = true;
+        return 0;
+    }
+    return Answer(instance, opcode, index, value, ptr);
 }
 
 void SetParameter(AEffect* effect, int32_t index, float value) {
@@ -231,7 +251,7 @@ void ProcessReplacing(AEffect* effect, float** inputs, float** outputs, int32_t 
     if (instance.script.recording != 0 || instance.script.asksTimeInProcess != 0) {
         RecordBlock(effect, inputs, outputs, frames);
     }
-    RunDsp(instance, inputs, outputs, frames);
+    if (!instance.failedOpen) RunDsp(instance, inputs, outputs, frames);
 }
 
 }  // namespace
@@ -241,6 +261,7 @@ void ConnectCallbacks(AEffect& effect) {
     effect.setParameter = &SetParameter;
     effect.getParameter = &GetParameter;
     effect.processReplacing = &ProcessReplacing;
+    if (InstanceOf(&effect).script.processReplacingNull != 0) effect.processReplacing = nullptr;
 }
 
 }  // namespace testplugin
