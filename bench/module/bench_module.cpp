@@ -1,6 +1,5 @@
 #include "bench/module/bench_module.h"
 
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -33,13 +32,7 @@ testplugin::Script ScriptWith(int32_t parameters, testplugin::Dsp dsp) {
     script.recording = 0;
     script.dsp = dsp;
     script.numParams = parameters;
-    for (int32_t i = 0; i < parameters && i < testplugin::kMaxParameters; ++i) {
-        testplugin::Parameter& parameter = script.parameters[i];
-        parameter.automatable = 1;
-        parameter.value = 0.5f;
-        std::snprintf(parameter.name, sizeof parameter.name, "Param%d", i);
-        std::snprintf(parameter.identifier, sizeof parameter.identifier, "param%d", i);
-    }
+    testplugin::NameLikeGenerated(script, parameters);
     return script;
 }
 

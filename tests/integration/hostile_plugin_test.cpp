@@ -25,16 +25,6 @@ class HostilePlugin : public SessionTest {
         }
         return requests;
     }
-
-    // The plug-in instance that the module opened.
-    static AEffect* WrappedEffect() {
-        for (const Call& call : Control().Calls()) {
-            if (call.kind == CallKind::kDispatcher && call.opcode == effOpen) {
-                return const_cast<AEffect*>(call.effect);
-            }
-        }
-        return nullptr;
-    }
 };
 
 struct Misbehaviour {
@@ -80,12 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Modes, MisbehavingPlugin, testing::ValuesIn(kMisbehavio
                          });
 
 TEST_F(HostilePlugin, AutomationOfUnknownIndicesChangesNothing) {
-    testplugin::Script script = QuietScript();
-    script.recording = 1;
-    Control().SetScript(script);
-    OpenSession();
-    auto instance = NewInstance();
-    AEffect* effect = WrappedEffect();
+    AEffect* effect = nullptr;
+    auto instance = NewRecordedInstance(effect);
     ASSERT_NE(effect, nullptr);
     const size_t requestsBefore = Requests(*instance);
     for (const int32_t index : {-1, 2, 10000, INT32_MAX, INT32_MIN}) {
@@ -107,12 +93,8 @@ TEST_F(HostilePlugin, AutomationOfUnknownIndicesChangesNothing) {
 // Another thread asks the time, automates and asks for display updates while the render thread
 // runs blocks: its time answers are its own, and it never sends the plug-in events.
 TEST_F(HostilePlugin, HostCallsFromAnotherThreadDuringBlocks) {
-    testplugin::Script script = QuietScript();
-    script.recording = 1;
-    Control().SetScript(script);
-    OpenSession();
-    auto instance = NewInstance();
-    AEffect* effect = WrappedEffect();
+    AEffect* effect = nullptr;
+    auto instance = NewRecordedInstance(effect);
     ASSERT_NE(effect, nullptr);
     StereoBuffers buffers(32);
     instance->Transport().state.playing = true;

@@ -75,14 +75,31 @@ class SessionTest : public PluginTest {
         script.recording = 0;
         script.asksTimeInProcess = 1;
         script.numParams = 2;
-        for (int32_t i = 0; i < 2; ++i) {
-            testplugin::Parameter& parameter = script.parameters[i];
-            parameter.automatable = 1;
-            parameter.value = 0.5f;
-            std::snprintf(parameter.name, sizeof parameter.name, "Param%d", i);
-            std::snprintf(parameter.identifier, sizeof parameter.identifier, "param%d", i);
-        }
+        testplugin::NameLikeGenerated(script, 2);
         return script;
+    }
+
+    // The plug-in instance that the module opened; its calls must be recorded.
+    static AEffect* WrappedEffect() {
+        for (const testplugin::Call& call : Control().Calls()) {
+            if (call.kind == testplugin::CallKind::kDispatcher && call.opcode == effOpen) {
+                return const_cast<AEffect*>(call.effect);
+            }
+        }
+        return nullptr;
+    }
+
+    // The session opened and an instance made over the test plug-in with its calls recorded;
+    // `effect` is the plug-in instance.
+    std::unique_ptr<aaxhost::EffectInstance> NewRecordedInstance(AEffect*& effect) {
+        testplugin::Script script = QuietScript();
+        script.recording = 1;
+        Control().SetScript(script);
+        OpenSession();
+        auto instance = NewInstance();
+        effect = WrappedEffect();
+        EXPECT_NE(effect, nullptr);
+        return instance;
     }
 
     void OpenSession() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 #include "abi/vst2.h"
 
@@ -85,6 +86,17 @@ struct Call {
     int32_t sawTime;  // processReplacing: the time answer, when it asked for one
     VstTimeInfo time;
 };
+
+// Makes the first `count` scripted parameters automatable at 0.5, named as generated ones are.
+inline void NameLikeGenerated(Script& script, int32_t count) {
+    for (int32_t i = 0; i < count && i < kMaxParameters; ++i) {
+        Parameter& parameter = script.parameters[i];
+        parameter.automatable = 1;
+        parameter.value = 0.5f;
+        std::snprintf(parameter.name, sizeof parameter.name, "Param%d", i);
+        std::snprintf(parameter.identifier, sizeof parameter.identifier, "param%d", i);
+    }
+}
 
 inline Script DefaultScript() {
     Script script{};

@@ -5,25 +5,11 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/support/bridge_instance.h"
-#include "tests/support/plugin_test_fixture.h"
+#include "tests/support/scripted_plugin_fixture.h"
 
 namespace {
 
-class LargePlugin : public PluginTest {
-  protected:
-    void Load(const testplugin::Script& script) {
-        Control().SetScript(script);
-        instance_ = std::make_unique<BridgeInstance>();
-        ASSERT_NE(Effect(), nullptr);
-    }
-    AEffect* Effect() const { return instance_->bridge.effect; }
-    intptr_t Dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr) const {
-        return Effect()->dispatcher(Effect(), opcode, index, value, ptr, 0.0f);
-    }
-
-    std::unique_ptr<BridgeInstance> instance_;
-};
+class LargePlugin : public ScriptedPlugin {};
 
 TEST_F(LargePlugin, ParametersPastTheScriptedOnesAreGenerated) {
     testplugin::Script script = testplugin::DefaultScript();
