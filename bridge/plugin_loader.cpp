@@ -34,7 +34,12 @@ AEffect* CreateInstance() {
     if (entry == nullptr) entry = platform::FindLibrarySymbol(library, "VSTPluginMain");
     if (entry == nullptr) return nullptr;
     AEffect* effect = reinterpret_cast<VstPluginMainProc>(entry)(&HostCallbackEntry);
-    if (effect == nullptr) return nullptr;
+    if (effect == nullptr || effect->dispatcher == nullptr) return nullptr;
+    // Every block calls processReplacing; a record without one cannot be hosted.
+    if (effect->processReplacing == nullptr) {
+        effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
+        return nullptr;
+    }
     effect->user = nullptr;
     return effect;
 }

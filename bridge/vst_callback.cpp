@@ -2,6 +2,7 @@
 
 #include "bridge/parameter_identity.h"
 #include "host/aax_controller.h"
+#include "platform/platform.h"
 
 VstCallBack::VstCallBack(AAXWrapper_Parameters* owner)
     : parameters(owner), noteOffBuffer(new VstMidiEvent[kNoteOffBufferSize]()) {}
@@ -31,8 +32,16 @@ intptr_t VstCallBack::HandleHostRequest(AEffect* effect, int32_t opcode, int32_t
 }
 
 float VstCallBack::HostSampleRate() const {
-    float rate = static_cast<float>(kDefaultSampleRate);
+    // The controller is a host object that may allocate or lock, which the render thread must
+    // not: there the rate comes from the last request on any thread, the controller being asked
+    // only by the very first.
+    const bool onRenderThread =
+        renderThread_.load(std::memory_order_relaxed) == platform::CurrentThreadToken();
+    float rate = knownSampleRate_.load(std::memory_order_relaxed);
+    if (onRenderThread && rate > 0.0f) return rate;
+    rate = static_cast<float>(kDefaultSampleRate);
     if (controller != nullptr) controller->GetSampleRate(&rate);
+    knownSampleRate_.store(rate, std::memory_order_relaxed);
     return rate;
 }
 

@@ -77,6 +77,8 @@ class VstCallBack {
     // Odd while the render thread writes the transport fields.
     std::atomic<uint32_t> transportSequence_{0};
 
+    // The rate the controller last gave; 0 before it was asked.
+    mutable std::atomic<float> knownSampleRate_{0.0f};
     // The host's sample rate from the controller, or the default while there is none.
     float HostSampleRate() const;
     // Writes the plug-in's identifier of parameter `index` into paramIdBuffer, always

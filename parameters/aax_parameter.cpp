@@ -112,7 +112,7 @@ void AAX_CParameter<T>::SetNormalizedValue(double normalizedValue) {
 
 template <typename T>
 double AAX_CParameter<T>::GetNormalizedValue() const {
-    return mTaperDelegate->RealToNormalized(mValue);
+    return mTaperDelegate->RealToNormalized(mValue.load(std::memory_order_relaxed));
 }
 
 template <typename T>
@@ -172,7 +172,8 @@ bool AAX_CParameter<T>::GetValueStringOfLength(int32_t /*maxNumChars*/,
 template <typename T>
 bool AAX_CParameter<T>::GetValueString(AAX_IString* valueString) const {
     AAX_CString text;
-    const bool converted = mDisplayDelegate->ValueToString(mValue, &text);
+    const bool converted =
+        mDisplayDelegate->ValueToString(mValue.load(std::memory_order_relaxed), &text);
     valueString->Set(text.Get());
     return converted;
 }
@@ -226,7 +227,7 @@ template <typename T>
 template <typename U>
 bool AAX_CParameter<T>::GetValueIfType(U* value) const {
     if constexpr (std::is_same_v<T, U>) {
-        *value = mValue;
+        *value = mValue.load(std::memory_order_relaxed);
         return true;
     } else {
         (void)value;
@@ -325,7 +326,7 @@ void AAX_CParameter<T>::SetTaperDelegate(AAX_ITaperDelegateBase& taperDelegate,
     mTaperDelegate.reset(typed->Clone());
     mNeedNotify = true;
     if (preserveValue) {
-        SetValue(mValue);
+        SetValue(mValue.load(std::memory_order_relaxed));
     } else {
         UpdateNormalizedValue(oldNormalized);
     }
@@ -346,8 +347,8 @@ template <typename T>
 void AAX_CParameter<T>::UpdateNormalizedValue(double normalizedValue) {
     const T value = mTaperDelegate->NormalizedToReal(normalizedValue);
     // A NaN compares unequal, so it is stored like any change.
-    if (!mNeedNotify && value == mValue) return;
-    mValue = value;
+    if (!mNeedNotify && value == mValue.load(std::memory_order_relaxed)) return;
+    mValue.store(value, std::memory_order_relaxed);
     if (mAutomationDelegate != nullptr) {
         mAutomationDelegate->PostCurrentValue(mIdentifier, normalizedValue);
     }

@@ -2,6 +2,7 @@
 // converted to the host's normalized value by a taper delegate and to text by a display delegate.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -97,7 +98,8 @@ class AAX_CParameter : public BoundaryObject<AAX_IParameter> {
     AAX_IAutomationDelegate* mAutomationDelegate;  // not owned
     // Makes the next update store and post the value even when it did not change.
     bool mNeedNotify;
-    T mValue;
+    // Read by any thread (a view asking the value) while the host's thread updates it.
+    std::atomic<T> mValue;
     T mDefaultValue;
 };
 

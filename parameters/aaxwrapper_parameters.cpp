@@ -18,6 +18,11 @@ namespace {
 // The low 12 bits of a stem format are its channel count.
 constexpr int32_t kStemChannelMask = 0xFFF;
 
+// The parameter whose host value this thread is handing to the plug-in. A plug-in that reports
+// that parameter meanwhile echoes the host's own change; passed on, the echo would come back as
+// another host change, without end.
+thread_local const AAX_IParameter* deliveringParameter = nullptr;
+
 }  // namespace
 
 AAXWrapper_Parameters::AAXWrapper_Parameters()
@@ -112,14 +117,19 @@ AAX_Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(AAX_CParamID id
         mVstInterface->Dispatch(effSetBypass, 0, value > 0.0 ? 1 : 0);
         return AAX_SUCCESS;
     }
+    const AAX_IParameter* const outer = deliveringParameter;
+    deliveringParameter = parameter;
     const int32_t index = PlugInParameterIndex(*mVstInterface, id);
     if (index >= 0) mVstInterface->SetParameter(index, NarrowToFloat(value));
+    deliveringParameter = outer;
     return AAX_SUCCESS;
 }
 
 void AAXWrapper_Parameters::PlugInAutomated(const char* identifier, double normalizedValue) {
     AAX_IParameter* parameter = ParameterManager().GetParameterByID(identifier);
-    if (parameter != nullptr) parameter->SetNormalizedValue(normalizedValue);
+    if (parameter != nullptr && parameter != deliveringParameter) {
+        parameter->SetNormalizedValue(normalizedValue);
+    }
 }
 
 void AAXWrapper_Parameters::PlugInBeganEdit(const char* identifier) {

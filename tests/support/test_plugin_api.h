@@ -4,12 +4,18 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 #include "abi/vst2.h"
 
 namespace testplugin {
 
+// Parameters scripted one by one. A script may announce more (numParams has no limit): those past
+// kMaxParameters are generated, automatable, named "Param<index>" with identifier "param<index>",
+// and read 0.
 inline constexpr int32_t kMaxParameters = 16;
+// Chunk bytes kept in the script. A larger chunkSize makes the instance answer that many zero
+// bytes of its own, and a larger set chunk is kept whole.
 inline constexpr int32_t kMaxChunkSize = 256;
 inline constexpr int32_t kTextSize = 64;
 inline constexpr int32_t kRecordedChannels = 8;  // channel pointers kept per processReplacing
@@ -50,6 +56,12 @@ struct Script {
     int32_t withoutChunks;            // the effect's flags lack effFlagsProgramChunks
     int32_t numInputs;
     int32_t numOutputs;
+    // Inside every dispatcher call, before answering, the plug-in calls the host back: asks the
+    // time and the sample rate, automates its parameter 0 and asks for a display update (not
+    // again from within those calls).
+    int32_t reentrantHostCalls;
+    int32_t openFails;             // effOpen answers 0; the instance then answers nothing more
+    int32_t processReplacingNull;  // the effect record has no processReplacing
 };
 
 // Bytes that a text-filling plug-in writes: the identifier buffer's size as the host passed it
@@ -81,6 +93,17 @@ struct Call {
     int32_t sawTime;  // processReplacing: the time answer, when it asked for one
     VstTimeInfo time;
 };
+
+// Makes the first `count` scripted parameters automatable at 0.5, named as generated ones are.
+inline void NameLikeGenerated(Script& script, int32_t count) {
+    for (int32_t i = 0; i < count && i < kMaxParameters; ++i) {
+        Parameter& parameter = script.parameters[i];
+        parameter.automatable = 1;
+        parameter.value = 0.5f;
+        std::snprintf(parameter.name, sizeof parameter.name, "Param%d", i);
+        std::snprintf(parameter.identifier, sizeof parameter.identifier, "param%d", i);
+    }
+}
 
 inline Script DefaultScript() {
     Script script{};

@@ -5,28 +5,12 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/support/bridge_instance.h"
-#include "tests/support/plugin_test_fixture.h"
+#include "tests/support/scripted_plugin_fixture.h"
 
 using testplugin::Call;
 using testplugin::CallKind;
 
 namespace {
-
-class ScriptedPlugin : public PluginTest {
-  protected:
-    void Load(const testplugin::Script& script) {
-        Control().SetScript(script);
-        instance_ = std::make_unique<BridgeInstance>();
-        ASSERT_NE(Effect(), nullptr);
-    }
-    AEffect* Effect() const { return instance_->bridge.effect; }
-    intptr_t Dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr) const {
-        return Effect()->dispatcher(Effect(), opcode, index, value, ptr, 0.0f);
-    }
-
-    std::unique_ptr<BridgeInstance> instance_;
-};
 
 testplugin::Script TwoParameters() {
     testplugin::Script script = testplugin::DefaultScript();

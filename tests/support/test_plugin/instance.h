@@ -2,6 +2,8 @@
 // created with.
 #pragma once
 
+#include <vector>
+
 #include "abi/vst2.h"
 #include "tests/support/test_plugin/biquad.h"
 #include "tests/support/test_plugin_api.h"
@@ -14,6 +16,8 @@ struct Instance {
     audioMasterCallback host;
     Biquad filters[2];
     bool opened = false;  // effOpen arrived
+    std::vector<unsigned char> largeChunk;  // the chunk when it is larger than kMaxChunkSize
+    bool failedOpen = false;                // effOpen failed as scripted
 };
 
 inline Instance& InstanceOf(AEffect* effect) {

@@ -1,7 +1,9 @@
 // What a test plug-in instance does when called: it records the call, then answers from its
 // script.
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "platform/platform.h"
 #include "tests/support/test_plugin/call_log.h"
@@ -43,9 +45,21 @@ void DescribeArguments(Call& call, int32_t opcode, void* ptr) {
     }
 }
 
+bool Generated(const Instance& instance, int32_t index) {
+    return index >= kMaxParameters && index < instance.script.numParams;
+}
+
+std::string GeneratedText(const char* stem, int32_t index) {
+    return stem + std::to_string(index);
+}
+
 int32_t FindIdentifier(const Instance& instance, const char* identifier) {
     for (int32_t i = 0; i < instance.script.numParams && i < kMaxParameters; ++i) {
         if (std::strcmp(instance.script.parameters[i].identifier, identifier) == 0) return i;
+    }
+    if (std::strncmp(identifier, "param", 5) == 0) {
+        const int32_t index = std::atoi(identifier + 5);
+        if (Generated(instance, index) && GeneratedText("param", index) == identifier) return index;
     }
     return -1;
 }
@@ -67,16 +81,43 @@ void WriteText(const Instance& instance, void* buffer, const char* text, intptr_
     }
 }
 
+unsigned char* ChunkBytes(Instance& instance) {
+    if (instance.script.chunkSize <= kMaxChunkSize) return instance.script.chunk;
+    instance.largeChunk.resize(static_cast<size_t>(instance.script.chunkSize));
+    return instance.largeChunk.data();
+}
+
 intptr_t AnswerChunk(Instance& instance, void* ptr) {
     Script& script = instance.script;
-    *static_cast<void**>(ptr) = script.chunkDataNull != 0 ? nullptr : script.chunk;
+    *static_cast<void**>(ptr) = script.chunkDataNull != 0 ? nullptr : ChunkBytes(instance);
     const int32_t size = script.chunkSize;
-    script.chunkSize = std::min(script.chunkSize + script.chunkGrowth, kMaxChunkSize);
+    if (script.chunkGrowth != 0) {
+        script.chunkSize = std::min(script.chunkSize + script.chunkGrowth, kMaxChunkSize);
+    }
     return size;
+}
+
+intptr_t TakeChunk(Instance& instance, intptr_t size, const void* data) {
+    if (size < 0 || size > 0x7FFFFFFF) return 0;
+    instance.script.chunkSize = static_cast<int32_t>(size);
+    std::memcpy(ChunkBytes(instance), data, static_cast<size_t>(size));
+    return 1;
+}
+
+// The text a parameter answers, scripted or generated; null for no parameter.
+const char* ParameterText(Instance& instance, int32_t index, bool identifier, std::string& made) {
+    if (Generated(instance, index)) {
+        made = GeneratedText(identifier ? "param" : "Param", index);
+        return made.c_str();
+    }
+    Parameter* parameter = ParameterAt(instance, index);
+    if (parameter == nullptr) return nullptr;
+    return identifier ? parameter->identifier : parameter->name;
 }
 
 intptr_t Answer(Instance& instance, int32_t opcode, int32_t index, intptr_t value, void* ptr) {
     Parameter* parameter = ParameterAt(instance, index);
+    std::string made;
     switch (opcode) {
         case effEditGetRect:
             if (instance.script.editorRectNull == 0) {
@@ -86,29 +127,30 @@ intptr_t Answer(Instance& instance, int32_t opcode, int32_t index, intptr_t valu
         case effGetChunk:
             return AnswerChunk(instance, ptr);
         case effSetChunk:
-            instance.script.chunkSize =
-                static_cast<int32_t>(std::min<intptr_t>(value, kMaxChunkSize));
-            std::memcpy(instance.script.chunk, ptr, instance.script.chunkSize);
-            return 1;
+            return TakeChunk(instance, value, ptr);
         case effOpen:
             instance.opened = true;
             return 0;
         case effCanBeAutomated:
             if (instance.script.automatableOnlyWhenOpen != 0 && !instance.opened) return 0;
+            if (Generated(instance, index)) return 1;
             return parameter != nullptr ? parameter->automatable : 0;
-        case effGetParamName:
-            if (parameter == nullptr) return 0;
-            WriteText(instance, ptr, parameter->name, kFilledNameSize);
+        case effGetParamName: {
+            const char* name = ParameterText(instance, index, false, made);
+            if (name == nullptr) return 0;
+            WriteText(instance, ptr, name, kFilledNameSize);
             return 1;
+        }
         case effGetParameterProperties:
             if (parameter == nullptr || parameter->hasProperties == 0) return 0;
             std::memcpy(ptr, &parameter->properties, sizeof parameter->properties);
             return 1;
-        case effGetParamIdentifier:
-            if (parameter == nullptr) return 0;
-            WriteText(instance, ptr, parameter->identifier,
-                      value > 0 ? value : kFilledIdentifierSize);
+        case effGetParamIdentifier: {
+            const char* identifier = ParameterText(instance, index, true, made);
+            if (identifier == nullptr) return 0;
+            WriteText(instance, ptr, identifier, value > 0 ? value : kFilledIdentifierSize);
             return 1;
+        }
         case effGetParamIndexFromIdentifier:
             return FindIdentifier(instance, static_cast<const char*>(ptr));
         case effEditOpen:
@@ -117,6 +159,19 @@ intptr_t Answer(Instance& instance, int32_t opcode, int32_t index, intptr_t valu
         default:
             return 0;
     }
+}
+
+// The host calls a re-entrant plug-in makes; the depth keeps them from nesting.
+void CallHostBack(AEffect* effect) {
+    thread_local int32_t depth = 0;
+    if (depth > 0) return;
+    ++depth;
+    const audioMasterCallback host = InstanceOf(effect).host;
+    host(effect, audioMasterGetTime, 0, kVstPpqPosValid | kVstTempoValid, nullptr, 0.0f);
+    host(effect, audioMasterGetSampleRate, 0, 0, nullptr, 0.0f);
+    host(effect, audioMasterAutomate, 0, 0, nullptr, 0.5f);
+    host(effect, audioMasterUpdateDisplay, 0, 0, nullptr, 0.0f);
+    --depth;
 }
 
 intptr_t Dispatcher(AEffect* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
@@ -131,7 +186,14 @@ intptr_t Dispatcher(AEffect* effect, int32_t opcode, int32_t index, intptr_t val
         DescribeArguments(call, opcode, ptr);
         RecordCall(call);
     }
-    return Answer(InstanceOf(effect), opcode, index, value, ptr);
+    Instance& instance = InstanceOf(effect);
+    if (instance.script.reentrantHostCalls != 0) CallHostBack(effect);
+    if (instance.failedOpen) return 0;
+    if (opcode == effOpen && instance.script.openFails != 0) {
+        instance.failedOpen = true;
+        return 0;
+    }
+    return Answer(instance, opcode, index, value, ptr);
 }
 
 void SetParameter(AEffect* effect, int32_t index, float value) {
@@ -199,7 +261,7 @@ void ProcessReplacing(AEffect* effect, float** inputs, float** outputs, int32_t 
     if (instance.script.recording != 0 || instance.script.asksTimeInProcess != 0) {
         RecordBlock(effect, inputs, outputs, frames);
     }
-    RunDsp(instance, inputs, outputs, frames);
+    if (!instance.failedOpen) RunDsp(instance, inputs, outputs, frames);
 }
 
 }  // namespace
@@ -209,6 +271,7 @@ void ConnectCallbacks(AEffect& effect) {
     effect.setParameter = &SetParameter;
     effect.getParameter = &GetParameter;
     effect.processReplacing = &ProcessReplacing;
+    if (InstanceOf(&effect).script.processReplacingNull != 0) effect.processReplacing = nullptr;
 }
 
 }  // namespace testplugin

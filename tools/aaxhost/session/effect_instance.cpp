@@ -127,13 +127,17 @@ AAX_Result EffectInstance::Service() {
     return mEffect->GenerateCoefficients();
 }
 
-void EffectInstance::Render(const float* const* inputs, float* const* outputs, int32_t frames) {
+void EffectInstance::SetBlock(const float* const* inputs, float* const* outputs, int32_t frames) {
     for (int32_t channel = 0; channel < mChannels; ++channel) {
         mInputs[static_cast<size_t>(channel)] = const_cast<float*>(inputs[channel]);
         mOutputs[static_cast<size_t>(channel)] = outputs[channel];
     }
     mFrames = std::min(frames, kMaxFrames);
-    AlgorithmContext* const instances[] = {reinterpret_cast<AlgorithmContext*>(mFields.data())};
+}
+
+void EffectInstance::Render(const float* const* inputs, float* const* outputs, int32_t frames) {
+    SetBlock(inputs, outputs, frames);
+    AlgorithmContext* const instances[] = {Context()};
     mRenderProc(instances, instances + 1);
     if (mTransport.state.playing) mTransport.state.sampleLocation += mFrames;
 }

@@ -57,6 +57,11 @@ class EffectInstance {
     // One block of `frames` samples, `Channels()` buffers each way; frames at most kMaxFrames.
     void Render(const float* const* inputs, float* const* outputs, int32_t frames);
     static constexpr int32_t kMaxFrames = 8192;
+    // Render in two steps, for a host that renders several instances in one call of the process
+    // procedure: SetBlock lays the block into the context, the procedure takes Context().
+    void SetBlock(const float* const* inputs, float* const* outputs, int32_t frames);
+    AlgorithmContext* Context() { return reinterpret_cast<AlgorithmContext*>(mFields.data()); }
+    AAX_CRenderProc RenderProcedure() const { return mRenderProc; }
 
     HostTransport& Transport() { return mTransport; }
     HostMidiNode& MidiInput() { return mMidiInput; }

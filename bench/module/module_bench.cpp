@@ -1,0 +1,270 @@
+// The module that ships, hosted through its exports, against its baselines in the same run: a
+// block through the component's process procedure against the plug-in's processReplacing called
+// directly (1 and 64 instances a call; 0 frames is the fixed cost of a block); saving and
+// restoring state against a memcpy of as many bytes; setting a parameter against the plug-in's
+// setParameter; creating and initialising an instance with 10 to 1,000 parameters.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "abi/chunk.h"
+#include "abi/transport.h"
+#include "bench/module/bench_module.h"
+#include "tools/aaxhost/algorithm_nodes.h"
+
+namespace {
+
+using aaxhost::EffectInstance;
+using aaxhost::ModuleSession;
+
+double Least(const std::vector<double>& values) {
+    return *std::min_element(values.begin(), values.end());
+}
+
+// range(0): instances a call, range(1): frames a block.
+void BM_RenderDirect(benchmark::State& state) {
+    bench::UseScript(bench::ScriptWith(2, testplugin::Dsp::kBiquad));
+    const auto frames = static_cast<int32_t>(state.range(1));
+    std::vector<AEffect*> effects;
+    std::vector<std::unique_ptr<bench::StereoBlock>> blocks;
+    for (int64_t i = 0; i < state.range(0); ++i) {
+        effects.push_back(bench::MakeDirectEffect());
+        blocks.push_back(std::make_unique<bench::StereoBlock>(frames));
+    }
+    for (auto _ : state) {
+        for (size_t i = 0; i < effects.size(); ++i) {
+            effects[i]->processReplacing(effects[i], blocks[i]->mutableInputs, blocks[i]->outputs,
+                                         frames);
+        }
+        benchmark::ClobberMemory();
+    }
+}
+
+// The same blocks through the module, with a playing transport and an empty MIDI input, all
+// instances in one call of the process procedure as a workstation calls it.
+void BM_RenderModule(benchmark::State& state) {
+    bench::UseScript(bench::ScriptWith(2, testplugin::Dsp::kBiquad));
+    const auto frames = static_cast<int32_t>(state.range(1));
+    auto module = bench::OpenModule();
+    std::vector<std::unique_ptr<EffectInstance>> instances;
+    std::vector<std::unique_ptr<bench::StereoBlock>> blocks;
+    std::vector<AlgorithmContext*> contexts;
+    for (int64_t i = 0; i < state.range(0); ++i) {
+        instances.push_back(bench::MakeInstance(*module));
+        blocks.push_back(std::make_unique<bench::StereoBlock>(frames));
+        instances.back()->Transport().state.playing = true;
+        instances.back()->SetBlock(blocks.back()->inputs, blocks.back()->outputs, frames);
+        contexts.push_back(instances.back()->Context());
+    }
+    const AAX_CRenderProc render = instances.front()->RenderProcedure();
+    for (auto _ : state) {
+        render(contexts.data(), contexts.data() + contexts.size());
+        benchmark::ClobberMemory();
+    }
+    instances.clear();
+    module->Shutdown();
+}
+
+// The host's own share of a block: the transport queries that the module makes for each instance
+// with a playing transport, answered by the stand-in host. Subtracted from the module's time, it
+// leaves the module's own cost.
+void BM_HostTransportQueries(benchmark::State& state) {
+    std::vector<aaxhost::HostTransport> transports(static_cast<size_t>(state.range(0)));
+    std::vector<std::unique_ptr<aaxhost::HostMidiNode>> nodes;
+    for (aaxhost::HostTransport& transport : transports) {
+        transport.state.playing = true;
+        nodes.push_back(std::make_unique<aaxhost::HostMidiNode>(&transport));
+    }
+    for (auto _ : state) {
+        for (const auto& node : nodes) {
+            AAX_IMIDINode& asked = *node;
+            const AAX_ITransport* transport = asked.GetTransport();
+            bool playing = false;
+            int64_t location = 0;
+            double tempo = 0.0;
+            int32_t numerator = 0;
+            int32_t denominator = 0;
+            int32_t bars = 0;
+            int32_t beats = 0;
+            int64_t ticks = 0;
+            transport->IsTransportPlaying(&playing);
+            transport->GetCurrentNativeSampleLocation(&location);
+            transport->GetCurrentTempo(&tempo);
+            transport->GetCurrentMeter(&numerator, &denominator);
+            transport->GetBarBeatPosition(&bars, &beats, &ticks, location);
+            benchmark::DoNotOptimize(playing);
+            benchmark::DoNotOptimize(tempo);
+            benchmark::DoNotOptimize(numerator);
+            benchmark::DoNotOptimize(denominator);
+            benchmark::DoNotOptimize(bars);
+            benchmark::DoNotOptimize(beats);
+            benchmark::DoNotOptimize(ticks);
+            asked.GetNodeBuffer();
+        }
+        benchmark::ClobberMemory();
+    }
+}
+
+// A stored chunk of `bytes` and the record a host saves it into and restores it from.
+class StateFixture {
+  public:
+    explicit StateFixture(int64_t bytes) {
+        testplugin::Script script = bench::ScriptWith(2, testplugin::Dsp::kCopy);
+        script.chunkSize = static_cast<int32_t>(bytes);
+        bench::UseScript(script);
+        module = bench::OpenModule();
+        instance = bench::MakeInstance(*module);
+        effect().GetChunkIDFromIndex(0, &chunkID);
+        effect().GetChunkSize(chunkID, &size);
+        record.resize((kChunkHeaderSize + size) / sizeof(uint64_t) + 1);
+        if (effect().GetChunk(chunkID, Record()) != AAX_SUCCESS) {
+            throw std::runtime_error("the chunk is not saved");
+        }
+    }
+    ~StateFixture() {
+        instance.reset();
+        module->Shutdown();
+    }
+    AAX_IACFEffectParameters_V2& effect() { return instance->Effect(); }
+    AAX_SPlugInChunk* Record() { return reinterpret_cast<AAX_SPlugInChunk*>(record.data()); }
+
+    std::unique_ptr<ModuleSession> module;
+    std::unique_ptr<EffectInstance> instance;
+    AAX_CTypeID chunkID = 0;
+    uint32_t size = 0;
+    std::vector<uint64_t> record;
+};
+
+void BM_StateMemcpy(benchmark::State& state) {
+    const auto bytes = static_cast<size_t>(state.range(0));
+    std::vector<unsigned char> from(bytes, 1);
+    std::vector<unsigned char> to(bytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+// Size, then the chunk into a record the host keeps.
+void BM_StateSave(benchmark::State& state) {
+    StateFixture fixture(state.range(0));
+    for (auto _ : state) {
+        uint32_t size = 0;
+        fixture.effect().GetChunkSize(fixture.chunkID, &size);
+        benchmark::DoNotOptimize(fixture.effect().GetChunk(fixture.chunkID, fixture.Record()));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+void BM_StateRestore(benchmark::State& state) {
+    StateFixture fixture(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(fixture.effect().SetChunk(fixture.chunkID, fixture.Record()));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+
+void BM_SetParameterDirect(benchmark::State& state) {
+    bench::UseScript(bench::ScriptWith(2, testplugin::Dsp::kCopy));
+    AEffect* effect = bench::MakeDirectEffect();
+    float value = 0.0f;
+    for (auto _ : state) {
+        effect->setParameter(effect, 0, value);
+        value = value > 0.5f ? 0.25f : 0.75f;
+    }
+}
+
+// The host's answer to a set request reaching the plug-in.
+void BM_UpdateParameterNormalizedValue(benchmark::State& state) {
+    bench::UseScript(bench::ScriptWith(2, testplugin::Dsp::kCopy));
+    auto module = bench::OpenModule();
+    auto instance = bench::MakeInstance(*module);
+    double value = 0.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            instance->Effect().UpdateParameterNormalizedValue("param0", value, 0));
+        value = value > 0.5 ? 0.25 : 0.75;
+    }
+    instance.reset();
+    module->Shutdown();
+}
+
+// The whole round trip: the request to the host, answered at once with the update.
+void BM_SetParameterRoundTrip(benchmark::State& state) {
+    bench::UseScript(bench::ScriptWith(2, testplugin::Dsp::kCopy));
+    auto module = bench::OpenModule();
+    auto instance = bench::MakeInstance(*module, aaxhost::SetRequestAnswer::kAtOnce);
+    double value = 0.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(instance->Effect().SetParameterNormalizedValue("param0", value));
+        value = value > 0.5 ? 0.25 : 0.75;
+    }
+    instance.reset();
+    module->Shutdown();
+}
+
+// Creation and initialisation only; destruction is left out of the time.
+void BM_CreateInstance(benchmark::State& state) {
+    bench::UseScript(
+        bench::ScriptWith(static_cast<int32_t>(state.range(0)), testplugin::Dsp::kCopy));
+    auto module = bench::OpenModule();
+    for (auto _ : state) {
+        auto instance = bench::MakeInstance(*module);
+        state.PauseTiming();
+        instance.reset();
+        state.ResumeTiming();
+    }
+    module->Shutdown();
+}
+
+}  // namespace
+
+BENCHMARK(BM_RenderDirect)
+    ->ArgsProduct({{1, 64}, {0, 32, 256}})
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Least);
+BENCHMARK(BM_RenderModule)
+    ->ArgsProduct({{1, 64}, {0, 32, 256}})
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Least);
+BENCHMARK(BM_HostTransportQueries)
+    ->Arg(1)
+    ->Arg(64)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Least);
+BENCHMARK(BM_StateMemcpy)
+    ->Arg(1 << 10)
+    ->Arg(64 << 10)
+    ->Arg(1 << 20)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Least);
+BENCHMARK(BM_StateSave)
+    ->Arg(1 << 10)
+    ->Arg(64 << 10)
+    ->Arg(1 << 20)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Least);
+BENCHMARK(BM_StateRestore)
+    ->Arg(1 << 10)
+    ->Arg(64 << 10)
+    ->Arg(1 << 20)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Least);
+BENCHMARK(BM_SetParameterDirect)->Repetitions(5)->ComputeStatistics("min", Least);
+BENCHMARK(BM_UpdateParameterNormalizedValue)->Repetitions(5)->ComputeStatistics("min", Least);
+BENCHMARK(BM_SetParameterRoundTrip)->Repetitions(5)->ComputeStatistics("min", Least);
+BENCHMARK(BM_CreateInstance)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Least);
+
+BENCHMARK_MAIN();

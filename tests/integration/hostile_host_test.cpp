@@ -1,0 +1,198 @@
+// Hosts that misbehave, against the module that ships: interfaces refused or answered with
+// success and no object, no controller, initialisation repeated, views attached twice or null,
+// blocks longer than any announced, and an instance rendered while another goes away. The module
+// neither crashes nor leaks, and gives back every object and reference.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "tests/integration/session_fixture.h"
+#include "tools/aaxhost/recorded_description.h"
+
+namespace {
+
+// The host objects of one instance, set up as the session's instance sets them up, so that a test
+// can change their answers before the effect sees them.
+struct BareHost {
+    explicit BareHost(const aaxhost::ModuleSession& module) {
+        const aaxhost::Component* component = module.ComponentFor(2);
+        const auto& properties = component->processProcedures.front().properties;
+        const AAX_CStemFormat format =
+            properties ? aaxhost::FindProperty(*properties, kPropertyInputStemFormat).value_or(0)
+                       : 0;
+        controller.SetSampleRate(48000.0f);
+        controller.SetStemFormats(format, format);
+        controller.Lend(IID_AAX_IACFAutomationDelegate, automation.Unknown());
+        controller.Lend(IID_AAX_IACFTransport, transport.Unknown());
+        controller.Lend(IID_AAX_IACFTransport_V2, transport.Unknown());
+    }
+    int64_t References() const {
+        return controller.OutstandingReferences() + automation.OutstandingReferences() +
+               transport.OutstandingReferences();
+    }
+    aaxhost::StandInController controller;
+    aaxhost::StandInAutomationDelegate automation;
+    aaxhost::StandInTransport transport;
+};
+
+class HostileHost : public SessionTest {
+  protected:
+    AAX_IACFEffectParameters_V2* CreateEffect() {
+        const AAX_CCreateObjectProc create = session->CreationProcedure(kProcIDEffectParameters);
+        IACFUnknown* object = create != nullptr ? create() : nullptr;
+        if (object == nullptr) return nullptr;
+        void* answer = nullptr;
+        if (object->QueryInterface(IID_AAX_IACFEffectParameters_V2, &answer) != ACF_OK) {
+            return nullptr;
+        }
+        return static_cast<AAX_IACFEffectParameters_V2*>(answer);
+    }
+
+    // What a host does with an initialised effect, whatever Initialize answered.
+    static void Use(AAX_IACFEffectParameters_V2& effect, BareHost& host) {
+        int32_t count = 0;
+        effect.GetNumberOfParameters(&count);
+        effect.SetParameterNormalizedValue("param0", 0.3);
+        effect.UpdateParameterNormalizedValue("param0", 0.3, 0);
+        host.automation.Pump();
+        effect.GenerateCoefficients();
+        uint32_t size = 0;
+        AAX_CTypeID chunkID = 0;
+        effect.GetChunkIDFromIndex(0, &chunkID);
+        effect.GetChunkSize(chunkID, &size);
+    }
+};
+
+struct Refusal {
+    const char* name;
+    void (*apply)(BareHost&);
+};
+
+const Refusal kRefusals[] = {
+    {"AutomationRefused", [](BareHost& h) { h.controller.Refuse(IID_AAX_IACFAutomationDelegate); }},
+    {"AutomationWithoutObject",
+     [](BareHost& h) {
+         h.controller.SetAnswer(IID_AAX_IACFAutomationDelegate, aaxhost::Answer::kNullWithSuccess);
+     }},
+    {"TransportRefused",
+     [](BareHost& h) {
+         h.controller.Refuse(IID_AAX_IACFTransport);
+         h.controller.Refuse(IID_AAX_IACFTransport_V2);
+     }},
+    {"TransportVersion2Missing",
+     [](BareHost& h) { h.controller.Refuse(IID_AAX_IACFTransport_V2); }},
+    {"ControllerVersion2Missing",
+     [](BareHost& h) { h.controller.Refuse(IID_AAX_IACFController_V2); }},
+    {"ControllerWithoutObject",
+     [](BareHost& h) {
+         h.controller.SetAnswer(IID_AAX_IACFController, aaxhost::Answer::kNullWithSuccess);
+         h.controller.SetAnswer(IID_AAX_IACFController_V2, aaxhost::Answer::kNullWithSuccess);
+     }},
+};
+
+class RefusingHost : public HostileHost, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(RefusingHost, EffectLivesAndGivesEverythingBack) {
+    Control().SetScript(QuietScript());
+    OpenSession();
+    {
+        BareHost host(*session);
+        GetParam().apply(host);
+        AAX_IACFEffectParameters_V2* effect = CreateEffect();
+        ASSERT_NE(effect, nullptr);
+        effect->Initialize(host.controller.Unknown());
+        Use(*effect, host);
+        effect->Uninitialize();
+        effect->Release();
+        EXPECT_EQ(host.References(), 0);
+    }
+    EXPECT_EQ(session->LiveObjects(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Interfaces, RefusingHost, testing::ValuesIn(kRefusals),
+                         [](const testing::TestParamInfo<Refusal>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// Without a controller the effect has no host to ask or tell; it still answers and goes away.
+TEST_F(HostileHost, NullController) {
+    Control().SetScript(QuietScript());
+    OpenSession();
+    AAX_IACFEffectParameters_V2* effect = CreateEffect();
+    ASSERT_NE(effect, nullptr);
+    effect->Initialize(nullptr);
+    int32_t count = -1;
+    EXPECT_EQ(effect->GetNumberOfParameters(&count), AAX_SUCCESS);
+    effect->SetParameterNormalizedValue("param0", 0.3);
+    effect->GenerateCoefficients();
+    effect->Uninitialize();
+    effect->Release();
+    EXPECT_EQ(session->LiveObjects(), 0);
+}
+
+TEST_F(HostileHost, RepeatedInitialiseAndUninitialise) {
+    Control().SetScript(QuietScript());
+    OpenSession();
+    BareHost host(*session);
+    AAX_IACFEffectParameters_V2* effect = CreateEffect();
+    ASSERT_NE(effect, nullptr);
+    for (int32_t round = 0; round < 5; ++round) {
+        effect->Initialize(host.controller.Unknown());
+        effect->Initialize(host.controller.Unknown());
+        Use(*effect, host);
+        effect->Uninitialize();
+        effect->Uninitialize();
+    }
+    effect->Release();
+    EXPECT_EQ(host.References(), 0);
+}
+
+TEST_F(HostileHost, ViewsAttachedTwiceOrNull) {
+    Control().SetScript(QuietScript());
+    OpenSession();
+    auto instance = NewInstance();
+    int window = 0;
+    int otherWindow = 0;
+    EXPECT_EQ(instance->CloseEditor(), AAX_SUCCESS) << "detached before any attach";
+    instance->OpenEditor(kViewTypeWindowHandle, &window);
+    instance->OpenEditor(kViewTypeWindowHandle, &otherWindow);
+    instance->IdleEditor();
+    instance->OpenEditor(kViewTypeWindowHandle, nullptr);
+    instance->IdleEditor();
+    EXPECT_EQ(instance->CloseEditor(), AAX_SUCCESS);
+    instance.reset();
+}
+
+TEST_F(HostileHost, BlocksLongerThanAnnounced) {
+    Control().SetScript(QuietScript());
+    OpenSession();
+    auto instance = NewInstance();
+    StereoBuffers buffers(aaxhost::EffectInstance::kMaxFrames);
+    instance->Transport().state.playing = true;
+    for (int32_t block = 0; block < 3; ++block) {
+        instance->Render(buffers.inputs, buffers.outputs, buffers.frames);
+    }
+    EXPECT_EQ(buffers.out[0], buffers.in[0]) << "the test plug-in copies every frame";
+}
+
+TEST_F(HostileHost, InstanceRenderedWhileAnotherIsDestroyed) {
+    Control().SetScript(QuietScript());
+    OpenSession();
+    auto rendered = NewInstance();
+    std::atomic<bool> rendering{true};
+    std::thread renderThread([&] {
+        StereoBuffers buffers(64);
+        rendered->Transport().state.playing = true;
+        while (rendering.load()) rendered->Render(buffers.inputs, buffers.outputs, buffers.frames);
+    });
+    for (int32_t round = 0; round < 30; ++round) {
+        auto other = NewInstance();
+        LiveThrough(*other, 2);
+    }
+    rendering = false;
+    renderThread.join();
+    rendered.reset();
+}
+
+}  // namespace
