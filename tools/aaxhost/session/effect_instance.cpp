@@ -42,6 +42,10 @@ EffectInstance::EffectInstance(ModuleSession& module, const InstanceOptions& opt
     const auto& properties = component->processProcedures.front().properties;
     const AAX_CStemFormat format =
         properties ? FindProperty(*properties, kPropertyInputStemFormat).value_or(0) : 0;
+    for (CallLog* log :
+         {&mController.Log(), &mAutomation.Log(), &mHostTransport.Log(), &mView.Log()}) {
+        log->SetRecording(options.recordCalls);
+    }
     mController.SetSampleRate(options.sampleRate);
     mController.SetStemFormats(format, format);
     mController.Lend(IID_AAX_IACFAutomationDelegate, mAutomation.Unknown());
@@ -76,6 +80,10 @@ EffectInstance::EffectInstance(ModuleSession& module, const InstanceOptions& opt
 }
 
 EffectInstance::~EffectInstance() {
+    Close();
+}
+
+void EffectInstance::Close() {
     if (mEffect == nullptr) return;
     ReleaseEditor();
     mAutomation.AnswerSetRequests(nullptr, SetRequestAnswer::kNone);
@@ -83,6 +91,7 @@ EffectInstance::~EffectInstance() {
     mController.Lend(IID_AAX_IACFEffectParameters, nullptr);
     mController.Lend(IID_AAX_IACFEffectParameters_V2, nullptr);
     mEffect->Release();
+    mEffect = nullptr;
 }
 
 bool EffectInstance::LayOutContext(const Component& component) {

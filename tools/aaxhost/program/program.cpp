@@ -1,0 +1,33 @@
+#include "tools/aaxhost/program/program.h"
+
+namespace aaxhost {
+
+std::unique_ptr<ModuleSession> OpenModule(const std::string& path, std::ostream& err) {
+    std::string error;
+    std::unique_ptr<ModuleSession> session = ModuleSession::Open(path, error);
+    if (session == nullptr) err << "aaxhost: " << path << ": " << error << '\n';
+    return session;
+}
+
+int RunProgram(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
+    const ParsedCommandLine parsed = ParseCommandLine(argc, argv);
+    if (!parsed.options) {
+        (parsed.exitCode == 0 ? out : err) << parsed.message;
+        return parsed.exitCode;
+    }
+    const Options& options = *parsed.options;
+    switch (options.command) {
+        case Command::kDescribe:
+            return DescribeCommand(options, out, err);
+        case Command::kRender:
+            return RenderCommand(options, out, err);
+        case Command::kStateSave:
+        case Command::kStateLoad:
+            return StateCommand(options, out, err);
+        case Command::kValidate:
+            return ValidateCommand(options, out, err);
+    }
+    return kExitFailure;
+}
+
+}  // namespace aaxhost

@@ -1,0 +1,58 @@
+// aaxhost state save|load: the effect's chunk to and from a state file (state_file.h).
+#include "tools/aaxhost/program/parameter_table.h"
+#include "tools/aaxhost/program/program.h"
+#include "tools/aaxhost/program/state_file.h"
+
+namespace aaxhost {
+
+int StateCommand(const Options& options, std::ostream& out, std::ostream& err) {
+    std::unique_ptr<ModuleSession> session = OpenModule(options.module, err);
+    if (session == nullptr) return kExitFailure;
+    const int32_t channels = session->ComponentFor(2) != nullptr ? 2 : 1;
+    EffectInstance instance(*session, ProgramInstance(channels, 44100.0));
+    if (!instance.Ready()) {
+        err << "aaxhost: " << options.module
+            << ": cannot instantiate the effect: " << instance.Failure() << '\n';
+        return kExitFailure;
+    }
+    std::string error;
+    SavedState state;
+    if (options.command == Command::kStateSave) {
+        const AAX_Result saved = instance.SaveState(state);
+        if (saved != AAX_SUCCESS) {
+            err << "aaxhost: the effect gave no chunk (result " << saved << ")\n";
+            return kExitFailure;
+        }
+        if (!WriteWholeFile(options.stateFile, EncodeStateFile(state), error)) {
+            err << "aaxhost: " << error << '\n';
+            return kExitFailure;
+        }
+        out << "saved " << state.data.size() << " bytes of chunk " << state.chunkID << " to "
+            << options.stateFile << '\n';
+        return 0;
+    }
+    std::vector<unsigned char> bytes;
+    if (!ReadWholeFile(options.stateFile, bytes, error)) {
+        err << "aaxhost: " << error << '\n';
+        return kExitFailure;
+    }
+    if (!DecodeStateFile(bytes, state, error)) {
+        err << "aaxhost: " << options.stateFile << ": " << error << '\n';
+        return kExitFailure;
+    }
+    const AAX_Result loaded = instance.LoadState(state);
+    if (loaded != AAX_SUCCESS) {
+        err << "aaxhost: the effect refused the chunk in " << options.stateFile << " (result "
+            << loaded << ")\n";
+        return kExitFailure;
+    }
+    instance.Service();
+    out << "loaded " << state.data.size() << " bytes of chunk " << state.chunkID << " from "
+        << options.stateFile << "; parameters now:\n";
+    for (const ParameterRow& row : ReadParameters(instance)) {
+        out << "  " << row.identifier << " = " << row.valueText << '\n';
+    }
+    return 0;
+}
+
+}  // namespace aaxhost
