@@ -5,7 +5,11 @@ namespace aaxhost {
 std::unique_ptr<ModuleSession> OpenModule(const std::string& path, std::ostream& err) {
     std::string error;
     std::unique_ptr<ModuleSession> session = ModuleSession::Open(path, error);
-    if (session == nullptr) err << "aaxhost: " << path << ": " << error << '\n';
+    if (session == nullptr) {
+        // The loader's messages name the path already; the start-up's do not.
+        err << "aaxhost: " << (error.find(path) == std::string::npos ? path + ": " : "") << error
+            << '\n';
+    }
     return session;
 }
 
