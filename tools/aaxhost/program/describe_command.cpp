@@ -78,14 +78,11 @@ int DescribeCommand(const Options& options, std::ostream& out, std::ostream& err
     if (session == nullptr) return kExitFailure;
     WriteDeclared(out, session->Declared());
 
-    const int32_t channels = session->ComponentFor(2) != nullptr ? 2 : 1;
-    EffectInstance instance(*session, ProgramInstance(channels, 44100.0));
-    if (!instance.Ready()) {
-        err << "aaxhost: " << options.module
-            << ": cannot instantiate the effect: " << instance.Failure() << '\n';
-        return kExitFailure;
-    }
-    out << "parameters of a " << (channels == 2 ? "stereo" : "mono") << " instance at 44100 Hz:\n";
+    std::unique_ptr<EffectInstance> opened = OpenInstance(*session, options.module, err);
+    if (opened == nullptr) return kExitFailure;
+    EffectInstance& instance = *opened;
+    out << "parameters of a " << (instance.Channels() == 2 ? "stereo" : "mono")
+        << " instance at 44100 Hz:\n";
     WriteParameters(out, ReadParameters(instance));
     return 0;
 }

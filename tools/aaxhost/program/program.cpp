@@ -13,6 +13,16 @@ std::unique_ptr<ModuleSession> OpenModule(const std::string& path, std::ostream&
     return session;
 }
 
+std::unique_ptr<EffectInstance> OpenInstance(ModuleSession& session, const std::string& path,
+                                             std::ostream& err) {
+    const int32_t channels = session.ComponentFor(2) != nullptr ? 2 : 1;
+    auto instance = std::make_unique<EffectInstance>(session, ProgramInstance(channels, 44100.0));
+    if (instance->Ready()) return instance;
+    err << "aaxhost: " << path << ": cannot instantiate the effect: " << instance->Failure()
+        << '\n';
+    return nullptr;
+}
+
 int RunProgram(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
     const ParsedCommandLine parsed = ParseCommandLine(argc, argv);
     if (!parsed.options) {

@@ -32,4 +32,8 @@ inline InstanceOptions ProgramInstance(int32_t channels, double sampleRate) {
 // The module opened as a workstation opens it; null after a message on `err` naming the path.
 std::unique_ptr<ModuleSession> OpenModule(const std::string& path, std::ostream& err);
 
+// An instance with every channel the module offers, at 44.1 kHz; null after a message on `err`.
+std::unique_ptr<EffectInstance> OpenInstance(ModuleSession& session, const std::string& path,
+                                             std::ostream& err);
+
 }  // namespace aaxhost

@@ -7,13 +7,9 @@ namespace aaxhost {
 int StateCommand(const Options& options, std::ostream& out, std::ostream& err) {
     std::unique_ptr<ModuleSession> session = OpenModule(options.module, err);
     if (session == nullptr) return kExitFailure;
-    const int32_t channels = session->ComponentFor(2) != nullptr ? 2 : 1;
-    EffectInstance instance(*session, ProgramInstance(channels, 44100.0));
-    if (!instance.Ready()) {
-        err << "aaxhost: " << options.module
-            << ": cannot instantiate the effect: " << instance.Failure() << '\n';
-        return kExitFailure;
-    }
+    std::unique_ptr<EffectInstance> opened = OpenInstance(*session, options.module, err);
+    if (opened == nullptr) return kExitFailure;
+    EffectInstance& instance = *opened;
     std::string error;
     SavedState state;
     if (options.command == Command::kStateSave) {

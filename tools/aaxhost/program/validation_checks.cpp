@@ -76,14 +76,10 @@ std::string CheckRender(ValidationContext& context, double sampleRate) {
 
 std::string CheckParameterFuzz(ValidationContext& context) {
     std::string failure;
+    std::vector<std::string> identifiers;
     std::unique_ptr<EffectInstance> instance =
-        context.Instantiate(context.ChannelCounts().back(), 48000.0, failure);
+        context.InstantiateWithParameters(identifiers, failure);
     if (instance == nullptr) return failure;
-    const std::vector<std::string> identifiers = instance->ParameterIdentifiers();
-    if (identifiers.empty()) {
-        context.Retire(std::move(instance));
-        return "the instance lists no parameters";
-    }
     AAX_IACFEffectParameters_V2& effect = instance->Effect();
     {
         RenderThread thread(*instance);
@@ -117,10 +113,10 @@ std::string CheckParameterFuzz(ValidationContext& context) {
 
 std::string CheckStateRoundTrip(ValidationContext& context) {
     std::string failure;
+    std::vector<std::string> identifiers;
     std::unique_ptr<EffectInstance> instance =
-        context.Instantiate(context.ChannelCounts().back(), 48000.0, failure);
+        context.InstantiateWithParameters(identifiers, failure);
     if (instance == nullptr) return failure;
-    const std::vector<std::string> identifiers = instance->ParameterIdentifiers();
     for (int32_t round = 0; round < context.Level() && failure.empty(); ++round) {
         SavedState before;
         SavedState after;

@@ -48,14 +48,10 @@ RenderOutcome RenderUntil(EffectInstance& instance, const std::vector<std::vecto
 
 std::string CheckConcurrency(ValidationContext& context) {
     std::string failure;
+    std::vector<std::string> identifiers;
     std::unique_ptr<EffectInstance> instance =
-        context.Instantiate(context.ChannelCounts().back(), 48000.0, failure);
+        context.InstantiateWithParameters(identifiers, failure);
     if (instance == nullptr) return failure;
-    const std::vector<std::string> identifiers = instance->ParameterIdentifiers();
-    if (identifiers.empty()) {
-        context.Retire(std::move(instance));
-        return "the instance lists no parameters";
-    }
     SavedState saved;
     const AAX_Result savedResult = instance->SaveState(saved);
     if (savedResult != AAX_SUCCESS) {

@@ -30,6 +30,18 @@ std::unique_ptr<EffectInstance> ValidationContext::Instantiate(int32_t channels,
     return nullptr;
 }
 
+std::unique_ptr<EffectInstance> ValidationContext::InstantiateWithParameters(
+    std::vector<std::string>& identifiers, std::string& failure) {
+    std::unique_ptr<EffectInstance> instance =
+        Instantiate(ChannelCounts().back(), 48000.0, failure);
+    if (instance == nullptr) return nullptr;
+    identifiers = instance->ParameterIdentifiers();
+    if (!identifiers.empty()) return instance;
+    failure = "the instance lists no parameters";
+    Retire(std::move(instance));
+    return nullptr;
+}
+
 void ValidationContext::Retire(std::unique_ptr<EffectInstance> instance) {
     instance->Close();
     const int64_t outstanding = instance->OutstandingReferences();

@@ -28,6 +28,10 @@ class ValidationContext {
     // An initialised instance, or null with `failure` saying why.
     std::unique_ptr<EffectInstance> Instantiate(int32_t channels, double sampleRate,
                                                 std::string& failure);
+    // An instance with every channel the module offers, at 48 kHz, that lists parameters; null
+    // with `failure` saying why not. `identifiers` gets its parameters.
+    std::unique_ptr<EffectInstance> InstantiateWithParameters(std::vector<std::string>& identifiers,
+                                                              std::string& failure);
     // Closes the instance and notes it when the module kept references on its host objects.
     void Retire(std::unique_ptr<EffectInstance> instance);
     // What Retire noted, one text an instance that kept references.
