@@ -24,6 +24,13 @@ class ChunkRecord {
     std::vector<uint64_t> mWords;
 };
 
+// Created objects start with no reference; one the host does not keep is deleted by taking and
+// giving back a reference.
+void Discard(IACFUnknown* object) {
+    object->AddRef();
+    object->Release();
+}
+
 }  // namespace
 
 EffectInstance::EffectInstance(ModuleSession& module, const InstanceOptions& options)
@@ -62,6 +69,7 @@ EffectInstance::EffectInstance(ModuleSession& module, const InstanceOptions& opt
     void* answer = nullptr;
     if (object->QueryInterface(IID_AAX_IACFEffectParameters_V2, &answer) != ACF_OK ||
         answer == nullptr) {
+        Discard(object);
         mFailure = "the created object is no effect-parameters object";
         return;
     }
@@ -194,6 +202,7 @@ AAX_Result EffectInstance::OpenEditor(int32_t type, void* nativeView) {
         if (object == nullptr) return AAX_ERROR_NULL_OBJECT;
         void* answer = nullptr;
         if (object->QueryInterface(IID_AAX_IACFEffectGUI, &answer) != ACF_OK || answer == nullptr) {
+            Discard(object);
             return AAX_ERROR_NULL_OBJECT;
         }
         mEditor = static_cast<AAX_IACFEffectGUI*>(answer);
