@@ -45,34 +45,34 @@ StandInAutomationDelegate::Facet::Facet(StandInAutomationDelegate& owner)
     : StandInFacet(owner, IID_AAX_IACFAutomationDelegate), mDelegate(owner) {}
 
 AAX_Result StandInAutomationDelegate::Facet::RegisterParameter(AAX_CParamID id) {
-    return mDelegate.mLog.Reply(3, {Text(id)});
+    return mDelegate.mLog.Record(3, Text(id));
 }
 
 AAX_Result StandInAutomationDelegate::Facet::UnregisterParameter(AAX_CParamID id) {
-    return mDelegate.mLog.Reply(4, {Text(id)});
+    return mDelegate.mLog.Record(4, Text(id));
 }
 
 AAX_Result StandInAutomationDelegate::Facet::PostSetValueRequest(AAX_CParamID id,
                                                                  double normalized) {
-    const AAX_Result result = mDelegate.mLog.Reply(5, {Text(id), Arg(normalized)});
+    const AAX_Result result = mDelegate.mLog.Record(5, Text(id), Arg(normalized));
     mDelegate.Answer(id, normalized);
     return result;
 }
 
 AAX_Result StandInAutomationDelegate::Facet::PostCurrentValue(AAX_CParamID id, double normalized) {
-    return mDelegate.mLog.Reply(6, {Text(id), Arg(normalized)});
+    return mDelegate.mLog.Record(6, Text(id), Arg(normalized));
 }
 
 AAX_Result StandInAutomationDelegate::Facet::PostTouchRequest(AAX_CParamID id) {
-    return mDelegate.mLog.Reply(7, {Text(id)});
+    return mDelegate.mLog.Record(7, Text(id));
 }
 
 AAX_Result StandInAutomationDelegate::Facet::PostReleaseRequest(AAX_CParamID id) {
-    return mDelegate.mLog.Reply(8, {Text(id)});
+    return mDelegate.mLog.Record(8, Text(id));
 }
 
 AAX_Result StandInAutomationDelegate::Facet::GetTouchState(AAX_CParamID id, bool* touched) {
-    return mDelegate.mLog.Reply(9, {Text(id), Arg(touched)});
+    return mDelegate.mLog.Record(9, Text(id), Arg(touched));
 }
 
 }  // namespace aaxhost

@@ -45,8 +45,15 @@ std::ostream& operator<<(std::ostream& stream, const Call& call) {
 }
 
 AAX_Result CallLog::Reply(int32_t slot, std::vector<CallArgument> arguments) {
+    {
+        std::lock_guard lock(mMutex);
+        mCalls.push_back(Call{slot, std::move(arguments)});
+    }
+    return ResultFor(slot);
+}
+
+AAX_Result CallLog::ResultFor(int32_t slot) const {
     std::lock_guard lock(mMutex);
-    mCalls.push_back(Call{slot, std::move(arguments)});
     const auto result = mResults.find(slot);
     return result == mResults.end() ? AAX_SUCCESS : result->second;
 }

@@ -2,6 +2,7 @@
 // with. Arguments are kept by value, so a test can compare them after the caller's data is gone.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -72,6 +73,15 @@ class CallLog {
   public:
     // Records the call and returns the result set for its slot.
     AAX_Result Reply(int32_t slot, std::vector<CallArgument> arguments);
+    // As Reply, with the arguments one by one. While recording is off the call is only answered:
+    // no argument list is built, so a call on a real-time thread allocates nothing.
+    template <class... Arguments>
+    AAX_Result Record(int32_t slot, Arguments&&... arguments) {
+        if (!mRecording.load(std::memory_order_acquire)) return ResultFor(slot);
+        return Reply(slot, {std::forward<Arguments>(arguments)...});
+    }
+    // On from the start; a host that runs for long, or renders in real time, turns it off.
+    void SetRecording(bool recording) { mRecording.store(recording, std::memory_order_release); }
     std::vector<Call> Calls() const;
     // Forgets the calls recorded so far; the results set stay.
     void Clear();
@@ -79,6 +89,9 @@ class CallLog {
     void SetResult(int32_t slot, AAX_Result result);
 
   private:
+    AAX_Result ResultFor(int32_t slot) const;
+
+    std::atomic<bool> mRecording{true};
     mutable std::mutex mMutex;
     std::vector<Call> mCalls;
     std::map<int32_t, AAX_Result> mResults;

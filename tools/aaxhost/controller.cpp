@@ -59,95 +59,95 @@ StandInController::Facet::Facet(StandInController& owner, const acfIID& iid)
     : StandInFacet(owner, iid), mController(owner) {}
 
 AAX_Result StandInController::Facet::GetEffectID(AAX_IString* effectID) {
-    return mController.mLog.Reply(3, {Arg(effectID)});
+    return mController.mLog.Record(3, Arg(effectID));
 }
 
 AAX_Result StandInController::Facet::GetSampleRate(float* sampleRate) {
     if (sampleRate != nullptr) *sampleRate = mController.mSampleRate;
-    return mController.mLog.Reply(4, {Arg(sampleRate)});
+    return mController.mLog.Record(4, Arg(sampleRate));
 }
 
 AAX_Result StandInController::Facet::GetInputStemFormat(int32_t* stemFormat) {
     if (stemFormat != nullptr) *stemFormat = mController.mInputStemFormat;
-    return mController.mLog.Reply(5, {Arg(stemFormat)});
+    return mController.mLog.Record(5, Arg(stemFormat));
 }
 
 AAX_Result StandInController::Facet::GetOutputStemFormat(int32_t* stemFormat) {
     if (stemFormat != nullptr) *stemFormat = mController.mOutputStemFormat;
-    return mController.mLog.Reply(6, {Arg(stemFormat)});
+    return mController.mLog.Record(6, Arg(stemFormat));
 }
 
 AAX_Result StandInController::Facet::GetSignalLatency(int32_t* samples) {
-    return mController.mLog.Reply(7, {Arg(samples)});
+    return mController.mLog.Record(7, Arg(samples));
 }
 
 AAX_Result StandInController::Facet::GetCycleCount(int32_t field, int32_t* cycles) {
-    return mController.mLog.Reply(8, {Arg(field), Arg(cycles)});
+    return mController.mLog.Record(8, Arg(field), Arg(cycles));
 }
 
 AAX_Result StandInController::Facet::GetTODLocation(int64_t* location) {
-    return mController.mLog.Reply(9, {Arg(location)});
+    return mController.mLog.Record(9, Arg(location));
 }
 
 AAX_Result StandInController::Facet::SetSignalLatency(int32_t samples) {
-    return mController.mLog.Reply(10, {Arg(samples)});
+    return mController.mLog.Record(10, Arg(samples));
 }
 
 AAX_Result StandInController::Facet::SetCycleCount(int32_t* fields, int32_t* values,
                                                    int32_t count) {
-    return mController.mLog.Reply(11, {Arg(fields), Arg(values), Arg(count)});
+    return mController.mLog.Record(11, Arg(fields), Arg(values), Arg(count));
 }
 
 AAX_Result StandInController::Facet::PostPacket(uint32_t fieldIndex, const void* payload,
                                                 uint32_t payloadSize) {
     const AAX_Result delivered = mController.Deliver(fieldIndex, payload, payloadSize);
     const AAX_Result reply =
-        mController.mLog.Reply(12, {Arg(fieldIndex), Arg(payload), Arg(payloadSize)});
+        mController.mLog.Record(12, Arg(fieldIndex), Arg(payload), Arg(payloadSize));
     return delivered != AAX_SUCCESS ? delivered : reply;
 }
 
 AAX_Result StandInController::Facet::GetCurrentMeterValue(uint32_t meterID, float* value) {
-    return mController.mLog.Reply(13, {Arg(meterID), Arg(value)});
+    return mController.mLog.Record(13, Arg(meterID), Arg(value));
 }
 
 AAX_Result StandInController::Facet::GetMeterPeakValue(uint32_t meterID, float* value) {
-    return mController.mLog.Reply(14, {Arg(meterID), Arg(value)});
+    return mController.mLog.Record(14, Arg(meterID), Arg(value));
 }
 
 AAX_Result StandInController::Facet::ClearMeterPeakValue(uint32_t meterID) {
-    return mController.mLog.Reply(15, {Arg(meterID)});
+    return mController.mLog.Record(15, Arg(meterID));
 }
 
 AAX_Result StandInController::Facet::GetMeterClipped(uint32_t meterID, bool* clipped) {
-    return mController.mLog.Reply(16, {Arg(meterID), Arg(clipped)});
+    return mController.mLog.Record(16, Arg(meterID), Arg(clipped));
 }
 
 AAX_Result StandInController::Facet::ClearMeterClipped(uint32_t meterID) {
-    return mController.mLog.Reply(17, {Arg(meterID)});
+    return mController.mLog.Record(17, Arg(meterID));
 }
 
 AAX_Result StandInController::Facet::GetMeterCount(uint32_t* count) {
-    return mController.mLog.Reply(18, {Arg(count)});
+    return mController.mLog.Record(18, Arg(count));
 }
 
 AAX_Result StandInController::Facet::GetNextMIDIPacket(uint32_t* nodeID, void* packet) {
-    return mController.mLog.Reply(19, {Arg(nodeID), Arg(packet)});
+    return mController.mLog.Record(19, Arg(nodeID), Arg(packet));
 }
 
 AAX_Result StandInController::Facet::GetCurrentAutomationTimestamp(uint32_t* timestamp) {
-    return mController.mLog.Reply(20, {Arg(timestamp)});
+    return mController.mLog.Record(20, Arg(timestamp));
 }
 
 AAX_Result StandInController::Facet::GetHostName(AAX_IString* name) {
-    return mController.mLog.Reply(21, {Arg(name)});
+    return mController.mLog.Record(21, Arg(name));
 }
 
 AAX_Result StandInController::Facet::GetPlugInTargetPlatform(int32_t* platform) {
-    return mController.mLog.Reply(22, {Arg(platform)});
+    return mController.mLog.Record(22, Arg(platform));
 }
 
 AAX_Result StandInController::Facet::GetIsAudioSuite(bool* isAudioSuite) {
-    return mController.mLog.Reply(23, {Arg(isAudioSuite)});
+    return mController.mLog.Record(23, Arg(isAudioSuite));
 }
 
 }  // namespace aaxhost

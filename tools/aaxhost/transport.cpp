@@ -12,58 +12,58 @@ StandInTransport::Facet::Facet(StandInTransport& owner, const acfIID& iid)
     : StandInFacet(owner, iid), mLog(owner.mLog) {}
 
 AAX_Result StandInTransport::Facet::GetCurrentTempo(double* tempo) {
-    return mLog.Reply(3, {Arg(tempo)});
+    return mLog.Record(3, Arg(tempo));
 }
 
 AAX_Result StandInTransport::Facet::GetCurrentMeter(int32_t* numerator, int32_t* denominator) {
-    return mLog.Reply(4, {Arg(numerator), Arg(denominator)});
+    return mLog.Record(4, Arg(numerator), Arg(denominator));
 }
 
 AAX_Result StandInTransport::Facet::IsTransportPlaying(bool* isPlaying) {
-    return mLog.Reply(5, {Arg(isPlaying)});
+    return mLog.Record(5, Arg(isPlaying));
 }
 
 AAX_Result StandInTransport::Facet::GetCurrentTickPosition(int64_t* ticks) {
-    return mLog.Reply(6, {Arg(ticks)});
+    return mLog.Record(6, Arg(ticks));
 }
 
 AAX_Result StandInTransport::Facet::GetCurrentLoopPosition(bool* looping, int64_t* loopStartTick,
                                                            int64_t* loopEndTick) {
-    return mLog.Reply(7, {Arg(looping), Arg(loopStartTick), Arg(loopEndTick)});
+    return mLog.Record(7, Arg(looping), Arg(loopStartTick), Arg(loopEndTick));
 }
 
 AAX_Result StandInTransport::Facet::GetCurrentNativeSampleLocation(int64_t* sampleLocation) {
-    return mLog.Reply(8, {Arg(sampleLocation)});
+    return mLog.Record(8, Arg(sampleLocation));
 }
 
 AAX_Result StandInTransport::Facet::GetCustomTickPosition(int64_t* ticks, int64_t sampleLocation) {
-    return mLog.Reply(9, {Arg(ticks), Arg(sampleLocation)});
+    return mLog.Record(9, Arg(ticks), Arg(sampleLocation));
 }
 
 AAX_Result StandInTransport::Facet::GetBarBeatPosition(int32_t* bars, int32_t* beats,
                                                        int64_t* displayTicks,
                                                        int64_t sampleLocation) {
-    return mLog.Reply(10, {Arg(bars), Arg(beats), Arg(displayTicks), Arg(sampleLocation)});
+    return mLog.Record(10, Arg(bars), Arg(beats), Arg(displayTicks), Arg(sampleLocation));
 }
 
 AAX_Result StandInTransport::Facet::GetTicksPerQuarter(uint32_t* ticks) {
-    return mLog.Reply(11, {Arg(ticks)});
+    return mLog.Record(11, Arg(ticks));
 }
 
 AAX_Result StandInTransport::Facet::GetCurrentTicksPerBeat(uint32_t* ticks) {
-    return mLog.Reply(12, {Arg(ticks)});
+    return mLog.Record(12, Arg(ticks));
 }
 
 AAX_Result StandInTransport::Facet::GetTimelineSelectionStartPosition(int64_t* sampleLocation) {
-    return mLog.Reply(13, {Arg(sampleLocation)});
+    return mLog.Record(13, Arg(sampleLocation));
 }
 
 AAX_Result StandInTransport::Facet::GetTimeCodeInfo(int32_t* frameRate, int32_t* offset) {
-    return mLog.Reply(14, {Arg(frameRate), Arg(offset)});
+    return mLog.Record(14, Arg(frameRate), Arg(offset));
 }
 
 AAX_Result StandInTransport::Facet::GetFeetFramesInfo(int32_t* frameRate, int64_t* offset) {
-    return mLog.Reply(15, {Arg(frameRate), Arg(offset)});
+    return mLog.Record(15, Arg(frameRate), Arg(offset));
 }
 
 }  // namespace aaxhost

@@ -92,6 +92,8 @@ std::optional<std::string> CommandWordError(int argc, const char* const argv[]) 
 ParsedCommandLine ParseCommandLine(int argc, const char* const argv[]) {
     Options options;
     CLI::App app("The stand-in host: loads an AAX module as a workstation would.", "aaxhost");
+    // CLI11 reads "/name" as an option on Windows by default; under Wine, paths start with '/'.
+    app.allow_windows_style_options(false);
     app.require_subcommand(1);
     CLI::App* describe =
         app.add_subcommand("describe", "show the effect's description and parameters");

@@ -24,6 +24,13 @@ class ChunkRecord {
     std::vector<uint64_t> mWords;
 };
 
+// Created objects start with no reference; one the host does not keep is deleted by taking and
+// giving back a reference.
+void Discard(IACFUnknown* object) {
+    object->AddRef();
+    object->Release();
+}
+
 }  // namespace
 
 EffectInstance::EffectInstance(ModuleSession& module, const InstanceOptions& options)
@@ -42,6 +49,10 @@ EffectInstance::EffectInstance(ModuleSession& module, const InstanceOptions& opt
     const auto& properties = component->processProcedures.front().properties;
     const AAX_CStemFormat format =
         properties ? FindProperty(*properties, kPropertyInputStemFormat).value_or(0) : 0;
+    for (CallLog* log :
+         {&mController.Log(), &mAutomation.Log(), &mHostTransport.Log(), &mView.Log()}) {
+        log->SetRecording(options.recordCalls);
+    }
     mController.SetSampleRate(options.sampleRate);
     mController.SetStemFormats(format, format);
     mController.Lend(IID_AAX_IACFAutomationDelegate, mAutomation.Unknown());
@@ -58,6 +69,7 @@ EffectInstance::EffectInstance(ModuleSession& module, const InstanceOptions& opt
     void* answer = nullptr;
     if (object->QueryInterface(IID_AAX_IACFEffectParameters_V2, &answer) != ACF_OK ||
         answer == nullptr) {
+        Discard(object);
         mFailure = "the created object is no effect-parameters object";
         return;
     }
@@ -76,6 +88,10 @@ EffectInstance::EffectInstance(ModuleSession& module, const InstanceOptions& opt
 }
 
 EffectInstance::~EffectInstance() {
+    Close();
+}
+
+void EffectInstance::Close() {
     if (mEffect == nullptr) return;
     ReleaseEditor();
     mAutomation.AnswerSetRequests(nullptr, SetRequestAnswer::kNone);
@@ -83,6 +99,7 @@ EffectInstance::~EffectInstance() {
     mController.Lend(IID_AAX_IACFEffectParameters, nullptr);
     mController.Lend(IID_AAX_IACFEffectParameters_V2, nullptr);
     mEffect->Release();
+    mEffect = nullptr;
 }
 
 bool EffectInstance::LayOutContext(const Component& component) {
@@ -189,6 +206,7 @@ AAX_Result EffectInstance::OpenEditor(int32_t type, void* nativeView) {
         if (object == nullptr) return AAX_ERROR_NULL_OBJECT;
         void* answer = nullptr;
         if (object->QueryInterface(IID_AAX_IACFEffectGUI, &answer) != ACF_OK || answer == nullptr) {
+            Discard(object);
             return AAX_ERROR_NULL_OBJECT;
         }
         mEditor = static_cast<AAX_IACFEffectGUI*>(answer);

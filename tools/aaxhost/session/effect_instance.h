@@ -29,6 +29,9 @@ struct InstanceOptions {
     float sampleRate = 44100.0f;
     // How the host answers the effect's set requests; queued answers are delivered by Service.
     SetRequestAnswer answer = SetRequestAnswer::kQueued;
+    // Whether the instance's host objects record the calls they receive. A host that renders in
+    // real time turns it off: recording allocates, on whichever thread the module calls from.
+    bool recordCalls = true;
 };
 
 // The effect's saved state: the chunk identifier and the chunk's data area.
@@ -45,6 +48,9 @@ class EffectInstance {
     ~EffectInstance();
     EffectInstance(const EffectInstance&) = delete;
     EffectInstance& operator=(const EffectInstance&) = delete;
+    // Does what destruction does, ahead of it, so that a host can check afterwards that every
+    // reference came back; Ready() is false from then on. Closing again does nothing.
+    void Close();
 
     bool Ready() const { return mEffect != nullptr && mFailure.empty(); }
     const std::string& Failure() const { return mFailure; }

@@ -1,0 +1,62 @@
+// aaxhost validate: passes on the module with the demo plug-in at the highest level, and names
+// the failing check for a broken module and for a plug-in whose chunk does not round-trip.
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "tests/support/test_plugin_api.h"
+#include "tests/tools/aaxhost_program/program_fixture.h"
+
+namespace {
+
+TEST_F(ProgramTest, ValidatePassesOnTheDemoPluginAtLevel10) {
+    DemoPlugin().Register(testsupport::RegistryView::k64Bit);
+    const ProgramRun run = RunAaxhost(
+        {"validate", kModule, "--level", "10", "--seed", "318", "--json", File("report.json")});
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+    for (const char* check :
+         {"PASS load\n", "PASS lifecycle\n", "PASS render-44100\n", "PASS render-48000\n",
+          "PASS render-96000\n", "PASS parameter-fuzz\n", "PASS state-roundtrip\n", "PASS editor\n",
+          "PASS concurrency\n", "PASS unload\n", "PASS references\n"}) {
+        EXPECT_NE(run.out.find(check), std::string::npos) << check << run.out;
+    }
+    EXPECT_NE(run.out.find("\n11 passed, 0 failed\n"), std::string::npos) << run.out;
+    std::ifstream json(File("report.json"));
+    const std::string text((std::istreambuf_iterator<char>(json)),
+                           std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("\"name\": \"concurrency\", \"passed\": true"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"failed\": 0"), std::string::npos) << text;
+}
+
+TEST_F(ProgramTest, ValidateNamesTheLifecycleForAModuleThatMakesNoEffect) {
+    const ProgramRun run = RunAaxhost({"validate", VQ318_TEST_MODULE, "--level", "1"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("PASS load\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("FAIL lifecycle: "), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("concurrency"), std::string::npos) << "level 1 has no concurrency";
+}
+
+TEST_F(ProgramTest, ValidateNamesTheStateRoundTripForAChunkThatChanges) {
+#ifdef _WIN32
+    GTEST_SKIP() << "under Wine this run does not finish yet; the cause is still open";
+#endif
+    TestPlugin().Register(testsupport::RegistryView::k64Bit);
+    testplugin::Script script = testplugin::DefaultScript();
+    script.recording = 0;
+    script.numParams = 1;
+    script.parameters[0].automatable = 1;
+    std::strcpy(script.parameters[0].name, "Gain");
+    std::strcpy(script.parameters[0].identifier, "gain");
+    script.chunkSize = 4;
+    std::memcpy(script.chunk, "abcd", 4);
+    script.chunkGrowth = 1;
+    TestPlugin().Control().SetScript(script);
+    const ProgramRun run = RunAaxhost({"validate", kModule, "--level", "2"});
+    TestPlugin().Control().SetScript(testplugin::DefaultScript());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("PASS render-96000\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("FAIL state-roundtrip: "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(" passed, 1 failed\n"), std::string::npos) << run.out;
+}
+
+}  // namespace

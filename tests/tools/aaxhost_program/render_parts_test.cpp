@@ -1,0 +1,63 @@
+// The render command's parts: events laid on blocks, and the allocation count of the render
+// thread.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "tools/aaxhost/program/block_events.h"
+#include "tools/aaxhost/program/render_allocations.h"
+
+namespace {
+
+TEST(BlockEvents, GivesAutomationOnceWhenDueAndMidiWithOffsets) {
+    aaxhost::BlockEvents events(
+        {{0.0, "gain", 0.5, 1}, {0.01, "gain", 0.25, 2}, {0.02, "tone", 1.0, 3}},
+        {{0.0, {0x90, 60, 100}, 1}, {0.0015, {0x80, 60, 0}, 2}, {0.003, {0xB0, 1, 64}, 3}}, 1000.0);
+    // Frames: automation at 0, 10 and 20; MIDI at 0, 1.5 (rounds to 2) and 3.
+    std::vector<aaxhost::AutomationPoint> due = events.AutomationDue(0);
+    ASSERT_EQ(due.size(), 1u);
+    EXPECT_EQ(due[0].line, 1);
+    EXPECT_TRUE(events.AutomationDue(9).empty());
+    due = events.AutomationDue(25);
+    ASSERT_EQ(due.size(), 2u);
+    EXPECT_EQ(due[1].identifier, "tone");
+    EXPECT_TRUE(events.AutomationDue(100).empty()) << "each point once";
+
+    std::vector<AAX_CMidiPacket> packets = events.MidiIn(0, 3);
+    ASSERT_EQ(packets.size(), 2u);
+    EXPECT_EQ(packets[0].mTimestamp, 0u);
+    EXPECT_EQ(packets[1].mTimestamp, 2u);
+    EXPECT_EQ(packets[1].mData[0], 0x80);
+    EXPECT_EQ(packets[1].mLength, 3u);
+    packets = events.MidiIn(3, 3);
+    ASSERT_EQ(packets.size(), 1u);
+    EXPECT_EQ(packets[0].mTimestamp, 0u) << "offset within its own block";
+    EXPECT_EQ(packets[0].mData[2], 64);
+    EXPECT_TRUE(events.MidiIn(6, 100).empty());
+}
+
+// Allocations the optimizer cannot leave out: each passes through an atomic.
+std::atomic<int*> sink{nullptr};
+
+void AllocateAndFree() {
+    sink.store(new int(1));
+    delete sink.load();
+}
+
+TEST(RenderAllocations, CountsOnlyOnTheThreadThatCounts) {
+    const uint64_t before = aaxhost::CountedAllocations();
+    std::thread(AllocateAndFree).join();
+    EXPECT_EQ(aaxhost::CountedAllocations(), before) << "a thread that does not count";
+
+    std::thread([] {
+        aaxhost::CountAllocationsOnThisThread(true);
+        AllocateAndFree();
+        AllocateAndFree();
+        aaxhost::CountAllocationsOnThisThread(false);
+        AllocateAndFree();
+    }).join();
+    EXPECT_EQ(aaxhost::CountedAllocations(), before + 2);
+}
+
+}  // namespace

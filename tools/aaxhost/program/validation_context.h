@@ -1,0 +1,63 @@
+// What the checks of `aaxhost validate` share: the module, the level, the seeded random source,
+// and the making and retiring of instances with their references accounted for.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tools/aaxhost/session/effect_instance.h"
+#include "tools/aaxhost/session/module_session.h"
+
+namespace aaxhost {
+
+class RenderThread;
+
+class ValidationContext {
+  public:
+    ValidationContext(ModuleSession& session, int32_t level, uint64_t seed);
+
+    ModuleSession& Session() { return mSession; }
+    int32_t Level() const { return mLevel; }
+    std::mt19937_64& Random() { return mRandom; }
+    // The channel counts the module declares a component for, of 1 and 2.
+    std::vector<int32_t> ChannelCounts() const;
+
+    // An initialised instance, or null with `failure` saying why.
+    std::unique_ptr<EffectInstance> Instantiate(int32_t channels, double sampleRate,
+                                                std::string& failure);
+    // An instance with every channel the module offers, at 48 kHz, that lists parameters; null
+    // with `failure` saying why not. `identifiers` gets its parameters.
+    std::unique_ptr<EffectInstance> InstantiateWithParameters(std::vector<std::string>& identifiers,
+                                                              std::string& failure);
+    // Closes the instance and notes it when the module kept references on its host objects.
+    void Retire(std::unique_ptr<EffectInstance> instance);
+    // What Retire noted, one text an instance that kept references.
+    const std::vector<std::string>& Leaks() const { return mLeaks; }
+
+    // A value from 0 to 1, now and then exactly 0 or 1.
+    double RandomNormalized();
+
+    // Renders `blocks` blocks of random noise of `frames` frames on `thread`, with a note-on at a
+    // random offset in every fourth block; the failure names the first sample that is not finite.
+    std::string RenderNoise(EffectInstance& instance, RenderThread& thread, int32_t frames,
+                            int32_t blocks);
+
+  private:
+    ModuleSession& mSession;
+    int32_t mLevel;
+    std::mt19937_64 mRandom;
+    std::vector<std::string> mLeaks;
+};
+
+// The checks, in the order they run; each gives its failure, or nothing when it passed.
+std::string CheckLifecycle(ValidationContext& context);
+std::string CheckRender(ValidationContext& context, double sampleRate);
+std::string CheckParameterFuzz(ValidationContext& context);
+std::string CheckStateRoundTrip(ValidationContext& context);
+std::string CheckEditor(ValidationContext& context);
+std::string CheckConcurrency(ValidationContext& context);
+
+}  // namespace aaxhost
