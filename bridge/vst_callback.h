@@ -1,13 +1,13 @@
 // The wrapper's side of the plug-in's host callback: one per instance, found through the
 // plug-in's AEffect::user. It answers the plug-in's requests (identity, time, sample rate,
-// parameter automation, display updates) and holds the transport state that the render
-// callback copies in each block.
+// parameter automation, display updates) and holds the transport state copied from the host's
+// transport for the plug-in's time requests.
 //
 // Threads: the render thread writes the transport fields and the plug-in normally asks for the
 // time from inside processReplacing on the same thread; its other requests come from the
 // threads of its editor and of the host's non-real-time calls. No lock is taken. The render
 // thread writes the transport under a sequence count, so a time request from any other thread
-// reads a consistent copy of the last block's transport into a record of that thread's own; it
+// reads a consistent copy of the last copied transport into a record of that thread's own; it
 // never changes the stop detection and never sends an event to the plug-in.
 #pragma once
 
@@ -18,8 +18,10 @@
 #include "abi/vst2.h"
 #include "bridge/vst_automation_target.h"
 #include "bridge/vst_editor_link.h"
+#include "platform/platform.h"
 
 class AAX_IController;
+class AAX_IMIDINode;
 class AAXWrapper_Parameters;
 
 class VstCallBack {
@@ -39,8 +41,8 @@ class VstCallBack {
     intptr_t HandleHostRequest(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
                                void* ptr, float opt);
 
-    // Transport state. Written by the render callback each block, except wasPlaying, which
-    // only the time request brings up to date.
+    // Transport state. Written by the render thread when it copies a block's transport, except
+    // wasPlaying, which only the time request brings up to date.
     std::atomic<int32_t> wasPlaying{0};
     std::atomic<int32_t> isPlaying{0};
     std::atomic<double> tempo{120.0};
@@ -54,9 +56,19 @@ class VstCallBack {
     std::atomic<int32_t> meterValid{0};
     std::atomic<int32_t> ppqValid{0};
 
-    // The render thread brackets its writes of the transport fields with these, each block.
-    void BeginTransportWrite();
-    void EndTransportWrite();
+    // The render callback brackets each block with these; `transportNode`, the block's node
+    // that gives the host's transport, may be null. That transport is only valid inside the
+    // block, and asking it costs the block several host calls, so it is copied only for a plug-in
+    // that asks for the time: at the start of every block once it has asked (requests outside a
+    // block then see the last block's transport), and before that at its first request inside a
+    // block. [render-thread]
+    void BeginBlock(AAX_IMIDINode* transportNode) {
+        renderThread_.store(platform::CurrentThreadToken(), std::memory_order_relaxed);
+        blockTransportNode_ = transportNode;
+        blockTransportPending_ = true;
+        if (timeRequested_.load(std::memory_order_relaxed)) CopyBlockTransport();
+    }
+    void EndBlock() { blockTransportPending_ = false; }
 
     // Identifier of the parameter named by the current request; the plug-in writes it.
     char paramIdBuffer[kParamIdBufferSize] = {};
@@ -76,6 +88,14 @@ class VstCallBack {
     std::atomic<uintptr_t> renderThread_{0};
     // Odd while the render thread writes the transport fields.
     std::atomic<uint32_t> transportSequence_{0};
+    // Set by the first time request from any thread.
+    std::atomic<bool> timeRequested_{false};
+    // The running block's transport node; read only while the block's transport has not been
+    // copied. [render-thread]
+    AAX_IMIDINode* blockTransportNode_ = nullptr;
+    bool blockTransportPending_ = false;
+    // The block's transport into the transport fields, under the sequence count.
+    void CopyBlockTransport();
 
     // The rate the controller last gave; 0 before it was asked.
     mutable std::atomic<float> knownSampleRate_{0.0f};

@@ -2,7 +2,9 @@
 // the plug-in's time record, and the all-notes-off that tells the plug-in the transport stopped.
 #include <cstring>
 
+#include "abi/midi.h"
 #include "bridge/midi_event.h"
+#include "bridge/transport_copy.h"
 #include "bridge/vst_callback.h"
 #include "platform/platform.h"
 
@@ -17,12 +19,15 @@ constexpr auto kAcquire = std::memory_order_acquire;
 
 // The transport fields are stored with release and loaded with acquire, which keeps them
 // between the two counts on both sides without a fence.
-void VstCallBack::BeginTransportWrite() {
-    renderThread_.store(platform::CurrentThreadToken(), kRelaxed);
+void VstCallBack::CopyBlockTransport() {
+    blockTransportPending_ = false;
     transportSequence_.store(transportSequence_.load(kRelaxed) + 1, kRelaxed);
-}
-
-void VstCallBack::EndTransportWrite() {
+    ppqValid.store(0, std::memory_order_release);
+    meterValid.store(0, std::memory_order_release);
+    tempoValid.store(0, std::memory_order_release);
+    const AAX_ITransport* transport =
+        blockTransportNode_ != nullptr ? blockTransportNode_->GetTransport() : nullptr;
+    if (transport != nullptr) CopyTransport(*transport, *this);
     transportSequence_.store(transportSequence_.load(kRelaxed) + 1, std::memory_order_release);
 }
 
@@ -70,14 +75,17 @@ void VstCallBack::FillTime(VstTimeInfo& record, const TransportView& transport) 
 }
 
 VstTimeInfo* VstCallBack::GetTime(AEffect* effect) {
+    timeRequested_.store(true, kRelaxed);
     const uintptr_t renderThread = renderThread_.load(kRelaxed);
-    if (renderThread != 0 && renderThread != platform::CurrentThreadToken()) {
+    const uintptr_t thisThread = platform::CurrentThreadToken();
+    if (renderThread != 0 && renderThread != thisThread) {
         // Valid until this thread's next time request.
         thread_local VstTimeInfo ownRecord;
         FillTime(ownRecord, ReadConsistentTransport());
         return &ownRecord;
     }
 
+    if (renderThread == thisThread && blockTransportPending_) CopyBlockTransport();
     const TransportView transport = ReadTransport();
     const bool stopped = transport.playing == 0 && wasPlaying.load(kRelaxed) == 1;
     wasPlaying.store(transport.playing, kRelaxed);

@@ -6,7 +6,6 @@
 #include "abi/vst2.h"
 #include "bridge/vst_callback.h"
 #include "bridge/vst_interface.h"
-#include "process/transport_copy.h"
 
 namespace {
 
@@ -43,14 +42,7 @@ void RenderInstance(const AlgorithmContext& context) {
     auto* bridge = static_cast<VstInterface*>(*context.vstInterface);
     VstCallBack* callBack = bridge != nullptr ? bridge->callBack : nullptr;
     if (callBack != nullptr) {
-        callBack->BeginTransportWrite();
-        callBack->ppqValid.store(0, std::memory_order_release);
-        callBack->meterValid.store(0, std::memory_order_release);
-        callBack->tempoValid.store(0, std::memory_order_release);
-        const AAX_ITransport* transport =
-            context.transportNode != nullptr ? context.transportNode->GetTransport() : nullptr;
-        if (transport != nullptr) CopyTransport(*transport, *callBack);
-        callBack->EndTransportWrite();
+        callBack->BeginBlock(context.transportNode);
     }
 
     if (context.midiInputNode != nullptr && bridge != nullptr) {
@@ -67,6 +59,7 @@ void RenderInstance(const AlgorithmContext& context) {
             ChannelLayout::Silence(context.audioOutputs, outputCount, frames);
         }
     }
+    if (callBack != nullptr) callBack->EndBlock();
 }
 
 }  // namespace

@@ -106,6 +106,8 @@ TEST_F(RenderCallbackTest, InstanceNotLoadedIsNeverTouched) {
 
 TEST_F(RenderCallbackTest, UnusableBridgeGetsTransportButNoCall) {
     Load();
+    Control().CallHost(Effect(), audioMasterGetTime, 0, 0);
+    Control().ResetLog();
     instance->bridge.active = 0;
     host->transport.playing = true;
     host->SetMidiPackets({Packet(5, 0x90, 60, 100)});

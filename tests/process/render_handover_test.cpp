@@ -97,6 +97,8 @@ TEST_F(RenderHandover, TimeRequestsFromAnotherThreadSeeAConsistentTransport) {
     host->transport.numerator = 3;
     host->transport.denominator = 4;
     host->transport.bars = 5;
+    // A plug-in that has asked for the time has the transport copied at the start of each block.
+    Control().CallHost(Effect(), audioMasterGetTime, 0, 0);
 
     RenderThread renderer(*host, 0, std::chrono::microseconds(50));
     renderer.WaitForBlocks(1);
@@ -123,6 +125,7 @@ TEST_F(RenderHandover, AStopIsReportedOnceFromTheRenderThreadOnly) {
     uint32_t renderThread = 0;
     std::thread renderer([&] {
         renderThread = platform::CurrentThreadId();
+        Control().CallHost(Effect(), audioMasterGetTime, 0, 0);
         host->transport.playing = true;
         host->Render();
         Control().CallHost(Effect(), audioMasterGetTime, 0, 0);

@@ -76,7 +76,7 @@ TEST_P(RenderTransport, StopReachesThePluginAsOneAllNotesOffInsideItsBlock) {
 }
 
 TEST_P(RenderTransport, BlockCopiesPlayingStateTempoMeterAndSampleLocation) {
-    Load();
+    Load(AskingTime());
     host->transport.tempo = 97.5;
     host->transport.numerator = 6;
     host->transport.denominator = 8;
@@ -95,7 +95,7 @@ TEST_P(RenderTransport, BlockCopiesPlayingStateTempoMeterAndSampleLocation) {
 }
 
 TEST_P(RenderTransport, StoppedTransportHasTempoAndMeterButNoPosition) {
-    Load();
+    Load(AskingTime());
     Play(3, 1, 0);
     host->transport.playing = false;
     host->transport.barBeatLocationAsked = -1;
@@ -115,7 +115,7 @@ TEST_P(RenderTransport, FailingQueryClearsOnlyItsOwnFlag) {
                           Case{"meter", &ck_transport_state::meterResult, 1, 0, 1},
                           Case{"bar and beat", &ck_transport_state::barBeatResult, 1, 1, 0}}) {
         SCOPED_TRACE(c.failing);
-        Load();
+        Load(AskingTime());
         Play(3, 1, 0);
         host->transport.*c.result = AAX_ERROR_UNIMPLEMENTED;
         Play(3, 2, 0);
@@ -125,7 +125,7 @@ TEST_P(RenderTransport, FailingQueryClearsOnlyItsOwnFlag) {
 
 // The block's own meter is unknown, so the last one the host gave measures the position.
 TEST_P(RenderTransport, FailingMeterQueryKeepsTheLastDenominator) {
-    Load();
+    Load(AskingTime());
     host->transport.denominator = 8;
     Play(3, 1, 0);
     host->transport.meterResult = AAX_ERROR_UNIMPLEMENTED;
@@ -135,7 +135,7 @@ TEST_P(RenderTransport, FailingMeterQueryKeepsTheLastDenominator) {
 }
 
 TEST_P(RenderTransport, FailingSampleLocationSkipsTempoMeterAndPosition) {
-    Load();
+    Load(AskingTime());
     host->transport.locationResult = AAX_ERROR_UNIMPLEMENTED;
     host->transport.tempo = 90.0;
     Play(3, 1, 0);
@@ -146,7 +146,7 @@ TEST_P(RenderTransport, FailingSampleLocationSkipsTempoMeterAndPosition) {
 }
 
 TEST_P(RenderTransport, MissingTransportKeepsPlayingStateAndStillRunsMidiAndAudio) {
-    Load();
+    Load(AskingTime());
     Play(3, 1, 0);
     host->SetMidiPackets({Packet(1, 0x90, 64, 1)});
     Control().ResetLog();
@@ -166,7 +166,7 @@ TEST_P(RenderTransport, MissingTransportKeepsPlayingStateAndStillRunsMidiAndAudi
 }
 
 TEST_P(RenderTransport, MissingCallBackSkipsTheTransportButRunsMidiAndAudio) {
-    Load();
+    Load(AskingTime());
     instance->bridge.callBack = nullptr;
     host->SetMidiPackets({Packet(1, 0x90, 64, 1)});
     Play(3, 1, 0);
@@ -176,6 +176,22 @@ TEST_P(RenderTransport, MissingCallBackSkipsTheTransportButRunsMidiAndAudio) {
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].opcode, effProcessEvents);
     EXPECT_EQ(calls[1].kind, CallKind::kProcessReplacing);
+}
+
+// The host's transport is asked nothing for a plug-in that has not asked for the time; once it
+// has, even from outside a block, every block copies the transport at its start.
+TEST_P(RenderTransport, TransportIsReadOnlyForAPluginThatAsksForTheTime) {
+    Load();
+    Play(3, 1, 0);
+    EXPECT_EQ(host->transport.barBeatLocationAsked, -1);
+    EXPECT_EQ(CallBack().isPlaying.load(), 0);
+    ExpectValid(0, 0, 0);
+
+    Control().CallHost(Effect(), audioMasterGetTime, 0, 0);
+    Play(3, 2, 0);
+    EXPECT_EQ(host->transport.barBeatLocationAsked, host->transport.sampleLocation);
+    EXPECT_EQ(CallBack().isPlaying.load(), 1);
+    ExpectValid(1, 1, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, RenderTransport,

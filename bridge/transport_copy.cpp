@@ -1,4 +1,4 @@
-#include "process/transport_copy.h"
+#include "bridge/transport_copy.h"
 
 #include <cstdint>
 
@@ -41,7 +41,7 @@ void CopyTransport(const AAX_ITransport& transport, VstCallBack& callBack) {
     int64_t location = 0;
     if (transport.GetCurrentNativeSampleLocation(&location) != AAX_SUCCESS) return;
 
-    // The render callback cleared the three valid flags before asking.
+    // The caller cleared the three valid flags before asking.
     double tempo = 0.0;
     if (transport.GetCurrentTempo(&tempo) == AAX_SUCCESS) {
         callBack.tempo.store(tempo, kRelease);
