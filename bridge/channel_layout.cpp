@@ -19,8 +19,9 @@ void ChannelLayout::Prepare(int32_t pluginInputs, int32_t pluginOutputs) {
         std::make_unique<float[]>(static_cast<size_t>(std::max(pluginOutputs, 1)) * kMaxFrames);
 }
 
-bool ChannelLayout::Arrange(float* const* hostInputs, int32_t hostInputCount,
-                            float* const* hostOutputs, int32_t hostOutputCount, int32_t frames) {
+bool ChannelLayout::ArrangeWithBuffers(float* const* hostInputs, int32_t hostInputCount,
+                                       float* const* hostOutputs, int32_t hostOutputCount,
+                                       int32_t frames) {
     if (pluginInputs_ < 0 || frames < 0) return false;
     const int32_t directInputs = std::clamp(hostInputCount, 0, pluginInputs_);
     const int32_t directOutputs = std::clamp(hostOutputCount, 0, pluginOutputs_);
@@ -38,8 +39,8 @@ bool ChannelLayout::Arrange(float* const* hostInputs, int32_t hostInputCount,
     return true;
 }
 
-void ChannelLayout::CompleteOutputs(float* const* hostOutputs, int32_t hostOutputCount,
-                                    int32_t frames) const {
+void ChannelLayout::FillExtraOutputs(float* const* hostOutputs, int32_t hostOutputCount,
+                                     int32_t frames) const {
     if (frames <= 0) return;
     for (int32_t i = std::max(pluginOutputs_, 0); i < hostOutputCount; ++i) {
         if (pluginOutputs_ == 1) {

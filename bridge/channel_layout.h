@@ -25,16 +25,34 @@ class ChannelLayout {
     // the plug-in: no usable layout, or a block longer than kMaxFrames that needs the buffers.
     // [render-thread]
     bool Arrange(float* const* hostInputs, int32_t hostInputCount, float* const* hostOutputs,
-                 int32_t hostOutputCount, int32_t frames);
+                 int32_t hostOutputCount, int32_t frames) {
+        // The usual block, with every channel the plug-in has coming from the host, is kept
+        // short: it runs between the blocks of every instance.
+        if (pluginInputs_ < 0 || frames < 0 || hostInputCount < pluginInputs_ ||
+            hostOutputCount < pluginOutputs_) {
+            return ArrangeWithBuffers(hostInputs, hostInputCount, hostOutputs, hostOutputCount,
+                                      frames);
+        }
+        for (int32_t i = 0; i < pluginInputs_; ++i) inputs_[i] = hostInputs[i];
+        for (int32_t i = 0; i < pluginOutputs_; ++i) outputs_[i] = hostOutputs[i];
+        return true;
+    }
     float** Inputs() { return inputs_.get(); }
     float** Outputs() { return outputs_.get(); }
 
     // After processReplacing: the host outputs the plug-in did not write. [render-thread]
-    void CompleteOutputs(float* const* hostOutputs, int32_t hostOutputCount, int32_t frames) const;
+    void CompleteOutputs(float* const* hostOutputs, int32_t hostOutputCount, int32_t frames) const {
+        if (hostOutputCount > pluginOutputs_)
+            FillExtraOutputs(hostOutputs, hostOutputCount, frames);
+    }
     // Every host output silent, for a block the plug-in did not process. [render-thread]
     static void Silence(float* const* hostOutputs, int32_t hostOutputCount, int32_t frames);
 
   private:
+    bool ArrangeWithBuffers(float* const* hostInputs, int32_t hostInputCount,
+                            float* const* hostOutputs, int32_t hostOutputCount, int32_t frames);
+    void FillExtraOutputs(float* const* hostOutputs, int32_t hostOutputCount, int32_t frames) const;
+
     int32_t pluginInputs_ = -1;
     int32_t pluginOutputs_ = -1;
     std::unique_ptr<float*[]> inputs_;
