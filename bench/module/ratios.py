@@ -3,7 +3,8 @@
 
 Usage: module_bench --benchmark_out=run.json --benchmark_out_format=json
        ratios.py run.json
-Each time is the least of the run's repetitions (the least disturbed on a shared machine).
+Each time is the least CPU time of the run's repetitions: on a shared machine the least disturbed,
+and not counting the time the process waited for a core.
 """
 import json
 import re
@@ -19,20 +20,20 @@ def least_times(path):
             continue
         name = re.sub(r"/repeats:\d+$", "", run["run_name"])
         scale = {"ns": 1.0, "us": 1e3, "ms": 1e6}[run["time_unit"]]
-        times[name].append(run["real_time"] * scale)
+        times[name].append(run["cpu_time"] * scale)
     return {name: min(values) for name, values in times.items()}
 
 
 def main(path):
     t = least_times(path)
     for instances in (1, 64):
-        host = t[f"BM_HostTransportQueries/{instances}"]
+        host = t[f"BM_HostQueries/{instances}"]
         for frames in (0, 32, 256):
             direct = t[f"BM_RenderDirect/{instances}/{frames}"]
             module = t[f"BM_RenderModule/{instances}/{frames}"]
             print(f"render {instances:2} instances {frames:3} frames: direct {direct:9.1f} ns, "
                   f"module {module:9.1f} ns, ratio {module / direct:.3f}, "
-                  f"without the host's transport {(module - host) / direct:.3f}, "
+                  f"without the host's answers {(module - host) / direct:.3f}, "
                   f"fixed a block and instance {(module - direct) / instances:.1f} ns "
                   f"(module's own {(module - direct - host) / instances:.1f} ns)")
     for size in (1 << 10, 64 << 10, 1 << 20):
