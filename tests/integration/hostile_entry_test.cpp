@@ -43,7 +43,7 @@ TEST_F(HostileEntry, FactoryWithoutObjectFailsStartupAndRegistrationAndLeavesNoT
     LiveThrough(*instance, 4);
 }
 
-// One host component that the factory reports made but hands over as null.
+// One host object that the host reports made or delivered but hands over as null.
 struct NullComponent {
     const char* name;
     void (*apply)(ModuleSession&);
@@ -63,6 +63,12 @@ const NullComponent kNullComponents[] = {
     {"Collection",
      [](ModuleSession& s) {
          NullDescription(s, DescriptionObject::kCollection, IID_AAX_IACFCollection);
+     },
+     AAX_ERROR_NULL_OBJECT},
+    // The host collection reports the plug-in definition delivered but hands over none.
+    {"PluginDefinition",
+     [](ModuleSession& s) {
+         NullDescription(s, DescriptionObject::kCollection, IID_ACFPluginDefinition);
      },
      AAX_ERROR_NULL_OBJECT},
     {"EffectDescriptor",
