@@ -4,6 +4,7 @@
 // module answers with clear results, keeps nothing, and stays usable and unloadable.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "abi/component_factory.h"
@@ -18,7 +19,6 @@ namespace {
 
 using aaxhost::Answer;
 using aaxhost::DescriptionObject;
-using aaxhost::ModuleSession;
 
 using HostileEntry = SessionTest;
 
@@ -44,60 +44,40 @@ TEST_F(HostileEntry, FactoryWithoutObjectFailsStartupAndRegistrationAndLeavesNoT
 }
 
 // One host object that the host reports made or delivered but hands over as null.
-struct NullComponent {
+struct NullObject {
     const char* name;
-    void (*apply)(ModuleSession&);
+    // The description objects of that kind; none for the host services.
+    std::optional<DescriptionObject> kind;
+    acfIID iid;
     ACFRESULT registered;  // what ACFRegisterPlugin then answers
 };
 
-void NullDescription(ModuleSession& session, DescriptionObject kind, const acfIID& iid) {
-    session.Recorder().SetAnswer(kind, iid, Answer::kNullWithSuccess);
-}
-
-const NullComponent kNullComponents[] = {
-    {"HostServices",
-     [](ModuleSession& s) {
-         s.Services().SetAnswer(IID_AAX_IACFHostServices, Answer::kNullWithSuccess);
-     },
-     ACF_OK},
-    {"Collection",
-     [](ModuleSession& s) {
-         NullDescription(s, DescriptionObject::kCollection, IID_AAX_IACFCollection);
-     },
-     AAX_ERROR_NULL_OBJECT},
+const NullObject kNullObjects[] = {
+    {"HostServices", std::nullopt, IID_AAX_IACFHostServices, ACF_OK},
+    {"Collection", DescriptionObject::kCollection, IID_AAX_IACFCollection, AAX_ERROR_NULL_OBJECT},
     // The host collection reports the plug-in definition delivered but hands over none.
-    {"PluginDefinition",
-     [](ModuleSession& s) {
-         NullDescription(s, DescriptionObject::kCollection, IID_ACFPluginDefinition);
-     },
+    {"PluginDefinition", DescriptionObject::kCollection, IID_ACFPluginDefinition,
      AAX_ERROR_NULL_OBJECT},
-    {"EffectDescriptor",
-     [](ModuleSession& s) {
-         NullDescription(s, DescriptionObject::kEffectDescriptor, IID_AAX_IACFEffectDescriptor);
-     },
+    {"EffectDescriptor", DescriptionObject::kEffectDescriptor, IID_AAX_IACFEffectDescriptor,
      AAX_ERROR_NULL_OBJECT},
     // The host's own description objects answer for what they kept; the module's answer is the
     // host collection's, which took the effect.
-    {"ComponentDescriptor",
-     [](ModuleSession& s) {
-         NullDescription(s, DescriptionObject::kComponentDescriptor,
-                         IID_AAX_IACFComponentDescriptor);
-     },
-     ACF_OK},
-    {"PropertyMap",
-     [](ModuleSession& s) {
-         NullDescription(s, DescriptionObject::kPropertyMap, IID_AAX_IACFPropertyMap);
-     },
-     ACF_OK},
+    {"ComponentDescriptor", DescriptionObject::kComponentDescriptor,
+     IID_AAX_IACFComponentDescriptor, ACF_OK},
+    {"PropertyMap", DescriptionObject::kPropertyMap, IID_AAX_IACFPropertyMap, ACF_OK},
 };
 
 class ComponentWithoutObject : public SessionTest,
-                               public testing::WithParamInterface<NullComponent> {};
+                               public testing::WithParamInterface<NullObject> {};
 
 TEST_P(ComponentWithoutObject, ClearResultAndNothingKept) {
     Control().SetScript(QuietScript());
     LoadSession();
-    GetParam().apply(*session);
+    if (GetParam().kind) {
+        session->Recorder().SetAnswer(*GetParam().kind, GetParam().iid, Answer::kNullWithSuccess);
+    } else {
+        session->Services().SetAnswer(GetParam().iid, Answer::kNullWithSuccess);
+    }
     EXPECT_EQ(session->Startup(), ACF_OK);
     EXPECT_EQ(session->Register(), GetParam().registered);
     EXPECT_EQ(session->LiveObjects(), 0);
@@ -105,8 +85,8 @@ TEST_P(ComponentWithoutObject, ClearResultAndNothingKept) {
     EXPECT_EQ(session->OutstandingReferences(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Components, ComponentWithoutObject, testing::ValuesIn(kNullComponents),
-                         [](const testing::TestParamInfo<NullComponent>& info) {
+INSTANTIATE_TEST_SUITE_P(Components, ComponentWithoutObject, testing::ValuesIn(kNullObjects),
+                         [](const testing::TestParamInfo<NullObject>& info) {
                              return std::string(info.param.name);
                          });
 

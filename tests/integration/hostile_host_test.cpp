@@ -7,11 +7,14 @@
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "tests/integration/session_fixture.h"
 #include "tools/aaxhost/recorded_description.h"
 
 namespace {
+
+using aaxhost::Answer;
 
 // The host objects of one instance, set up as the session's instance sets them up, so that a test
 // can change their answers before the effect sees them.
@@ -65,47 +68,38 @@ class HostileHost : public SessionTest {
     }
 };
 
+// The controller's answer to the identifiers of one host interface.
 struct Refusal {
     const char* name;
-    void (*apply)(BareHost&);
+    std::vector<acfIID> identifiers;
+    Answer answer;
     // What the first coefficient generation answers: the post of the bypass packet.
     AAX_Result posted;
 };
 
 const Refusal kRefusals[] = {
-    {"AutomationRefused", [](BareHost& h) { h.controller.Refuse(IID_AAX_IACFAutomationDelegate); },
-     AAX_SUCCESS},
+    {"AutomationRefused", {IID_AAX_IACFAutomationDelegate}, Answer::kRefuse, AAX_SUCCESS},
     {"AutomationWithoutObject",
-     [](BareHost& h) {
-         h.controller.SetAnswer(IID_AAX_IACFAutomationDelegate, aaxhost::Answer::kNullWithSuccess);
-     },
+     {IID_AAX_IACFAutomationDelegate},
+     Answer::kNullWithSuccess,
      AAX_SUCCESS},
     {"TransportRefused",
-     [](BareHost& h) {
-         h.controller.Refuse(IID_AAX_IACFTransport);
-         h.controller.Refuse(IID_AAX_IACFTransport_V2);
-     },
+     {IID_AAX_IACFTransport, IID_AAX_IACFTransport_V2},
+     Answer::kRefuse,
      AAX_SUCCESS},
     {"TransportWithoutObject",
-     [](BareHost& h) {
-         h.controller.SetAnswer(IID_AAX_IACFTransport, aaxhost::Answer::kNullWithSuccess);
-         h.controller.SetAnswer(IID_AAX_IACFTransport_V2, aaxhost::Answer::kNullWithSuccess);
-     },
+     {IID_AAX_IACFTransport, IID_AAX_IACFTransport_V2},
+     Answer::kNullWithSuccess,
      AAX_SUCCESS},
-    {"TransportVersion2Missing", [](BareHost& h) { h.controller.Refuse(IID_AAX_IACFTransport_V2); },
-     AAX_SUCCESS},
-    {"ControllerVersion2Missing",
-     [](BareHost& h) { h.controller.Refuse(IID_AAX_IACFController_V2); }, AAX_SUCCESS},
+    {"TransportVersion2Missing", {IID_AAX_IACFTransport_V2}, Answer::kRefuse, AAX_SUCCESS},
+    {"ControllerVersion2Missing", {IID_AAX_IACFController_V2}, Answer::kRefuse, AAX_SUCCESS},
     {"ControllerVersion2WithoutObject",
-     [](BareHost& h) {
-         h.controller.SetAnswer(IID_AAX_IACFController_V2, aaxhost::Answer::kNullWithSuccess);
-     },
+     {IID_AAX_IACFController_V2},
+     Answer::kNullWithSuccess,
      AAX_SUCCESS},
     {"ControllerWithoutObject",
-     [](BareHost& h) {
-         h.controller.SetAnswer(IID_AAX_IACFController, aaxhost::Answer::kNullWithSuccess);
-         h.controller.SetAnswer(IID_AAX_IACFController_V2, aaxhost::Answer::kNullWithSuccess);
-     },
+     {IID_AAX_IACFController, IID_AAX_IACFController_V2},
+     Answer::kNullWithSuccess,
      AAX_ERROR_NULL_OBJECT},
 };
 
@@ -116,7 +110,9 @@ TEST_P(RefusingHost, EffectLivesAndGivesEverythingBack) {
     OpenSession();
     {
         BareHost host(*session);
-        GetParam().apply(host);
+        for (const acfIID& iid : GetParam().identifiers) {
+            host.controller.SetAnswer(iid, GetParam().answer);
+        }
         AAX_IACFEffectParameters_V2* effect = CreateEffect();
         ASSERT_NE(effect, nullptr);
         EXPECT_EQ(effect->Initialize(host.controller.Unknown()), AAX_SUCCESS);
@@ -197,13 +193,12 @@ const EditorFault kEditorFaults[] = {
     {"SoundHost", [](aaxhost::EffectInstance&) {}, true},
     {"ControllerWithoutEffect",
      [](aaxhost::EffectInstance& instance) {
-         instance.Controller().SetAnswer(IID_AAX_IACFEffectParameters,
-                                         aaxhost::Answer::kNullWithSuccess);
+         instance.Controller().SetAnswer(IID_AAX_IACFEffectParameters, Answer::kNullWithSuccess);
      },
      false},
     {"ViewWithoutObject",
      [](aaxhost::EffectInstance& instance) {
-         instance.View().SetAnswer(IID_AAX_IACFViewContainer, aaxhost::Answer::kNullWithSuccess);
+         instance.View().SetAnswer(IID_AAX_IACFViewContainer, Answer::kNullWithSuccess);
      },
      false},
 };
