@@ -56,7 +56,8 @@ ACFRESULT RegisterPlugin(IACFUnknown* host, IACFPluginDefinition** definition) {
     const ACFRESULT query =
         collection.HostCollection()->QueryInterface(IID_ACFPluginDefinition, &answer);
     *definition = static_cast<IACFPluginDefinition*>(answer);
-    return query == ACF_OK ? AAX_SUCCESS : AAX_ERROR_NULL_OBJECT;
+    // A host that reports the definition delivered and hands over none has registered nothing.
+    return query == ACF_OK && answer != nullptr ? AAX_SUCCESS : AAX_ERROR_NULL_OBJECT;
 }
 
 }  // namespace

@@ -74,8 +74,10 @@ AAX_Result AAX_CEffectParameters::Initialize(IACFUnknown* controller) {
 AAX_Result AAX_CEffectParameters::Uninitialize() {
     mParameterManager.RemoveAllParameters();
     mParameterManager.SetAutomationDelegate(nullptr);
-    // Packets stay registered but wait for a controller again instead of reaching a deleted one.
+    // Nothing is posted to the controller that goes; the next initialisation registers its
+    // packets again, so none is registered twice and each reaches the next controller.
     mPacketDispatcher.Initialize(nullptr, this);
+    mPacketDispatcher.RemoveAllRegistrations();
     mController.reset();
     mAutomationDelegate.reset();
     mTransport.reset();

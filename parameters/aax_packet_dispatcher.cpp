@@ -1,9 +1,7 @@
 #include "parameters/aax_packet_dispatcher.h"
 
 AAX_CPacketDispatcher::~AAX_CPacketDispatcher() {
-    OwnerTrackingMutex::Scope lock(mLock);
-    mPackets.clear();
-    mRegistrations.clear();
+    RemoveAllRegistrations();
 }
 
 void AAX_CPacketDispatcher::Initialize(AAX_IController* controller,
@@ -20,6 +18,12 @@ AAX_Result AAX_CPacketDispatcher::RegisterPacket(AAX_CParamID identifier, uint32
     mRegistrations.emplace(identifier == nullptr ? "" : identifier,
                            Registration(packet.get(), handler.Clone()));
     return AAX_SUCCESS;
+}
+
+void AAX_CPacketDispatcher::RemoveAllRegistrations() {
+    OwnerTrackingMutex::Scope lock(mLock);
+    mRegistrations.clear();
+    mPackets.clear();
 }
 
 AAX_Result AAX_CPacketDispatcher::SetDirty(AAX_CParamID identifier, bool dirty) {

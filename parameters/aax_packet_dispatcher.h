@@ -33,6 +33,9 @@ class AAX_CPacketDispatcher {
     // of the handler. Registrations are never merged. Returns 0.
     AAX_Result RegisterPacket(AAX_CParamID identifier, uint32_t fieldIndex,
                               const AAX_IPacketHandler& handler);
+    // Forgets every registration and packet, so that the next registration makes its packet anew,
+    // dirty. The effect's uninitialisation does it: its next initialisation registers again.
+    void RemoveAllRegistrations();
     // Marks the packets of every registration under the identifier. Returns 0.
     AAX_Result SetDirty(AAX_CParamID identifier, bool dirty);
     // Fills and posts each dirty packet once, in identifier order, and clears it whether or not

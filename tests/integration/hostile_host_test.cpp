@@ -1,16 +1,20 @@
 // Hosts that misbehave, against the module that ships: interfaces refused or answered with
-// success and no object, no controller, initialisation repeated, views attached twice or null,
-// blocks longer than any announced, and an instance rendered while another goes away. The module
-// neither crashes nor leaks, and gives back every object and reference.
+// success and no object (the instance's and the editor's), no controller, initialisation
+// repeated, views attached twice or null, blocks longer than any announced, and an instance
+// rendered while another goes away. The module neither crashes nor leaks, and gives back every
+// object and reference.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "tests/integration/session_fixture.h"
 #include "tools/aaxhost/recorded_description.h"
 
 namespace {
+
+using aaxhost::Answer;
 
 // The host objects of one instance, set up as the session's instance sets them up, so that a test
 // can change their answers before the effect sees them.
@@ -64,31 +68,39 @@ class HostileHost : public SessionTest {
     }
 };
 
+// The controller's answer to the identifiers of one host interface.
 struct Refusal {
     const char* name;
-    void (*apply)(BareHost&);
+    std::vector<acfIID> identifiers;
+    Answer answer;
+    // What the first coefficient generation answers: the post of the bypass packet.
+    AAX_Result posted;
 };
 
 const Refusal kRefusals[] = {
-    {"AutomationRefused", [](BareHost& h) { h.controller.Refuse(IID_AAX_IACFAutomationDelegate); }},
+    {"AutomationRefused", {IID_AAX_IACFAutomationDelegate}, Answer::kRefuse, AAX_SUCCESS},
     {"AutomationWithoutObject",
-     [](BareHost& h) {
-         h.controller.SetAnswer(IID_AAX_IACFAutomationDelegate, aaxhost::Answer::kNullWithSuccess);
-     }},
+     {IID_AAX_IACFAutomationDelegate},
+     Answer::kNullWithSuccess,
+     AAX_SUCCESS},
     {"TransportRefused",
-     [](BareHost& h) {
-         h.controller.Refuse(IID_AAX_IACFTransport);
-         h.controller.Refuse(IID_AAX_IACFTransport_V2);
-     }},
-    {"TransportVersion2Missing",
-     [](BareHost& h) { h.controller.Refuse(IID_AAX_IACFTransport_V2); }},
-    {"ControllerVersion2Missing",
-     [](BareHost& h) { h.controller.Refuse(IID_AAX_IACFController_V2); }},
+     {IID_AAX_IACFTransport, IID_AAX_IACFTransport_V2},
+     Answer::kRefuse,
+     AAX_SUCCESS},
+    {"TransportWithoutObject",
+     {IID_AAX_IACFTransport, IID_AAX_IACFTransport_V2},
+     Answer::kNullWithSuccess,
+     AAX_SUCCESS},
+    {"TransportVersion2Missing", {IID_AAX_IACFTransport_V2}, Answer::kRefuse, AAX_SUCCESS},
+    {"ControllerVersion2Missing", {IID_AAX_IACFController_V2}, Answer::kRefuse, AAX_SUCCESS},
+    {"ControllerVersion2WithoutObject",
+     {IID_AAX_IACFController_V2},
+     Answer::kNullWithSuccess,
+     AAX_SUCCESS},
     {"ControllerWithoutObject",
-     [](BareHost& h) {
-         h.controller.SetAnswer(IID_AAX_IACFController, aaxhost::Answer::kNullWithSuccess);
-         h.controller.SetAnswer(IID_AAX_IACFController_V2, aaxhost::Answer::kNullWithSuccess);
-     }},
+     {IID_AAX_IACFController, IID_AAX_IACFController_V2},
+     Answer::kNullWithSuccess,
+     AAX_ERROR_NULL_OBJECT},
 };
 
 class RefusingHost : public HostileHost, public testing::WithParamInterface<Refusal> {};
@@ -98,10 +110,16 @@ TEST_P(RefusingHost, EffectLivesAndGivesEverythingBack) {
     OpenSession();
     {
         BareHost host(*session);
-        GetParam().apply(host);
+        for (const acfIID& iid : GetParam().identifiers) {
+            host.controller.SetAnswer(iid, GetParam().answer);
+        }
         AAX_IACFEffectParameters_V2* effect = CreateEffect();
         ASSERT_NE(effect, nullptr);
-        effect->Initialize(host.controller.Unknown());
+        EXPECT_EQ(effect->Initialize(host.controller.Unknown()), AAX_SUCCESS);
+        int32_t count = 0;
+        EXPECT_EQ(effect->GetNumberOfParameters(&count), AAX_SUCCESS);
+        EXPECT_EQ(count, 3) << "the bypass and the plug-in's two parameters";
+        EXPECT_EQ(effect->GenerateCoefficients(), GetParam().posted);
         Use(*effect, host);
         effect->Uninitialize();
         effect->Release();
@@ -163,6 +181,55 @@ TEST_F(HostileHost, ViewsAttachedTwiceOrNull) {
     EXPECT_EQ(instance->CloseEditor(), AAX_SUCCESS);
     instance.reset();
 }
+
+// The host objects the editor asks for, reported delivered but handed over as null.
+struct EditorFault {
+    const char* name;
+    void (*apply)(aaxhost::EffectInstance&);
+    bool pluginEditorOpens;
+};
+
+const EditorFault kEditorFaults[] = {
+    {"SoundHost", [](aaxhost::EffectInstance&) {}, true},
+    {"ControllerWithoutEffect",
+     [](aaxhost::EffectInstance& instance) {
+         instance.Controller().SetAnswer(IID_AAX_IACFEffectParameters, Answer::kNullWithSuccess);
+     },
+     false},
+    {"ViewWithoutObject",
+     [](aaxhost::EffectInstance& instance) {
+         instance.View().SetAnswer(IID_AAX_IACFViewContainer, Answer::kNullWithSuccess);
+     },
+     false},
+};
+
+class EditorHost : public HostileHost, public testing::WithParamInterface<EditorFault> {};
+
+TEST_P(EditorHost, EditorAnswersAndGivesEverythingBack) {
+    AEffect* plugin = nullptr;
+    auto instance = NewRecordedInstance(plugin);
+    ASSERT_NE(plugin, nullptr);
+    GetParam().apply(*instance);
+    int window = 0;
+    AAX_Point size{};
+    EXPECT_EQ(instance->OpenEditor(kViewTypeWindowHandle, &window), AAX_SUCCESS);
+    EXPECT_EQ(instance->IdleEditor(), AAX_SUCCESS);
+    EXPECT_EQ(instance->EditorSize(size), AAX_SUCCESS);
+    EXPECT_EQ(instance->CloseEditor(), AAX_SUCCESS);
+    bool opened = false;
+    for (const testplugin::Call& call : Control().CallsTo(plugin)) {
+        opened = opened ||
+                 (call.kind == testplugin::CallKind::kDispatcher && call.opcode == effEditOpen);
+    }
+    EXPECT_EQ(opened, GetParam().pluginEditorOpens);
+    instance->Close();
+    EXPECT_EQ(instance->OutstandingReferences(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Objects, EditorHost, testing::ValuesIn(kEditorFaults),
+                         [](const testing::TestParamInfo<EditorFault>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(HostileHost, BlocksLongerThanAnnounced) {
     Control().SetScript(QuietScript());

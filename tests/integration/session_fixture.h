@@ -108,6 +108,13 @@ class SessionTest : public PluginTest {
         ASSERT_NE(session, nullptr) << error;
     }
 
+    // The library loaded for a host that takes the entry steps itself; none is taken yet.
+    void LoadSession() {
+        std::string error;
+        session = aaxhost::ModuleSession::Load(VQ318_PRODUCT_MODULE, error);
+        ASSERT_NE(session, nullptr) << error;
+    }
+
     std::unique_ptr<aaxhost::EffectInstance> NewInstance(
         aaxhost::SetRequestAnswer answer = aaxhost::SetRequestAnswer::kQueued) {
         auto instance = std::make_unique<aaxhost::EffectInstance>(

@@ -136,6 +136,20 @@ TEST_F(PacketDispatch, RegistrationsSharingAPacketPostItOnceThroughTheFirstHandl
     EXPECT_EQ(controller.posts.size(), 3u);
 }
 
+TEST_F(PacketDispatch, RemovedRegistrationsAreNotServedAndTheNextOneStartsDirty) {
+    dispatcher.RegisterPacket("Gain", 6, LoggingHandler(&log, "first"));
+    dispatcher.Dispatch();
+    dispatcher.RemoveAllRegistrations();
+    dispatcher.SetDirty("Gain", true);
+    EXPECT_EQ(dispatcher.Dispatch(), AAX_SUCCESS);
+    EXPECT_EQ(log, (std::vector<std::string>{"first:Gain"}));
+
+    dispatcher.RegisterPacket("Gain", 6, LoggingHandler(&log, "second"));
+    dispatcher.Dispatch();
+    EXPECT_EQ(log, (std::vector<std::string>{"first:Gain", "second:Gain"}));
+    EXPECT_EQ(controller.posts.size(), 2u);
+}
+
 TEST_F(PacketDispatch, VisitsIdentifiersInByteOrderAndReportsTheLastPost) {
     dispatcher.RegisterPacket("b", 2, LoggingHandler(&log, "h"));
     dispatcher.RegisterPacket("B", 1, LoggingHandler(&log, "h"));

@@ -247,6 +247,24 @@ TEST_F(WrapperParameters, MasterBypassBecomesEffSetBypassAndIsPostedOnlyOnce) {
     EXPECT_EQ(Posts().size(), postsBefore + 1);
 }
 
+// Every initialisation registers the bypass packet anew, whether the host uninitialised the effect
+// before or not: the first generation after it posts the bypass once to the new controller.
+TEST_F(WrapperParameters, ReinitialisedEffectPostsTheBypassOnceAgain) {
+    CreateAndInitialize();
+    EXPECT_EQ((*effect_)->GenerateCoefficients(), AAX_SUCCESS);
+    for (const bool uninitializeFirst : {true, false, true}) {
+        SCOPED_TRACE(uninitializeFirst);
+        if (uninitializeFirst) {
+            EXPECT_EQ((*effect_)->Uninitialize(), AAX_SUCCESS);
+        }
+        Initialize();
+        host_.controller.Log().Clear();
+        EXPECT_EQ((*effect_)->GenerateCoefficients(), AAX_SUCCESS);
+        EXPECT_EQ((*effect_)->GenerateCoefficients(), AAX_SUCCESS);
+        EXPECT_EQ(Posts(), (std::vector<std::pair<int64_t, int64_t>>{{6, 4}}));
+    }
+}
+
 // The plug-in reports an edit of its parameter 2 ("mode"), as its editor would.
 class PlugInEdits : public WrapperTest, public testing::WithParamInterface<SetRequestAnswer> {};
 

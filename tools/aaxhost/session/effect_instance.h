@@ -88,7 +88,10 @@ class EffectInstance {
     // Whether every reference the module took on this instance's host objects came back; true
     // only after destruction has begun or before anything was handed out.
     int64_t OutstandingReferences() const;
+    // The instance's host objects, for a host that answers otherwise from then on.
+    StandInController& Controller() { return mController; }
     const StandInController& Controller() const { return mController; }
+    StandInViewContainer& View() { return mView; }
     StandInAutomationDelegate& Automation() { return mAutomation; }
 
   private:

@@ -5,6 +5,26 @@
 namespace aaxhost {
 
 std::unique_ptr<ModuleSession> ModuleSession::Open(const std::string& path, std::string& error) {
+    std::unique_ptr<ModuleSession> session = Load(path, error);
+    if (session == nullptr) return nullptr;
+    const ACFRESULT started = session->Startup();
+    if (started != ACF_OK) {
+        error = "ACFStartup failed with " + std::to_string(started);
+        return nullptr;
+    }
+    const ACFRESULT registered = session->Register();
+    if (registered != ACF_OK) {
+        error = "ACFRegisterPlugin failed with " + std::to_string(registered);
+        return nullptr;
+    }
+    if (!session->DeclaresOneEffect()) {
+        error = "the module did not register exactly one effect";
+        return nullptr;
+    }
+    return session;
+}
+
+std::unique_ptr<ModuleSession> ModuleSession::Load(const std::string& path, std::string& error) {
     const LoadedModule library = LoadModule(path);
     if (!library.usable) {
         error = library.failure;
@@ -13,28 +33,24 @@ std::unique_ptr<ModuleSession> ModuleSession::Open(const std::string& path, std:
     std::unique_ptr<ModuleSession> session(new ModuleSession);
     session->mEntryPoints = library.entryPoints;
     session->mFactory.Provide(CLSID_AAX_HostServices, session->mServices);
-
-    IACFUnknown* host = session->mFactory.Unknown();
-    const ACFRESULT started = session->mEntryPoints.startup(host);
-    if (started != ACF_OK) {
-        error = "ACFStartup failed with " + std::to_string(started);
-        return nullptr;
-    }
-    session->mStarted = true;
-
-    IACFPluginDefinition* definition = nullptr;
-    const ACFRESULT registered = session->mEntryPoints.registerPlugin(host, &definition);
-    if (definition != nullptr) reinterpret_cast<IACFUnknown*>(definition)->Release();
-    if (registered != ACF_OK) {
-        error = "ACFRegisterPlugin failed with " + std::to_string(registered);
-        return nullptr;
-    }
-    if (session->mRecorder.Count(DescriptionObject::kCollection) == 0 ||
-        session->Declared().effects.size() != 1) {
-        error = "the module did not register exactly one effect";
-        return nullptr;
-    }
     return session;
+}
+
+ACFRESULT ModuleSession::Startup() {
+    const ACFRESULT started = mEntryPoints.startup(mFactory.Unknown());
+    mStarted = mStarted || started == ACF_OK;
+    return started;
+}
+
+ACFRESULT ModuleSession::Register() {
+    IACFPluginDefinition* definition = nullptr;
+    const ACFRESULT registered = mEntryPoints.registerPlugin(mFactory.Unknown(), &definition);
+    if (definition != nullptr) reinterpret_cast<IACFUnknown*>(definition)->Release();
+    return registered;
+}
+
+bool ModuleSession::DeclaresOneEffect() const {
+    return mRecorder.Count(DescriptionObject::kCollection) != 0 && Declared().effects.size() == 1;
 }
 
 ModuleSession::~ModuleSession() {
@@ -47,7 +63,7 @@ void ModuleSession::Shutdown() {
 }
 
 const Package& ModuleSession::Declared() const {
-    return mRecorder.Collection(0).Declared();
+    return mRecorder.Collection(mRecorder.Count(DescriptionObject::kCollection) - 1).Declared();
 }
 
 const Component* ModuleSession::ComponentFor(int32_t channels) const {

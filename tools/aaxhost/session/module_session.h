@@ -3,7 +3,9 @@
 // procedures, process procedures) it finds in the description kept here.
 //
 // Life: Open (load, ACFStartup, ACFRegisterPlugin) → instances come and go → destruction
-// (ACFShutdown). The library itself stays loaded for the life of the process.
+// (ACFShutdown). A host that misbehaves takes the steps one by one instead: Load, then its host
+// objects set up to answer as it likes, then Startup (or not) and Register. The library itself
+// stays loaded for the life of the process.
 #pragma once
 
 #include <cstdint>
@@ -24,11 +26,28 @@ class ModuleSession {
     // Null with `error` set when the library does not load, lacks an entry point, or does not
     // register exactly one effect.
     static std::unique_ptr<ModuleSession> Open(const std::string& path, std::string& error);
+    // The library loaded and no entry point called yet; null with `error` set when the library
+    // does not load or lacks an entry point.
+    static std::unique_ptr<ModuleSession> Load(const std::string& path, std::string& error);
     ~ModuleSession();
     ModuleSession(const ModuleSession&) = delete;
     ModuleSession& operator=(const ModuleSession&) = delete;
 
+    // ACFStartup with this session's host; a session started is shut down at destruction.
+    ACFRESULT Startup();
+    // ACFRegisterPlugin with this session's host. The plug-in definition's reference is given
+    // back at once; the package that the host kept is then Declared().
+    ACFRESULT Register();
+    // Whether the latest registration declared exactly one effect.
+    bool DeclaresOneEffect() const;
+
+    // The host objects behind the session's host unknown, for a host that answers otherwise.
+    StandInComponentFactory& Factory() { return mFactory; }
+    DescriptionRecorder& Recorder() { return mRecorder; }
+    StandInHostServices& Services() { return mServices; }
+
     const ModuleEntryPoints& EntryPoints() const { return mEntryPoints; }
+    // The package that the host kept from the latest registration.
     const Package& Declared() const;
     const Effect& DeclaredEffect() const { return Declared().effects.front(); }
     // The component whose input stem format has `channels` channels, or null.
