@@ -7,9 +7,10 @@
 
 namespace aaxhost {
 
-// A mutex and a condition variable rather than an atomic's wait and notify: the C++ library of
-// the Windows build checks the atomic's value outside the lock its notify would need, so a notify
-// landing between that check and the sleep is lost and both threads sleep for good.
+// A mutex and a condition variable rather than an atomic's wait and notify: in the C++ library of
+// the Windows build a waiter compares the value before it takes the lock it sleeps under, and
+// notify does not take that lock, so a notify landing in between is lost and both threads sleep
+// for good.
 class BlockHandover {
   public:
     // Host thread: lets the render thread do one block and returns once it is done.
