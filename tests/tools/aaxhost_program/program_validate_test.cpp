@@ -37,9 +37,6 @@ TEST_F(ProgramTest, ValidateNamesTheLifecycleForAModuleThatMakesNoEffect) {
 }
 
 TEST_F(ProgramTest, ValidateNamesTheStateRoundTripForAChunkThatChanges) {
-#ifdef _WIN32
-    GTEST_SKIP() << "under Wine this run does not finish yet; the cause is still open";
-#endif
     TestPlugin().Register(testsupport::RegistryView::k64Bit);
     testplugin::Script script = testplugin::DefaultScript();
     script.recording = 0;

@@ -1,11 +1,12 @@
-// The render command's parts: events laid on blocks, and the allocation count of the render
-// thread.
+// The render command's parts: events laid on blocks, the handover of blocks between the host
+// thread and the render thread, and the allocation count of the render thread.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
 #include "tools/aaxhost/program/block_events.h"
+#include "tools/aaxhost/program/block_handover.h"
 #include "tools/aaxhost/program/render_allocations.h"
 
 namespace {
@@ -35,6 +36,43 @@ TEST(BlockEvents, GivesAutomationOnceWhenDueAndMidiWithOffsets) {
     EXPECT_EQ(packets[0].mTimestamp, 0u) << "offset within its own block";
     EXPECT_EQ(packets[0].mData[2], 64);
     EXPECT_TRUE(events.MidiIn(6, 100).empty());
+}
+
+// Does each block it is handed over until stopped, counting them.
+std::thread CountingRenderThread(aaxhost::BlockHandover& handover, int64_t& blocks) {
+    return std::thread([&handover, &blocks] {
+        while (handover.AwaitBlock()) {
+            ++blocks;
+            handover.FinishBlock();
+        }
+    });
+}
+
+// Many round trips in a row: a wake-up lost between the two threads leaves both asleep, and the
+// test does not end.
+TEST(BlockHandover, RunsEachBlockOnceBeforeRunReturns) {
+    constexpr int64_t kBlocks = 20000;
+    aaxhost::BlockHandover handover;
+    int64_t blocks = 0;
+    std::thread render = CountingRenderThread(handover, blocks);
+    int64_t notDoneOnReturn = 0;
+    for (int64_t block = 1; block <= kBlocks; ++block) {
+        handover.Run();
+        notDoneOnReturn += blocks == block ? 0 : 1;
+    }
+    handover.Stop();
+    render.join();
+    EXPECT_EQ(notDoneOnReturn, 0);
+    EXPECT_EQ(blocks, kBlocks);
+}
+
+TEST(BlockHandover, StopEndsTheRenderThreadWithoutABlock) {
+    aaxhost::BlockHandover handover;
+    int64_t blocks = 0;
+    std::thread render = CountingRenderThread(handover, blocks);
+    handover.Stop();
+    render.join();
+    EXPECT_EQ(blocks, 0);
 }
 
 // Allocations the optimizer cannot leave out: each passes through an atomic.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <thread>
 
+#include "tools/aaxhost/program/block_handover.h"
 #include "tools/aaxhost/session/effect_instance.h"
 
 namespace aaxhost {
@@ -26,7 +27,6 @@ class RenderThread {
     uint64_t Allocations() const { return mAllocations.load(std::memory_order_acquire); }
 
   private:
-    enum State : int { kIdle, kBlockReady, kBlockDone, kStop };
     void Loop();
 
     EffectInstance& mInstance;
@@ -35,7 +35,7 @@ class RenderThread {
     int32_t mFrames = 0;
     double mSeconds = 0.0;
     std::atomic<uint64_t> mAllocations{0};
-    std::atomic<int> mState{kIdle};
+    BlockHandover mHandover;
     std::thread mThread;
 };
 
