@@ -10,6 +10,7 @@
 #include "bridge/parameter_identity.h"
 #include "bridge/plugin_parameter_info.h"
 #include "parameters/aaxwrapper_parameters.h"
+#include "parameters/plugin_parameter_mirror.h"
 
 namespace {
 
@@ -105,6 +106,7 @@ AAX_Result AAXWrapper_Parameters::SetChunk(AAX_CTypeID chunkID, const AAX_SPlugI
     }
     // effSetChunk reads the data area through a non-const pointer but does not write it.
     mVstInterface->Dispatch(effSetChunk, 0, chunk->fSize, const_cast<char*>(DataArea(chunk)));
+    RefreshMirrors();
     return AAX_SUCCESS;
 }
 
@@ -116,11 +118,47 @@ void AAXWrapper_Parameters::RestoreValues(const char* data, int32_t size) {
         std::memcpy(&value, data + static_cast<size_t>(index) * sizeof value, sizeof value);
         if (!std::isfinite(value)) continue;
         mVstInterface->SetParameter(index, value);
-        char identifier[PlugInParameterInfo::kIdentifierSize] = {};
-        mVstInterface->Dispatch(effGetParamIdentifier, index, sizeof identifier, identifier);
-        identifier[sizeof identifier - 1] = '\0';
-        FillMissingIdentifier(index, identifier, sizeof identifier);
+        char identifier[PlugInParameterInfo::kIdentifierSize];
+        IdentifyPlugInParameter(index, identifier);
         AAX_IParameter* parameter = ParameterManager().GetParameterByID(identifier);
         if (parameter != nullptr) parameter->UpdateNormalizedValue(value);
     }
+}
+
+void AAXWrapper_Parameters::IdentifyPlugInParameter(
+    int32_t index, char (&identifier)[PlugInParameterInfo::kIdentifierSize]) {
+    identifier[0] = '\0';
+    mVstInterface->Dispatch(effGetParamIdentifier, index, sizeof identifier, identifier);
+    identifier[sizeof identifier - 1] = '\0';
+    FillMissingIdentifier(index, identifier, sizeof identifier);
+}
+
+void AAXWrapper_Parameters::RefreshMirrors() {
+    const int32_t count = mVstInterface->NumParams();
+    for (int32_t index = 0; index < count; ++index) {
+        char identifier[PlugInParameterInfo::kIdentifierSize];
+        IdentifyPlugInParameter(index, identifier);
+        const AAX_IParameter* mirror = ParameterManager().GetParameterByID(identifier);
+        if (mirror == nullptr || std::strcmp(identifier, mBypassParamId.Get()) == 0) continue;
+        const float value = mVstInterface->GetParameter(index);
+        if (!std::isfinite(value)) continue;
+        const double normalized = MirrorNormalizedValue(*mirror, value);
+        if (mirror->GetNormalizedValue() == normalized) continue;
+        {
+            std::lock_guard lock(mRefreshMutex);
+            mRefreshing.insert(mirror);
+        }
+        // Not under the lock: a host may answer from inside the request.
+        PlugInAutomated(identifier, normalized);
+    }
+}
+
+bool AAXWrapper_Parameters::AnswersRefresh(const AAX_IParameter& parameter, int32_t index,
+                                           double value) {
+    {
+        std::lock_guard lock(mRefreshMutex);
+        if (mRefreshing.erase(&parameter) == 0) return false;
+    }
+    const float held = mVstInterface->GetParameter(index);
+    return std::isfinite(held) && MirrorNormalizedValue(parameter, held) == value;
 }

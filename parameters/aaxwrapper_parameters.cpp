@@ -54,6 +54,10 @@ ACFRESULT AAXWrapper_Parameters::InternalQueryInterface(const acfIID& iid, void*
 
 AAX_Result AAXWrapper_Parameters::Uninitialize() {
     mCallBack->controller = nullptr;
+    {
+        std::lock_guard lock(mRefreshMutex);
+        mRefreshing.clear();  // the mirrors go now
+    }
     return AAX_CEffectParameters::Uninitialize();
 }
 
@@ -120,7 +124,9 @@ AAX_Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(AAX_CParamID id
     const AAX_IParameter* const outer = deliveringParameter;
     deliveringParameter = parameter;
     const int32_t index = PlugInParameterIndex(*mVstInterface, id);
-    if (index >= 0) mVstInterface->SetParameter(index, NarrowToFloat(value));
+    if (index >= 0 && !AnswersRefresh(*parameter, index, value)) {
+        mVstInterface->SetParameter(index, NarrowToFloat(value));
+    }
     deliveringParameter = outer;
     return AAX_SUCCESS;
 }

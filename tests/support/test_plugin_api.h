@@ -62,6 +62,9 @@ struct Script {
     int32_t reentrantHostCalls;
     int32_t openFails;             // effOpen answers 0; the instance then answers nothing more
     int32_t processReplacingNull;  // the effect record has no processReplacing
+    // effSetChunk also takes the chunk's leading native floats as the values of the scripted
+    // parameters, in index order, as many as the chunk holds.
+    int32_t chunkHoldsValues;
 };
 
 // Bytes that a text-filling plug-in writes: the identifier buffer's size as the host passed it

@@ -99,8 +99,17 @@ intptr_t AnswerChunk(Instance& instance, void* ptr) {
 
 intptr_t TakeChunk(Instance& instance, intptr_t size, const void* data) {
     if (size < 0 || size > 0x7FFFFFFF) return 0;
-    instance.script.chunkSize = static_cast<int32_t>(size);
+    Script& script = instance.script;
+    script.chunkSize = static_cast<int32_t>(size);
     std::memcpy(ChunkBytes(instance), data, static_cast<size_t>(size));
+    if (script.chunkHoldsValues != 0) {
+        const intptr_t count = std::min<intptr_t>(
+            {size / static_cast<intptr_t>(sizeof(float)), script.numParams, kMaxParameters});
+        for (intptr_t i = 0; i < count; ++i) {
+            std::memcpy(&script.parameters[i].value,
+                        static_cast<const unsigned char*>(data) + i * sizeof(float), sizeof(float));
+        }
+    }
     return 1;
 }
 
