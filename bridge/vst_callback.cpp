@@ -15,7 +15,12 @@ intptr_t VstCallBack::HandleHostRequest(AEffect* effect, int32_t opcode, int32_t
         case audioMasterAutomate:
         case audioMasterBeginEdit:
         case audioMasterEndEdit:
-            ForwardAutomation(effect, opcode, index, opt);
+            if (InsideRenderBlock()) {
+                reports_.Push(
+                    PlugInReport{opcode, index, opcode == audioMasterAutomate ? opt : 0.0f});
+            } else {
+                ForwardAutomation(effect, opcode, index, opt);
+            }
             return 0;
         case audioMasterGetTime:
             return reinterpret_cast<intptr_t>(GetTime(effect));
@@ -64,6 +69,30 @@ void VstCallBack::ForwardAutomation(AEffect* effect, int32_t opcode, int32_t ind
     } else {
         automationTarget->PlugInEndedEdit(paramIdBuffer);
     }
+}
+
+bool VstCallBack::InsideRenderBlock() const {
+    return renderThread_.load(std::memory_order_relaxed) == platform::CurrentThreadToken() &&
+           transportSequence_.load(std::memory_order_relaxed) !=
+               blockEndSequence_.load(std::memory_order_relaxed);
+}
+
+void VstCallBack::DeliverQueuedReports(AEffect* effect) {
+    if (renderThread_.load(std::memory_order_relaxed) == platform::CurrentThreadToken()) {
+        blockEndSequence_.store(transportSequence_.load(std::memory_order_relaxed),
+                                std::memory_order_relaxed);
+    }
+    if (effect == nullptr) return;
+    struct Delivery {
+        VstCallBack* self;
+        AEffect* effect;
+    } delivery{this, effect};
+    reports_.DeliverAll(
+        [](void* context, const PlugInReport& report) {
+            const auto* to = static_cast<const Delivery*>(context);
+            to->self->ForwardAutomation(to->effect, report.opcode, report.index, report.value);
+        },
+        &delivery);
 }
 
 void VstCallBack::UpdateDisplay(AEffect* effect) {

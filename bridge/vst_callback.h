@@ -9,6 +9,11 @@
 // thread writes the transport under a sequence count, so a time request from any other thread
 // reads a consistent copy of the last block's transport into a record of that thread's own; it
 // never changes the stop detection and never sends an event to the plug-in.
+//
+// The plug-in's edit reports (automate, begin edit, end edit) made on the render thread during a
+// block do not reach the effect's parameters there, whose host objects may allocate and lock:
+// they wait in a queue of fixed size until the host's next non-real-time call on the instance
+// hands them on (DeliverQueuedReports). Reports from any other thread are handed on at once.
 #pragma once
 
 #include <atomic>
@@ -16,6 +21,7 @@
 #include <memory>
 
 #include "abi/vst2.h"
+#include "bridge/plugin_report_queue.h"
 #include "bridge/vst_automation_target.h"
 #include "bridge/vst_editor_link.h"
 
@@ -58,6 +64,17 @@ class VstCallBack {
     void BeginTransportWrite();
     void EndTransportWrite();
 
+    // True on the thread of the last block from the moment that block began until the host makes
+    // a non-real-time call on this instance on that same thread (DeliverQueuedReports): a host
+    // that renders on a thread of its own is always inside a block there. Allocates nothing,
+    // locks nothing. [any thread]
+    bool InsideRenderBlock() const;
+    // Called by each non-real-time call of the host on the instance, before it does anything
+    // else: ends the block when the host renders on the calling thread, then hands the reports
+    // queued during blocks on to the effect's parameters, oldest first. `effect` is the plug-in,
+    // null when there is none. [non-real-time threads]
+    void DeliverQueuedReports(AEffect* effect);
+
     // Identifier of the parameter named by the current request; the plug-in writes it.
     char paramIdBuffer[kParamIdBufferSize] = {};
     // The instance's editor while one is initialised; display updates reach nothing otherwise.
@@ -76,6 +93,10 @@ class VstCallBack {
     std::atomic<uintptr_t> renderThread_{0};
     // Odd while the render thread writes the transport fields.
     std::atomic<uint32_t> transportSequence_{0};
+    // transportSequence_ when the host last called on the render thread outside a block: the
+    // block that follows changes the sequence again.
+    std::atomic<uint32_t> blockEndSequence_{0};
+    PlugInReportQueue reports_;
 
     // The rate the controller last gave; 0 before it was asked.
     mutable std::atomic<float> knownSampleRate_{0.0f};

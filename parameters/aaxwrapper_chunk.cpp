@@ -64,6 +64,8 @@ AAX_Result AAXWrapper_Parameters::GetChunkIDFromIndex(int32_t index, AAX_CTypeID
 }
 
 AAX_Result AAXWrapper_Parameters::GetChunkSize(AAX_CTypeID chunkID, uint32_t* size) {
+    // Edits the plug-in made during blocks belong to the state being saved.
+    DeliverPlugInReports();
     if (mPluginLoaded == 0) return AAX_ERROR_INVALID_CHUNK_ID;
     if (size == nullptr) return AAX_ERROR_NULL_OBJECT;
     if (!IsCurrentChunk(chunkID)) {
@@ -78,6 +80,7 @@ AAX_Result AAXWrapper_Parameters::GetChunkSize(AAX_CTypeID chunkID, uint32_t* si
 }
 
 AAX_Result AAXWrapper_Parameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* chunk) {
+    DeliverPlugInReports();
     if (mPluginLoaded == 0 || !IsCurrentChunk(chunkID)) return AAX_ERROR_INVALID_CHUNK_ID;
     if (chunk == nullptr) return AAX_ERROR_NULL_OBJECT;
     BankChunk bank{};
@@ -93,6 +96,8 @@ AAX_Result AAXWrapper_Parameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk
 }
 
 AAX_Result AAXWrapper_Parameters::SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) {
+    // Edits made before the restore reach the host before the restored values do.
+    DeliverPlugInReports();
     if (mPluginLoaded == 0 || !IsCurrentChunk(chunkID)) return AAX_ERROR_INVALID_CHUNK_ID;
     if (chunk == nullptr) return AAX_ERROR_NULL_OBJECT;
     if (chunk->fSize < 0) return AAX_ERROR_INCORRECT_CHUNK_SIZE;

@@ -59,6 +59,9 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     AAX_Result GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* chunk) override;
     AAX_Result SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) override;
     AAX_Result EffectInit() override;
+    // The host's periodic calls; each first hands on the plug-in's reports queued during blocks.
+    AAX_Result GenerateCoefficients() override;
+    AAX_Result TimerWakeup() override;
 
     // The instance's bridge to the plug-in; owned by this object, alive as long as it is.
     VstInterface* GetVstInterface() const { return mVstInterface.get(); }
@@ -75,6 +78,9 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     void PlugInBeganEdit(const char* identifier) override;
     void PlugInEndedEdit(const char* identifier) override;
 
+    // Hands the plug-in's reports queued during blocks on to the host. Every non-real-time
+    // operation that may reach the plug-in or the host calls it first.
+    void DeliverPlugInReports();
     // Hands the parameter to the manager, or deletes it when the manager refuses it (an
     // identifier that is already taken).
     void AdoptParameter(OwnedParameter parameter);

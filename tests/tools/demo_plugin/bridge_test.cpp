@@ -85,13 +85,15 @@ TEST_F(DemoPluginThroughBridge, NoteOnFromTheHostMidiNodeRestartsTheTremolo) {
     EXPECT_GT(out[37], 0.45f);
 }
 
-// The host callback names the reported parameter by asking the plug-in for its identifier
-// while the plug-in is still inside its report.
+// The edit reported from inside the block waits for the host's next call on the instance; the
+// host callback then names the parameter by asking the plug-in for its identifier.
 TEST_F(DemoPluginThroughBridge, ModulationWheelEditIsNamedToTheHostCallback) {
     instance->callBack.paramIdBuffer[0] = '\0';
     host->SetMidiPackets({Packet(0, 0xB0, 1, 32)});
     Render(1);
     EXPECT_EQ(Effect()->getParameter(Effect(), kDepth), 32.0f / 127.0f);
+    EXPECT_STREQ(instance->callBack.paramIdBuffer, "") << "nothing asked on the render thread";
+    instance->callBack.DeliverQueuedReports(Effect());
     EXPECT_STREQ(instance->callBack.paramIdBuffer, "tremolo_depth");
 }
 
