@@ -102,11 +102,16 @@ class VstCallBack {
     mutable std::atomic<float> knownSampleRate_{0.0f};
     // The host's sample rate from the controller, or the default while there is none.
     float HostSampleRate() const;
-    // Writes the plug-in's identifier of parameter `index` into paramIdBuffer, always
+    using IdentifierBuffer = char[kParamIdBufferSize];
+    // Writes the plug-in's identifier of parameter `index` into `identifier`, always
     // terminated: the name under which the effect knows the matching AAX parameter.
-    void IdentifyParameter(AEffect* effect, int32_t index);
-    // Passes automate, begin-edit and end-edit to the effect's parameter.
-    void ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt);
+    static void IdentifyParameter(AEffect* effect, int32_t index, IdentifierBuffer& identifier);
+    // Passes automate, begin-edit and end-edit to the effect's parameter, identified in
+    // `identifier`: paramIdBuffer for the plug-in's own requests, a buffer of the delivery's own
+    // for queued reports, which reach the host while the plug-in may be naming another parameter
+    // in paramIdBuffer from its own thread.
+    void ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt,
+                           IdentifierBuffer& identifier);
     // Identifies every plug-in parameter in turn and tells the editor, if any, about each.
     void UpdateDisplay(AEffect* effect);
     // The transport fields as one time request sees them.
