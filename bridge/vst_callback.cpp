@@ -15,7 +15,12 @@ intptr_t VstCallBack::HandleHostRequest(AEffect* effect, int32_t opcode, int32_t
         case audioMasterAutomate:
         case audioMasterBeginEdit:
         case audioMasterEndEdit:
-            ForwardAutomation(effect, opcode, index, opt);
+            if (InsideRenderBlock()) {
+                reports_.Push(
+                    PlugInReport{opcode, index, opcode == audioMasterAutomate ? opt : 0.0f});
+            } else {
+                ForwardAutomation(effect, opcode, index, opt, paramIdBuffer);
+            }
             return 0;
         case audioMasterGetTime:
             return reinterpret_cast<intptr_t>(GetTime(effect));
@@ -45,30 +50,52 @@ float VstCallBack::HostSampleRate() const {
     return rate;
 }
 
-void VstCallBack::IdentifyParameter(AEffect* effect, int32_t index) {
+void VstCallBack::IdentifyParameter(AEffect* effect, int32_t index, IdentifierBuffer& identifier) {
     // A plug-in that writes nothing must not leave the last parameter's identifier behind.
-    paramIdBuffer[0] = '\0';
-    effect->dispatcher(effect, effGetParamIdentifier, index, 0, paramIdBuffer, 0.0f);
+    identifier[0] = '\0';
+    effect->dispatcher(effect, effGetParamIdentifier, index, 0, identifier, 0.0f);
     // The plug-in is not told the buffer's size; a text that fills it is cut, never read past.
-    paramIdBuffer[kParamIdBufferSize - 1] = '\0';
-    FillMissingIdentifier(index, paramIdBuffer, sizeof paramIdBuffer);
+    identifier[kParamIdBufferSize - 1] = '\0';
+    FillMissingIdentifier(index, identifier, sizeof identifier);
 }
 
-void VstCallBack::ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt) {
-    IdentifyParameter(effect, index);
+void VstCallBack::ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt,
+                                    IdentifierBuffer& identifier) {
+    IdentifyParameter(effect, index, identifier);
     if (automationTarget == nullptr) return;
     if (opcode == audioMasterAutomate) {
-        automationTarget->PlugInAutomated(paramIdBuffer, opt);
+        automationTarget->PlugInAutomated(identifier, opt);
     } else if (opcode == audioMasterBeginEdit) {
-        automationTarget->PlugInBeganEdit(paramIdBuffer);
+        automationTarget->PlugInBeganEdit(identifier);
     } else {
-        automationTarget->PlugInEndedEdit(paramIdBuffer);
+        automationTarget->PlugInEndedEdit(identifier);
     }
+}
+
+bool VstCallBack::InsideRenderBlock() const {
+    return renderThread_.load(std::memory_order_relaxed) == platform::CurrentThreadToken() &&
+           insideBlock_.load(std::memory_order_relaxed);
+}
+
+void VstCallBack::DeliverQueuedReports(AEffect* effect) {
+    if (effect == nullptr) return;
+    struct Delivery {
+        VstCallBack* self;
+        AEffect* effect;
+        IdentifierBuffer identifier;
+    } delivery{this, effect, {}};
+    reports_.DeliverAll(
+        [](void* context, const PlugInReport& report) {
+            auto* to = static_cast<Delivery*>(context);
+            to->self->ForwardAutomation(to->effect, report.opcode, report.index, report.value,
+                                        to->identifier);
+        },
+        &delivery);
 }
 
 void VstCallBack::UpdateDisplay(AEffect* effect) {
     for (int32_t index = 0; index < effect->numParams; ++index) {
-        IdentifyParameter(effect, index);
+        IdentifyParameter(effect, index, paramIdBuffer);
         if (editor != nullptr) editor->PlugInParameterChanged(paramIdBuffer);
     }
 }

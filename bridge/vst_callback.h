@@ -9,6 +9,11 @@
 // thread writes the transport under a sequence count, so a time request from any other thread
 // reads a consistent copy of the last copied transport into a record of that thread's own; it
 // never changes the stop detection and never sends an event to the plug-in.
+//
+// The plug-in's edit reports (automate, begin edit, end edit) made on the render thread during a
+// block do not reach the effect's parameters there, whose host objects may allocate and lock:
+// they wait in a queue of fixed size until the host's next non-real-time call on the instance
+// hands them on (DeliverQueuedReports). Reports from any other thread are handed on at once.
 #pragma once
 
 #include <atomic>
@@ -16,6 +21,7 @@
 #include <memory>
 
 #include "abi/vst2.h"
+#include "bridge/plugin_report_queue.h"
 #include "bridge/vst_automation_target.h"
 #include "bridge/vst_editor_link.h"
 #include "platform/platform.h"
@@ -64,11 +70,23 @@ class VstCallBack {
     // block. [render-thread]
     void BeginBlock(AAX_IMIDINode* transportNode) {
         renderThread_.store(platform::CurrentThreadToken(), std::memory_order_relaxed);
+        insideBlock_.store(true, std::memory_order_relaxed);
         blockTransportNode_ = transportNode;
         blockTransportPending_ = true;
         if (timeRequested_.load(std::memory_order_relaxed)) CopyBlockTransport();
     }
-    void EndBlock() { blockTransportPending_ = false; }
+    void EndBlock() {
+        blockTransportPending_ = false;
+        insideBlock_.store(false, std::memory_order_relaxed);
+    }
+
+    // True on the render thread between BeginBlock and EndBlock. Allocates nothing, locks
+    // nothing. [any thread]
+    bool InsideRenderBlock() const;
+    // Called by each non-real-time call of the host on the instance, before it does anything
+    // else: hands the reports queued during blocks on to the effect's parameters, oldest first.
+    // `effect` is the plug-in, null when there is none. [non-real-time threads]
+    void DeliverQueuedReports(AEffect* effect);
 
     // Identifier of the parameter named by the current request; the plug-in writes it.
     char paramIdBuffer[kParamIdBufferSize] = {};
@@ -94,18 +112,27 @@ class VstCallBack {
     // copied. [render-thread]
     AAX_IMIDINode* blockTransportNode_ = nullptr;
     bool blockTransportPending_ = false;
+    // Between BeginBlock and EndBlock; read by other threads only after they found themselves
+    // not the render thread, which a host may change between blocks.
+    std::atomic<bool> insideBlock_{false};
     // The block's transport into the transport fields, under the sequence count.
     void CopyBlockTransport();
+    PlugInReportQueue reports_;
 
     // The rate the controller last gave; 0 before it was asked.
     mutable std::atomic<float> knownSampleRate_{0.0f};
     // The host's sample rate from the controller, or the default while there is none.
     float HostSampleRate() const;
-    // Writes the plug-in's identifier of parameter `index` into paramIdBuffer, always
+    using IdentifierBuffer = char[kParamIdBufferSize];
+    // Writes the plug-in's identifier of parameter `index` into `identifier`, always
     // terminated: the name under which the effect knows the matching AAX parameter.
-    void IdentifyParameter(AEffect* effect, int32_t index);
-    // Passes automate, begin-edit and end-edit to the effect's parameter.
-    void ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt);
+    static void IdentifyParameter(AEffect* effect, int32_t index, IdentifierBuffer& identifier);
+    // Passes automate, begin-edit and end-edit to the effect's parameter, identified in
+    // `identifier`: paramIdBuffer for the plug-in's own requests, a buffer of the delivery's own
+    // for queued reports, which reach the host while the plug-in may be naming another parameter
+    // in paramIdBuffer from its own thread.
+    void ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt,
+                           IdentifierBuffer& identifier);
     // Identifies every plug-in parameter in turn and tells the editor, if any, about each.
     void UpdateDisplay(AEffect* effect);
     // The transport fields as one time request sees them.

@@ -69,7 +69,10 @@ AAX_Result AAXWrapper_CEffectGUI::Draw(AAX_Rect* rect) {
 }
 
 AAX_Result AAXWrapper_CEffectGUI::TimerWakeup() {
-    if (mVstInterface != nullptr) mVstInterface->Dispatch(effEditIdle);
+    if (mVstInterface == nullptr) return AAX_SUCCESS;
+    mVstInterface->callBack->DeliverQueuedReports(mVstInterface->IsUsable() ? mVstInterface->effect
+                                                                            : nullptr);
+    mVstInterface->Dispatch(effEditIdle);
     return AAX_SUCCESS;
 }
 

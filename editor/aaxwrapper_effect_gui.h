@@ -27,7 +27,8 @@ class AAXWrapper_CEffectGUI : public AAX_CEffectGUI, private VstEditorLink {
     // The plug-in's editor rectangle, asked afresh; 100 x 100 without plug-in or rectangle.
     AAX_Result GetViewSize(AAX_Point* size) const override;
     AAX_Result Draw(AAX_Rect* rect) override;
-    // effEditIdle, with or without a view.
+    // Hands on the plug-in's reports queued during blocks, then effEditIdle, with or without a
+    // view.
     AAX_Result TimerWakeup() override;
     void CreateViewContents() override;
     void CreateViewContainer() override;

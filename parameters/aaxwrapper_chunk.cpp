@@ -10,6 +10,7 @@
 #include "bridge/parameter_identity.h"
 #include "bridge/plugin_parameter_info.h"
 #include "parameters/aaxwrapper_parameters.h"
+#include "parameters/plugin_parameter_mirror.h"
 
 namespace {
 
@@ -63,6 +64,8 @@ AAX_Result AAXWrapper_Parameters::GetChunkIDFromIndex(int32_t index, AAX_CTypeID
 }
 
 AAX_Result AAXWrapper_Parameters::GetChunkSize(AAX_CTypeID chunkID, uint32_t* size) {
+    // Edits the plug-in made during blocks belong to the state being saved.
+    DeliverPlugInReports();
     if (mPluginLoaded == 0) return AAX_ERROR_INVALID_CHUNK_ID;
     if (size == nullptr) return AAX_ERROR_NULL_OBJECT;
     if (!IsCurrentChunk(chunkID)) {
@@ -77,6 +80,7 @@ AAX_Result AAXWrapper_Parameters::GetChunkSize(AAX_CTypeID chunkID, uint32_t* si
 }
 
 AAX_Result AAXWrapper_Parameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* chunk) {
+    DeliverPlugInReports();
     if (mPluginLoaded == 0 || !IsCurrentChunk(chunkID)) return AAX_ERROR_INVALID_CHUNK_ID;
     if (chunk == nullptr) return AAX_ERROR_NULL_OBJECT;
     BankChunk bank{};
@@ -92,6 +96,8 @@ AAX_Result AAXWrapper_Parameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk
 }
 
 AAX_Result AAXWrapper_Parameters::SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) {
+    // Edits made before the restore reach the host before the restored values do.
+    DeliverPlugInReports();
     if (mPluginLoaded == 0 || !IsCurrentChunk(chunkID)) return AAX_ERROR_INVALID_CHUNK_ID;
     if (chunk == nullptr) return AAX_ERROR_NULL_OBJECT;
     if (chunk->fSize < 0) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
@@ -105,6 +111,7 @@ AAX_Result AAXWrapper_Parameters::SetChunk(AAX_CTypeID chunkID, const AAX_SPlugI
     }
     // effSetChunk reads the data area through a non-const pointer but does not write it.
     mVstInterface->Dispatch(effSetChunk, 0, chunk->fSize, const_cast<char*>(DataArea(chunk)));
+    RefreshMirrors();
     return AAX_SUCCESS;
 }
 
@@ -116,11 +123,47 @@ void AAXWrapper_Parameters::RestoreValues(const char* data, int32_t size) {
         std::memcpy(&value, data + static_cast<size_t>(index) * sizeof value, sizeof value);
         if (!std::isfinite(value)) continue;
         mVstInterface->SetParameter(index, value);
-        char identifier[PlugInParameterInfo::kIdentifierSize] = {};
-        mVstInterface->Dispatch(effGetParamIdentifier, index, sizeof identifier, identifier);
-        identifier[sizeof identifier - 1] = '\0';
-        FillMissingIdentifier(index, identifier, sizeof identifier);
+        char identifier[PlugInParameterInfo::kIdentifierSize];
+        IdentifyPlugInParameter(index, identifier);
         AAX_IParameter* parameter = ParameterManager().GetParameterByID(identifier);
         if (parameter != nullptr) parameter->UpdateNormalizedValue(value);
     }
+}
+
+void AAXWrapper_Parameters::IdentifyPlugInParameter(
+    int32_t index, char (&identifier)[PlugInParameterInfo::kIdentifierSize]) {
+    identifier[0] = '\0';
+    mVstInterface->Dispatch(effGetParamIdentifier, index, sizeof identifier, identifier);
+    identifier[sizeof identifier - 1] = '\0';
+    FillMissingIdentifier(index, identifier, sizeof identifier);
+}
+
+void AAXWrapper_Parameters::RefreshMirrors() {
+    const int32_t count = mVstInterface->NumParams();
+    for (int32_t index = 0; index < count; ++index) {
+        char identifier[PlugInParameterInfo::kIdentifierSize];
+        IdentifyPlugInParameter(index, identifier);
+        const AAX_IParameter* mirror = ParameterManager().GetParameterByID(identifier);
+        if (mirror == nullptr || std::strcmp(identifier, mBypassParamId.Get()) == 0) continue;
+        const float value = mVstInterface->GetParameter(index);
+        if (!std::isfinite(value)) continue;
+        const double normalized = MirrorNormalizedValue(*mirror, value);
+        if (mirror->GetNormalizedValue() == normalized) continue;
+        {
+            std::lock_guard lock(mRefreshMutex);
+            mRefreshing.insert(mirror);
+        }
+        // Not under the lock: a host may answer from inside the request.
+        PlugInAutomated(identifier, normalized);
+    }
+}
+
+bool AAXWrapper_Parameters::AnswersRefresh(const AAX_IParameter& parameter, int32_t index,
+                                           double value) {
+    {
+        std::lock_guard lock(mRefreshMutex);
+        if (mRefreshing.erase(&parameter) == 0) return false;
+    }
+    const float held = mVstInterface->GetParameter(index);
+    return std::isfinite(held) && MirrorNormalizedValue(parameter, held) == value;
 }

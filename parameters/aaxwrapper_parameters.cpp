@@ -53,7 +53,12 @@ ACFRESULT AAXWrapper_Parameters::InternalQueryInterface(const acfIID& iid, void*
 }
 
 AAX_Result AAXWrapper_Parameters::Uninitialize() {
+    DeliverPlugInReports();
     mCallBack->controller = nullptr;
+    {
+        std::lock_guard lock(mRefreshMutex);
+        mRefreshing.clear();  // the mirrors go now
+    }
     return AAX_CEffectParameters::Uninitialize();
 }
 
@@ -109,6 +114,7 @@ AAX_Result AAXWrapper_Parameters::EffectInit() {
 
 AAX_Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(AAX_CParamID id, double value,
                                                                  int32_t /*source*/) {
+    DeliverPlugInReports();
     AAX_IParameter* parameter = ParameterManager().GetParameterByID(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
     parameter->UpdateNormalizedValue(value);
@@ -120,9 +126,25 @@ AAX_Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(AAX_CParamID id
     const AAX_IParameter* const outer = deliveringParameter;
     deliveringParameter = parameter;
     const int32_t index = PlugInParameterIndex(*mVstInterface, id);
-    if (index >= 0) mVstInterface->SetParameter(index, NarrowToFloat(value));
+    if (index >= 0 && !AnswersRefresh(*parameter, index, value)) {
+        mVstInterface->SetParameter(index, NarrowToFloat(value));
+    }
     deliveringParameter = outer;
     return AAX_SUCCESS;
+}
+
+AAX_Result AAXWrapper_Parameters::GenerateCoefficients() {
+    DeliverPlugInReports();
+    return AAX_CEffectParameters::GenerateCoefficients();
+}
+
+AAX_Result AAXWrapper_Parameters::TimerWakeup() {
+    DeliverPlugInReports();
+    return AAX_CEffectParameters::TimerWakeup();
+}
+
+void AAXWrapper_Parameters::DeliverPlugInReports() {
+    mCallBack->DeliverQueuedReports(mVstInterface->IsUsable() ? mVstInterface->effect : nullptr);
 }
 
 void AAXWrapper_Parameters::PlugInAutomated(const char* identifier, double normalizedValue) {

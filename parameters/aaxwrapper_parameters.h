@@ -16,10 +16,16 @@
 //      VstInterface pointer (field 7), the loaded flag (field 8): the render callback reads the
 //      pointer only once it has seen the flag.
 // An instance whose plug-in failed to load posts only the flag (0) and has no parameters.
+//
+// After the plug-in takes a chunk, each mirror that no longer matches the plug-in's value is
+// brought to it as the plug-in's own edits are: a set request to the host. The host's answer to
+// such a request is not sent back to the plug-in while the plug-in still holds that value.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <unordered_set>
 #include <vector>
 
 #include "bridge/vst_automation_target.h"
@@ -53,6 +59,9 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     AAX_Result GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* chunk) override;
     AAX_Result SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) override;
     AAX_Result EffectInit() override;
+    // The host's periodic calls; each first hands on the plug-in's reports queued during blocks.
+    AAX_Result GenerateCoefficients() override;
+    AAX_Result TimerWakeup() override;
 
     // The instance's bridge to the plug-in; owned by this object, alive as long as it is.
     VstInterface* GetVstInterface() const { return mVstInterface.get(); }
@@ -69,6 +78,9 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     void PlugInBeganEdit(const char* identifier) override;
     void PlugInEndedEdit(const char* identifier) override;
 
+    // Hands the plug-in's reports queued during blocks on to the host. Every non-real-time
+    // operation that may reach the plug-in or the host calls it first.
+    void DeliverPlugInReports();
     // Hands the parameter to the manager, or deletes it when the manager refuses it (an
     // identifier that is already taken).
     void AdoptParameter(OwnedParameter parameter);
@@ -81,6 +93,14 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     bool HasProgramChunks() const;
     // Gives a values chunk back to the plug-in and to the parameters that mirror it.
     void RestoreValues(const char* data, int32_t size);
+    // The identifier under which the effect knows plug-in parameter `index`, always terminated.
+    void IdentifyPlugInParameter(int32_t index,
+                                 char (&identifier)[PlugInParameterInfo::kIdentifierSize]);
+    // Requests, for every mirror that differs from the plug-in's value, that value from the host.
+    void RefreshMirrors();
+    // Whether the host's `value` for `parameter` (plug-in index `index`) answers a refresh request
+    // with the value the plug-in holds; the request is settled either way.
+    bool AnswersRefresh(const AAX_IParameter& parameter, int32_t index, double value);
 
     std::unique_ptr<VstInterface> mVstInterface;
     int32_t mPluginLoaded = 0;
@@ -90,4 +110,8 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     // The size GetChunkSize last reported; GetChunk writes only a chunk of that size.
     int32_t mLastReportedChunkSize = 0;
     std::vector<float> mValues;  // the last values chunk handed out
+    // Mirrors with a refresh request the host has not answered yet. Guarded: a host may restore
+    // on one of its threads while it answers requests on another.
+    std::mutex mRefreshMutex;
+    std::unordered_set<const AAX_IParameter*> mRefreshing;
 };

@@ -16,3 +16,7 @@ using OwnedParameter = std::unique_ptr<AAX_IParameter, BoundaryDeleter>;
 
 // Automatable, with the plug-in's current value as value and default.
 OwnedParameter MakeMirrorParameter(const PlugInParameterInfo& info);
+
+// The normalized value that `mirror`, made by MakeMirrorParameter, takes for the plug-in value
+// `value`: on or off for a switch of two steps, else the value held to 0.0 to 1.0.
+double MirrorNormalizedValue(const AAX_IParameter& mirror, float value);

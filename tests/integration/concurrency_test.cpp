@@ -1,9 +1,10 @@
 // The module that ships under a workstation's threads at once, for a bounded number of blocks:
 // the render thread runs blocks with MIDI and a playing, stopping transport; another thread sets
 // parameter requests through the effect-parameters interface (the host answers them on its own
-// thread); the plug-in automates and asks the time
-// from threads of its own (the test plug-in); the host thread saves and restores state and
-// attaches, idles and detaches the editor. The thread sanitizer suite fails on any race report.
+// thread); the plug-in automates from inside its blocks (both plug-ins), and automates and asks
+// the time from threads of its own (the test plug-in); the host thread saves and restores state
+// and attaches, idles and detaches the editor. The thread sanitizer suite fails on any race
+// report.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -19,6 +20,7 @@ class ModuleConcurrency : public BothPluginsTest {};
 TEST_P(ModuleConcurrency, RenderParametersTimeStateAndEditorAtOnce) {
     testplugin::Script script = QuietScript();
     script.recording = 1;  // to find the plug-in instance; the log is safe from any thread
+    script.reportsInProcess = 1;
     Control().SetScript(script);
     OpenSession();
     auto instance = NewInstance();

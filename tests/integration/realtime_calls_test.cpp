@@ -1,10 +1,10 @@
 // The module's render path makes no call that may block a real-time thread: no allocation, no
 // mutex or condition variable, no sleeping, yielding or file input and output. The C library's
 // functions are interposed and counted on the render thread only, over blocks with MIDI, a
-// playing transport that stops and starts again, the plug-in asking the time, and automation by
-// the host between blocks. A plug-in's own edits inside a block are left out: they reach the
-// host's automation delegate on the render thread, and the stand-in host's delegate records
-// them, which allocates.
+// playing transport that stops and starts again, the plug-in asking the time, automation by the
+// host between blocks and the plug-in's own edits from inside its blocks (the test plug-in from
+// processReplacing, the demo plug-in from the modulation wheel), which reach the host, whose
+// stand-in automation service allocates and locks, only from its next call between blocks.
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <sched.h>
@@ -75,28 +75,35 @@ TEST_P(RealtimeCallsOfTheModule, SeesTheLockOfALoadedLibrary) {
 }
 
 TEST_P(RealtimeCallsOfTheModule, BlocksMakeNoForbiddenCall) {
-    Control().SetScript(QuietScript());
+    testplugin::Script script = QuietScript();
+    script.reportsInProcess = 1;
+    Control().SetScript(script);
     OpenSession();
     auto instance = NewInstance();
     ASSERT_TRUE(instance->Ready());
     const std::vector<std::string> automated = Automatable(*instance);
     ASSERT_FALSE(automated.empty());
-    const std::vector<AAX_CMidiPacket> midi = MidiTraffic(false);
+    std::vector<AAX_CMidiPacket> midi = MidiTraffic(false);
+    // The modulation wheel first, in every block.
+    midi.insert(midi.begin(), AAX_CMidiPacket{0, 3, {0xB0, 1, 0, 0}, false});
     StereoBuffers buffers(64);
     instance->Transport().state.playing = true;
     instance->Render(buffers.inputs, buffers.outputs, buffers.frames);  // first-block set-up
 
     RealtimeReset();
     float heard = 0.0f;
+    int32_t hostRequests = 0;
     for (int32_t block = 0; block < 300; ++block) {
         if (block % 7 == 0) {
+            ++hostRequests;
             const double value = (block % 3) / 2.0;
             EXPECT_EQ(instance->Effect().SetParameterNormalizedValue(
                           automated[static_cast<size_t>(block) % automated.size()].c_str(), value),
                       AAX_SUCCESS);
             instance->Service();
         }
-        instance->MidiInput().SetPackets(midi.data(), block % 5 == 0 ? midi.size() : 0);
+        midi.front().mData[2] = static_cast<unsigned char>(block % 128);
+        instance->MidiInput().SetPackets(midi.data(), block % 5 == 0 ? midi.size() : 1);
         instance->Transport().state.playing = block % 50 < 40;
         instance->Transport().state.meterNumerator = 3 + block % 2;
         instance->Transport().state.tempo = 100.0 + block % 40;
@@ -111,6 +118,11 @@ TEST_P(RealtimeCallsOfTheModule, BlocksMakeNoForbiddenCall) {
     EXPECT_EQ(Counts(), (std::array<long, kRealtimeKindCount>{}))
         << "allocations, mutex, condition and blocking calls on the render thread";
     EXPECT_GT(heard, 0.0f) << "the blocks reached the plug-in";
+    int32_t setRequests = 0;
+    for (const aaxhost::Call& call : instance->Automation().Log().Calls()) {
+        if (call.slot == 5) ++setRequests;
+    }
+    EXPECT_GT(setRequests, hostRequests) << "the plug-in's edits from its blocks reached the host";
 }
 
 INSTANTIATE_TEST_SUITE_P(Plugins, RealtimeCallsOfTheModule,

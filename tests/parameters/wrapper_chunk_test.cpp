@@ -33,6 +33,18 @@ std::vector<int32_t> Opcodes(const std::vector<Call>& calls) {
     return opcodes;
 }
 
+// The chunk requests among the calls, without the reading of parameters that follows a restore.
+std::vector<Call> ChunkCalls(const std::vector<Call>& calls) {
+    std::vector<Call> chunkCalls;
+    for (const Call& call : calls) {
+        if (call.kind == testplugin::CallKind::kDispatcher &&
+            (call.opcode == effGetChunk || call.opcode == effSetChunk)) {
+            chunkCalls.push_back(call);
+        }
+    }
+    return chunkCalls;
+}
+
 class WrapperChunk : public WrapperTest {
   protected:
     // The chunk as a host saves it: the size, then a record with room for exactly that size.
@@ -95,7 +107,7 @@ TEST_F(WrapperChunk, RestoreGivesThePlugInBackExactlyItsBytes) {
 
     CreateAndInitialize(ChunkScript("another state of another size"));
     ASSERT_EQ((*effect_)->SetChunk(kUniqueID, saved.get()), AAX_SUCCESS);
-    const std::vector<Call> calls = PluginCalls();
+    const std::vector<Call> calls = ChunkCalls(PluginCalls());
     ASSERT_EQ(Opcodes(calls), (std::vector<int32_t>{effGetChunk, effSetChunk}));
     EXPECT_EQ(calls[1].index, 0);
     EXPECT_EQ(calls[1].value, 16);
@@ -107,7 +119,7 @@ TEST_F(WrapperChunk, OnlyTheFirstRestoreAsksForTheChunkFirst) {
     ChunkRecord record("xyz");
     ASSERT_EQ((*effect_)->SetChunk(kUniqueID, record.get()), AAX_SUCCESS);
     ASSERT_EQ((*effect_)->SetChunk(kUniqueID, record.get()), AAX_SUCCESS);
-    EXPECT_EQ(Opcodes(PluginCalls()),
+    EXPECT_EQ(Opcodes(ChunkCalls(PluginCalls())),
               (std::vector<int32_t>{effGetChunk, effSetChunk, effSetChunk}));
 }
 
@@ -186,6 +198,72 @@ TEST_F(WrapperChunk, WithoutThePlugInEveryChunkOperationIsRefused) {
     EXPECT_EQ((*effect_)->SetChunk(0, record.get()), AAX_ERROR_INVALID_CHUNK_ID);
     EXPECT_EQ(record.Data(), "abc");
 }
+
+// The plug-in's values from a chunk of native floats, one per parameter of MirrorScript.
+ChunkRecord ValuesChunk(const std::vector<float>& values) {
+    return ChunkRecord(
+        std::string(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(float)));
+}
+
+class WrapperRestore : public WrapperChunk,
+                       public testing::WithParamInterface<aaxhost::SetRequestAnswer> {};
+
+// A chunk that changes the plug-in's values brings each mirror that no longer matches to the
+// plug-in's value the way the plug-in's own edits do, as a set request that the host answers.
+// The answers do not go back to the plug-in, which holds those values already.
+TEST_P(WrapperRestore, BringsTheMirrorsToThePlugInsValuesWithoutEcho) {
+    testplugin::Script script = MirrorScript();
+    script.chunkHoldsValues = 1;
+    Create(script);
+    Initialize(GetParam());
+    Control().ResetLog();
+    const size_t before = AutomationCalls().size();
+
+    // drive moves; hidden has no mirror; mode stays on (its mirror reads 1.0 for any value above
+    // 0); steps moves; plain stays.
+    ChunkRecord record = ValuesChunk({0.9f, 0.1f, 0.6f, 0.75f, 0.25f});
+    ASSERT_EQ((*effect_)->SetChunk(kUniqueID, record.get()), AAX_SUCCESS);
+    if (GetParam() == aaxhost::SetRequestAnswer::kQueued) {
+        EXPECT_EQ(host_.automation.Pump(), 2u);
+    }
+
+    const std::vector<aaxhost::Call> calls = AutomationCalls();
+    std::vector<aaxhost::Call> requests(calls.begin() + static_cast<std::ptrdiff_t>(before),
+                                        calls.end());
+    std::erase_if(requests, [](const aaxhost::Call& call) { return call.slot == 6; });
+    const std::vector<aaxhost::Call> expected = {
+        {7, {aaxhost::Text("drive")}},
+        {5, {aaxhost::Text("drive"), aaxhost::Arg(static_cast<double>(0.9f))}},
+        {8, {aaxhost::Text("drive")}},
+        {7, {aaxhost::Text("steps")}},
+        {5, {aaxhost::Text("steps"), aaxhost::Arg(0.75)}},
+        {8, {aaxhost::Text("steps")}},
+    };
+    EXPECT_EQ(requests, expected);
+    EXPECT_DOUBLE_EQ(effect_->Normalized("drive"), 0.9f);
+    EXPECT_DOUBLE_EQ(effect_->Normalized("mode"), 1.0);
+    EXPECT_DOUBLE_EQ(effect_->Normalized("steps"), 0.75);
+    EXPECT_DOUBLE_EQ(effect_->Normalized("plain"), 0.25);
+    for (const Call& call : PluginCalls()) {
+        EXPECT_NE(call.kind, testplugin::CallKind::kSetParameter) << "index " << call.index;
+    }
+
+    // The host's own changes of those parameters reach the plug-in as before.
+    Control().ResetLog();
+    ASSERT_EQ((*effect_)->UpdateParameterNormalizedValue("steps", 0.25, 0), AAX_SUCCESS);
+    ASSERT_EQ((*effect_)->UpdateParameterNormalizedValue("drive", 0.9f, 0), AAX_SUCCESS);
+    std::vector<std::pair<int32_t, float>> set;
+    for (const Call& call : PluginCalls()) {
+        if (call.kind == testplugin::CallKind::kSetParameter) {
+            set.emplace_back(call.index, call.opt);
+        }
+    }
+    EXPECT_EQ(set, (std::vector<std::pair<int32_t, float>>{{3, 0.25f}, {0, 0.9f}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(HostAnswers, WrapperRestore,
+                         testing::Values(aaxhost::SetRequestAnswer::kQueued,
+                                         aaxhost::SetRequestAnswer::kAtOnce));
 
 }  // namespace
 

@@ -62,7 +62,17 @@ struct Script {
     int32_t reentrantHostCalls;
     int32_t openFails;             // effOpen answers 0; the instance then answers nothing more
     int32_t processReplacingNull;  // the effect record has no processReplacing
+    // effSetChunk also takes the chunk's leading native floats as the values of the scripted
+    // parameters, in index order, as many as the chunk holds.
+    int32_t chunkHoldsValues;
+    // processReplacing first reports this many edits of parameter 0 to the host, each as begin
+    // edit, automate, end edit (only the automate with bareReports), with the values
+    // kReportStep, 2 * kReportStep, ... counted over the instance's blocks.
+    int32_t reportsInProcess;
+    int32_t bareReports;
 };
+
+inline constexpr double kReportStep = 1.0 / 4096.0;
 
 // Bytes that a text-filling plug-in writes: the identifier buffer's size as the host passed it
 // in `value` (or this many when it passed none), and for a name this many.

@@ -15,9 +15,10 @@ struct Instance {
     Script script;
     audioMasterCallback host;
     Biquad filters[2];
-    bool opened = false;  // effOpen arrived
+    bool opened = false;                    // effOpen arrived
     std::vector<unsigned char> largeChunk;  // the chunk when it is larger than kMaxChunkSize
     bool failedOpen = false;                // effOpen failed as scripted
+    int32_t reportsMade = 0;                // edits reported from processReplacing
 };
 
 inline Instance& InstanceOf(AEffect* effect) {

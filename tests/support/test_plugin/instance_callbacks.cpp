@@ -99,8 +99,17 @@ intptr_t AnswerChunk(Instance& instance, void* ptr) {
 
 intptr_t TakeChunk(Instance& instance, intptr_t size, const void* data) {
     if (size < 0 || size > 0x7FFFFFFF) return 0;
-    instance.script.chunkSize = static_cast<int32_t>(size);
+    Script& script = instance.script;
+    script.chunkSize = static_cast<int32_t>(size);
     std::memcpy(ChunkBytes(instance), data, static_cast<size_t>(size));
+    if (script.chunkHoldsValues != 0) {
+        const intptr_t count = std::min<intptr_t>(
+            {size / static_cast<intptr_t>(sizeof(float)), script.numParams, kMaxParameters});
+        for (intptr_t i = 0; i < count; ++i) {
+            std::memcpy(&script.parameters[i].value,
+                        static_cast<const unsigned char*>(data) + i * sizeof(float), sizeof(float));
+        }
+    }
     return 1;
 }
 
@@ -256,8 +265,21 @@ void RecordBlock(AEffect* effect, float** inputs, float** outputs, int32_t frame
     RecordCall(call);
 }
 
+// The edits a plug-in reports from inside its block, as a change driven by its audio or MIDI.
+void ReportEdits(Instance& instance) {
+    AEffect* effect = &instance.effect;
+    const bool bare = instance.script.bareReports != 0;
+    for (int32_t i = 0; i < instance.script.reportsInProcess; ++i) {
+        const auto value = static_cast<float>(++instance.reportsMade * kReportStep);
+        if (!bare) instance.host(effect, audioMasterBeginEdit, 0, 0, nullptr, 0.0f);
+        instance.host(effect, audioMasterAutomate, 0, 0, nullptr, value);
+        if (!bare) instance.host(effect, audioMasterEndEdit, 0, 0, nullptr, 0.0f);
+    }
+}
+
 void ProcessReplacing(AEffect* effect, float** inputs, float** outputs, int32_t frames) {
     Instance& instance = InstanceOf(effect);
+    ReportEdits(instance);
     if (instance.script.recording != 0 || instance.script.asksTimeInProcess != 0) {
         RecordBlock(effect, inputs, outputs, frames);
     }

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "bridge/vst_automation_target.h"
 #include "tests/process/render_harness.h"
 #include "tests/support/bridge_instance.h"
 #include "tests/support/registry_fixture.h"
@@ -85,14 +87,36 @@ TEST_F(DemoPluginThroughBridge, NoteOnFromTheHostMidiNodeRestartsTheTremolo) {
     EXPECT_GT(out[37], 0.45f);
 }
 
-// The host callback names the reported parameter by asking the plug-in for its identifier
-// while the plug-in is still inside its report.
-TEST_F(DemoPluginThroughBridge, ModulationWheelEditIsNamedToTheHostCallback) {
-    instance->callBack.paramIdBuffer[0] = '\0';
+// Where the host callback hands the plug-in's edits: each as the report and the identifier.
+class RecordingTarget : public VstAutomationTarget {
+  public:
+    void PlugInAutomated(const char* identifier, double value) override {
+        seen.push_back("automate " + std::string(identifier) + " " + std::to_string(value));
+    }
+    void PlugInBeganEdit(const char* identifier) override {
+        seen.push_back("begin " + std::string(identifier));
+    }
+    void PlugInEndedEdit(const char* identifier) override {
+        seen.push_back("end " + std::string(identifier));
+    }
+    std::vector<std::string> seen;
+};
+
+// The edit reported from inside the block waits for the host's next call on the instance, which
+// hands it on named by the plug-in's identifier.
+TEST_F(DemoPluginThroughBridge, ModulationWheelEditReachesTheHostCallbackAfterTheBlock) {
+    RecordingTarget target;
+    instance->callBack.automationTarget = &target;
     host->SetMidiPackets({Packet(0, 0xB0, 1, 32)});
     Render(1);
     EXPECT_EQ(Effect()->getParameter(Effect(), kDepth), 32.0f / 127.0f);
-    EXPECT_STREQ(instance->callBack.paramIdBuffer, "tremolo_depth");
+    EXPECT_TRUE(target.seen.empty()) << "nothing handed on during the block";
+    instance->callBack.DeliverQueuedReports(Effect());
+    EXPECT_EQ(target.seen,
+              (std::vector<std::string>{"begin tremolo_depth",
+                                        "automate tremolo_depth " + std::to_string(32.0f / 127.0f),
+                                        "end tremolo_depth"}));
+    instance->callBack.automationTarget = nullptr;
 }
 
 }  // namespace
