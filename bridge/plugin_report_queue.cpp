@@ -1,11 +1,15 @@
 #include "bridge/plugin_report_queue.h"
 
+#include "abi/vst2.h"
+
 PlugInReportQueue::PlugInReportQueue() : slots_(new PlugInReport[kCapacity]()) {}
 
 bool PlugInReportQueue::Push(const PlugInReport& report) {
     const uint32_t pushed = pushed_.load(std::memory_order_relaxed);
+    const uint32_t limit =
+        report.opcode == audioMasterEndEdit ? kCapacity : kCapacity - kEndEditReserve;
     // Acquire: a slot the consumer has taken is free to be written once its count is seen.
-    if (pushed - taken_.load(std::memory_order_acquire) >= kCapacity) {
+    if (pushed - taken_.load(std::memory_order_acquire) >= limit) {
         dropped_.fetch_add(1, std::memory_order_relaxed);
         return false;
     }

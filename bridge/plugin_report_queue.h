@@ -17,13 +17,17 @@ struct PlugInReport {
 class PlugInReportQueue {
   public:
     static constexpr uint32_t kCapacity = 1024;
+    // The last slots take end-edits only, so that a host that has seen an edit begin sees it end
+    // even when the queue fills up in between, as long as fewer edits than this are open at once.
+    static constexpr uint32_t kEndEditReserve = 64;
 
     PlugInReportQueue();
     PlugInReportQueue(const PlugInReportQueue&) = delete;
     PlugInReportQueue& operator=(const PlugInReportQueue&) = delete;
 
     // Producer only. A full queue keeps what it holds and drops `report`, the newest: the older
-    // reports are the start of edits the host has to see through. False when dropped.
+    // reports are the start of edits the host has to see through. An end-edit counts as full only
+    // at kCapacity, any other report at kCapacity - kEndEditReserve. False when dropped.
     bool Push(const PlugInReport& report);
 
     // Calls `deliver(context, report)` for every report, oldest first, including those pushed

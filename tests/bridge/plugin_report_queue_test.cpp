@@ -1,5 +1,6 @@
-// The queue of the plug-in's reports from its blocks: oldest first, the newest dropped when full,
-// one consumer at a time, nothing lost or repeated between a producer and several consumers.
+// The queue of the plug-in's reports from its blocks: oldest first, the newest dropped when full
+// (end-edits last), one consumer at a time, nothing lost or repeated between a producer and
+// several consumers.
 #include "bridge/plugin_report_queue.h"
 
 #include <gtest/gtest.h>
@@ -53,11 +54,20 @@ TEST(PlugInReportQueue, DeliversOldestFirstIncludingWhatArrivesMeanwhile) {
     EXPECT_TRUE(delivered.indices.empty());
 }
 
+// Reports other than end-edits fill the queue up to its reserve; end-edits fill the reserve.
 TEST(PlugInReportQueue, AFullQueueDropsTheNewestAndTakesReportsAgainOnceEmptied) {
     constexpr auto kCapacity = static_cast<int32_t>(PlugInReportQueue::kCapacity);
+    constexpr auto kOthers = kCapacity - static_cast<int32_t>(PlugInReportQueue::kEndEditReserve);
     PlugInReportQueue queue;
-    for (int32_t i = 1; i <= kCapacity; ++i) ASSERT_TRUE(queue.Push(Automate(i)));
-    for (int32_t i = 1; i <= 5; ++i) EXPECT_FALSE(queue.Push(Automate(kCapacity + i)));
+    for (int32_t i = 1; i <= kOthers; ++i) ASSERT_TRUE(queue.Push(Automate(i)));
+    EXPECT_FALSE(queue.Push(Automate(kOthers + 1)));
+    EXPECT_FALSE(queue.Push(PlugInReport{audioMasterBeginEdit, kOthers + 1, 0.0f}));
+    for (int32_t i = kOthers + 1; i <= kCapacity; ++i) {
+        ASSERT_TRUE(queue.Push(PlugInReport{audioMasterEndEdit, i, 0.0f}));
+    }
+    for (int32_t i = 1; i <= 3; ++i) {
+        EXPECT_FALSE(queue.Push(PlugInReport{audioMasterEndEdit, kCapacity + i, 0.0f}));
+    }
     EXPECT_EQ(queue.Dropped(), 5u);
     Delivered delivered{&queue, {}, -1, -1};
     queue.DeliverAll(&Record, &delivered);

@@ -119,8 +119,9 @@ TEST_F(PlugInReports, AFullQueueDropsTheNewest) {
     for (const aaxhost::Call& call : Requests(*instance, before)) {
         if (call.slot == 5) requested.push_back(std::get<double>(call.arguments[1]));
     }
+    constexpr uint32_t kTaken = PlugInReportQueue::kCapacity - PlugInReportQueue::kEndEditReserve;
     std::vector<double> oldest;
-    for (uint32_t report = 1; report <= PlugInReportQueue::kCapacity; ++report) {
+    for (uint32_t report = 1; report <= kTaken; ++report) {
         oldest.push_back(report * testplugin::kReportStep);
     }
     EXPECT_EQ(requested, oldest);
@@ -129,7 +130,29 @@ TEST_F(PlugInReports, AFullQueueDropsTheNewest) {
     RenderOnItsOwnThread(*instance, 1);
     const size_t afterFirst = instance->Automation().Log().Calls().size();
     instance->Service();
-    EXPECT_EQ(Requests(*instance, afterFirst).size(), PlugInReportQueue::kCapacity * 3);
+    EXPECT_EQ(Requests(*instance, afterFirst).size(), kTaken * 3);
+}
+
+// Edits that overflow the queue: every parameter the host was told is touched is released again.
+TEST_F(PlugInReports, AFullQueueStillEndsEveryEditTheHostSawBegin) {
+    auto instance = InstanceReporting(static_cast<int32_t>(PlugInReportQueue::kCapacity), false);
+    ASSERT_TRUE(instance->Ready());
+    const size_t before = instance->Automation().Log().Calls().size();
+    RenderOnItsOwnThread(*instance, 1);
+    instance->Service();
+
+    int32_t touched = 0;
+    int32_t touches = 0;
+    for (const aaxhost::Call& call : Requests(*instance, before)) {
+        if (call.slot == 7) {
+            ++touched;
+            ++touches;
+        } else if (call.slot == 8 && touched > 0) {
+            --touched;
+        }
+    }
+    EXPECT_GT(touches, 0);
+    EXPECT_EQ(touched, 0) << "a parameter left touched";
 }
 
 // A host that renders and calls the instance on one thread: the block ends with the host's next
