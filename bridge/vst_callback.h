@@ -112,8 +112,9 @@ class VstCallBack {
     // copied. [render-thread]
     AAX_IMIDINode* blockTransportNode_ = nullptr;
     bool blockTransportPending_ = false;
-    // Between BeginBlock and EndBlock; read by other threads only after they found themselves
-    // not the render thread, which a host may change between blocks.
+    // Between BeginBlock and EndBlock. Read only by a thread that found itself the render
+    // thread; atomic because a host may move its rendering to another thread between blocks,
+    // and the former render thread may then read it while the new one writes it.
     std::atomic<bool> insideBlock_{false};
     // The block's transport into the transport fields, under the sequence count.
     void CopyBlockTransport();
