@@ -9,19 +9,17 @@
 #include <vector>
 
 #include "abi/vst2.h"
-#include "tests/support/plugin_test_fixture.h"
-#include "tools/aaxhost/session/effect_instance.h"
-#include "tools/aaxhost/session/module_session.h"
+#include "tests/integration/session_fixture.h"
 
 using testplugin::Call;
 using testplugin::CallKind;
 
 namespace {
 
-class ProductModule : public PluginTest, public testing::WithParamInterface<int32_t> {
+class ProductModule : public SessionTest, public testing::WithParamInterface<int32_t> {
   protected:
     void SetUp() override {
-        PluginTest::SetUp();
+        SessionTest::SetUp();
         testplugin::Script script = testplugin::DefaultScript();
         script.numParams = 2;
         for (int32_t i = 0; i < 2; ++i) {
@@ -34,33 +32,8 @@ class ProductModule : public PluginTest, public testing::WithParamInterface<int3
         script.chunkSize = 5;
         std::memcpy(script.chunk, "state", 5);
         Control().SetScript(script);
-
-        std::string error;
-        session = aaxhost::ModuleSession::Open(VQ318_PRODUCT_MODULE, error);
-        ASSERT_NE(session, nullptr) << error;
+        OpenSession();
     }
-
-    void TearDown() override {
-        if (session != nullptr) {
-            EXPECT_EQ(session->LiveObjects(), 0) << "every module object released";
-            session->Shutdown();
-            EXPECT_EQ(session->OutstandingReferences(), 0);
-        }
-        session.reset();
-        PluginTest::TearDown();
-    }
-
-    // The plug-in instance that the module made: the one that received effOpen.
-    static AEffect* WrappedEffect() {
-        for (const Call& call : Control().Calls()) {
-            if (call.kind == CallKind::kDispatcher && call.opcode == effOpen) {
-                return const_cast<AEffect*>(call.effect);
-            }
-        }
-        return nullptr;
-    }
-
-    std::unique_ptr<aaxhost::ModuleSession> session;
 };
 
 std::vector<int32_t> Opcodes(const std::vector<Call>& calls) {
