@@ -15,7 +15,7 @@ class AAX_IDisplayDelegateBase;
 
 class AAX_IParameter {
     VQ318_BOUNDARY_DESTRUCTOR(AAX_IParameter)                                             // 0
-    virtual AAX_CParamID Identifier() const = 0;                                          // 1
+    virtual ParameterId Identifier() const = 0;                                           // 1
     virtual void SetName(const AAX_IString& name) = 0;                                    // 2
     virtual const AAX_IString& Name() const = 0;                                          // 3
     virtual void AddShortenedName(const AAX_IString& name) = 0;                           // 4

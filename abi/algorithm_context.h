@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-class AAX_IMIDINode;
+class MidiNode;
 
 enum AlgorithmField : uint32_t {
     kFieldAudioInputs = 0,
@@ -32,8 +32,8 @@ struct AlgorithmContext {
     int32_t* masterBypass;
     void** vstInterface;  // points at the posted 8-byte VstInterface pointer
     int32_t* pluginLoaded;
-    AAX_IMIDINode* transportNode;
-    AAX_IMIDINode* midiInputNode;
+    MidiNode* transportNode;
+    MidiNode* midiInputNode;
 };
 static_assert(sizeof(AlgorithmContext) == kAlgorithmFieldCount * sizeof(void*));
 static_assert(offsetof(AlgorithmContext, audioInputs) == kFieldAudioInputs * sizeof(void*));
@@ -51,5 +51,4 @@ static_assert(offsetof(AlgorithmContext, transportNode) == kFieldTransportNode *
 static_assert(offsetof(AlgorithmContext, midiInputNode) == kFieldMidiInputNode * sizeof(void*));
 
 // The process procedure's signature: the contexts of all instances sharing the call.
-using AAX_CRenderProc = void (*)(AlgorithmContext* const instancesBegin[],
-                                 const void* instancesEnd);
+using ProcessProc = void (*)(AlgorithmContext* const instancesBegin[], const void* instancesEnd);

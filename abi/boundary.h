@@ -6,9 +6,9 @@
 // address. GCC and Clang with the Itanium layout (mingw-w64 included) give a virtual destructor
 // two entries, which would move every later slot by one. So a boundary interface writes
 //
-//     class AAX_IThing {
+//     class SomeInterface {
 //       public:
-//         VQ318_BOUNDARY_DESTRUCTOR(AAX_IThing)      // 0
+//         VQ318_BOUNDARY_DESTRUCTOR(SomeInterface)      // 0
 //         virtual int32_t FirstOperation() = 0;     // 1
 //     };
 //
@@ -21,7 +21,7 @@
 // interface overloads none. Boundary headers include only freestanding headers, so that the
 // layout check can compile them for the platform compiler's target without its system headers.
 //
-// Boundary: AAX_IString, AAX_ITransport, AAX_IMIDINode, AAX_IParameter, and the ACF interfaces
+// Boundary: AAX_IString, AAX_ITransport, MidiNode, AAX_IParameter, and the ACF interfaces
 // (IACFUnknown and every interface derived from it, which have no destructor slot at all).
 // Internal, with ordinary C++ destructors: the module-side host service interfaces in host/
 // (AAX_IController, AAX_IAutomationDelegate, AAX_IViewContainer, AAX_IHostServices), the taper
@@ -56,7 +56,7 @@ void DeleteThroughInterface(Interface* object) {
 #endif
 }
 
-// For owning pointers to an interface: std::unique_ptr<AAX_IThing, BoundaryDeleter>.
+// For owning pointers to an interface: std::unique_ptr<SomeInterface, BoundaryDeleter>.
 struct BoundaryDeleter {
     template <class Interface>
     void operator()(Interface* object) const {

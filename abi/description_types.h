@@ -7,14 +7,14 @@
 class IACFUnknown;
 
 // The index of a field of the algorithm context (abi/algorithm_context.h).
-using AAX_CFieldIndex = uint32_t;
+using FieldIndex = uint32_t;
 
-using AAX_CPropertyID = int32_t;
-using AAX_CPropertyValue = int32_t;
+using PropertyId = int32_t;
+using PropertyValue = int32_t;
 
 // Properties that a component declares in its property map. The host gives them their meaning;
 // property 60 is always given the value 1.
-enum : AAX_CPropertyID {
+enum : PropertyId {
     kPropertyManufacturerID = 11,
     kPropertyProductID = 12,
     kPropertyPlugInIDNative = 13,
@@ -25,11 +25,11 @@ enum : AAX_CPropertyID {
 };
 
 // Channel layouts: the low 16 bits hold the channel count.
-using AAX_CStemFormat = int32_t;
-constexpr AAX_CStemFormat kStemFormatMono = 0x00000001;
-constexpr AAX_CStemFormat kStemFormatStereo = 0x00010002;
+using StemFormat = int32_t;
+constexpr StemFormat kStemFormatMono = 0x00000001;
+constexpr StemFormat kStemFormatStereo = 0x00010002;
 
-constexpr int32_t StemChannelCount(AAX_CStemFormat format) {
+constexpr int32_t StemChannelCount(StemFormat format) {
     return format & 0xFFFF;
 }
 
@@ -39,7 +39,7 @@ constexpr uint32_t kAllMidiChannels = 0xFFFF;
 // A creation procedure: creates one object with a reference count of 0 and returns its first
 // base, or null when its memory cannot be had. The host takes its references through the
 // object's interfaces. Non-real-time threads.
-using AAX_CCreateObjectProc = IACFUnknown* (*)();
+using CreationProc = IACFUnknown* (*)();
 
 // What each creation procedure creates, by proc ID.
 enum : uint32_t {
@@ -50,5 +50,5 @@ enum : uint32_t {
 // Further procedures that a component may register beside its process procedure; the module
 // registers none. An instance procedure runs when the host creates or destroys an instance's
 // context, a background procedure when the host is idle.
-using AAX_CInstanceInitProc = int32_t (*)(const void* instanceContext, int32_t action);
-using AAX_CBackgroundProc = int32_t (*)();
+using InstanceInitProc = int32_t (*)(const void* instanceContext, int32_t action);
+using BackgroundProc = int32_t (*)();

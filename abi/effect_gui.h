@@ -15,9 +15,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "abi/acf.h"
 #include "abi/parameter_id.h"
 #include "abi/type_id.h"
+#include "abi/unknown.h"
 
 class AAX_IString;
 
@@ -46,21 +46,21 @@ static_assert(offsetof(AAX_Rect, height) == 12);
 class AAX_IACFEffectGUI : public IACFUnknown {
   public:
     // `controller` is the instance's host controller; null is refused.
-    virtual AAX_Result Initialize(IACFUnknown* controller) = 0;  // 3
-    virtual AAX_Result Uninitialize() = 0;                       // 4
-    virtual AAX_Result NotificationReceived(AAX_CTypeID type, const void* data,
-                                            uint32_t size) = 0;  // 5
+    virtual Result Initialize(IACFUnknown* controller) = 0;  // 3
+    virtual Result Uninitialize() = 0;                       // 4
+    virtual Result NotificationReceived(TypeCode type, const void* data,
+                                        uint32_t size) = 0;  // 5
     // The host's view container object, or null when the host takes the view away.
-    virtual AAX_Result SetViewContainer(IACFUnknown* viewContainer) = 0;  // 6
-    virtual AAX_Result GetViewSize(AAX_Point* size) const = 0;            // 7
+    virtual Result SetViewContainer(IACFUnknown* viewContainer) = 0;  // 6
+    virtual Result GetViewSize(AAX_Point* size) const = 0;            // 7
     // Redraws the part of the view in `rect`.
-    virtual AAX_Result Draw(AAX_Rect* rect) = 0;  // 8
+    virtual Result Draw(AAX_Rect* rect) = 0;  // 8
     // The host's idle timer.
-    virtual AAX_Result TimerWakeup() = 0;                                               // 9
-    virtual AAX_Result ParameterUpdated(AAX_CParamID id) = 0;                           // 10
-    virtual AAX_Result GetCustomLabel(int32_t selector, AAX_IString* label) const = 0;  // 11
-    virtual AAX_Result SetControlHighlightInfo(AAX_CParamID id, bool highlighted,
-                                               int32_t color) = 0;  // 12
+    virtual Result TimerWakeup() = 0;                                               // 9
+    virtual Result ParameterUpdated(ParameterId id) = 0;                            // 10
+    virtual Result GetCustomLabel(int32_t selector, AAX_IString* label) const = 0;  // 11
+    virtual Result SetControlHighlightInfo(ParameterId id, bool highlighted,
+                                           int32_t color) = 0;  // 12
     // The editor's own steps of Initialize and SetViewContainer.
     virtual void CreateViewContents() = 0;   // 13
     virtual void CreateViewContainer() = 0;  // 14
@@ -71,4 +71,5 @@ class AAX_IACFEffectGUI : public IACFUnknown {
     ~AAX_IACFEffectGUI() = default;
 };
 
-inline constexpr acfIID IID_AAX_IACFEffectGUI = MakeUID("964E323D-424C-5E1A-2227-282423222E1E");
+inline constexpr InterfaceId IID_AAX_IACFEffectGUI =
+    MakeUID("964E323D-424C-5E1A-2227-282423222E1E");

@@ -5,31 +5,32 @@
 
 #include <cstdint>
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 
-class AAX_IACFEffectDescriptor;
-class AAX_IACFPropertyMap;
+class HostEffectDescriptor;
+class HostPropertyMap;
 
-class AAX_IACFCollection : public IACFUnknown {
+class HostCollection : public IACFUnknown {
   public:
     // Slots 3 to 6 belong to the host; the module never calls them and relies on nothing about
     // them but their place.
-    virtual AAX_Result HostSlot3() = 0;  // 3
-    virtual AAX_Result HostSlot4() = 0;  // 4
-    virtual AAX_Result HostSlot5() = 0;  // 5
-    virtual AAX_Result HostSlot6() = 0;  // 6
+    virtual Result HostCollectionSlot3() = 0;  // 3
+    virtual Result HostCollectionSlot4() = 0;  // 4
+    virtual Result HostCollectionSlot5() = 0;  // 5
+    virtual Result HostCollectionSlot6() = 0;  // 6
     // Adds the effect described by `descriptor` under the reverse-domain identifier `effectID`.
-    virtual AAX_Result AddEffect(const char* effectID,
-                                 AAX_IACFEffectDescriptor* descriptor) = 0;  // 7
-    virtual AAX_Result SetManufacturerName(const char* name) = 0;            // 8
+    virtual Result AddEffect(const char* effectID,
+                             HostEffectDescriptor* descriptor) = 0;  // 7
+    virtual Result SetManufacturerName(const char* name) = 0;        // 8
     // Names from the longest to the shortest.
-    virtual AAX_Result AddPackageName(const char* name) = 0;                // 9
-    virtual AAX_Result SetPackageVersion(uint32_t version) = 0;             // 10
-    virtual AAX_Result SetProperties(AAX_IACFPropertyMap* properties) = 0;  // 11
+    virtual Result AddPackageName(const char* name) = 0;            // 9
+    virtual Result SetPackageVersion(uint32_t version) = 0;         // 10
+    virtual Result SetProperties(HostPropertyMap* properties) = 0;  // 11
 };
 
-inline constexpr acfCLSID CLSID_AAX_Collection = MakeUID("89882C2D-77BC-42EF-707B-7981B7BD0CCA");
-inline constexpr acfIID IID_AAX_IACFCollection = MakeUID("96D42C2D-EBBC-41DF-B1AB-9991A2EE0CCA");
+inline constexpr ClassId CLSID_HostCollection = MakeUID("89882C2D-77BC-42EF-707B-7981B7BD0CCA");
+inline constexpr InterfaceId IID_HostCollection = MakeUID("96D42C2D-EBBC-41DF-B1AB-9991A2EE0CCA");
 
 // What registration hands back: the host collection's answer to this identifier.
-inline constexpr acfIID IID_ACFPluginDefinition = MakeUID("00EEF015-7FD0-11D6-8485-00306542A024");
+inline constexpr InterfaceId IID_HostPluginDefinition =
+    MakeUID("00EEF015-7FD0-11D6-8485-00306542A024");

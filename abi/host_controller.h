@@ -4,40 +4,40 @@
 
 #include <cstdint>
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 
 class AAX_IString;
 
-class AAX_IACFController : public IACFUnknown {
+class HostController : public IACFUnknown {
   public:
-    virtual AAX_Result GetEffectID(AAX_IString* effectID) = 0;                              // 3
-    virtual AAX_Result GetSampleRate(float* sampleRate) = 0;                                // 4
-    virtual AAX_Result GetInputStemFormat(int32_t* stemFormat) = 0;                         // 5
-    virtual AAX_Result GetOutputStemFormat(int32_t* stemFormat) = 0;                        // 6
-    virtual AAX_Result GetSignalLatency(int32_t* samples) = 0;                              // 7
-    virtual AAX_Result GetCycleCount(int32_t field, int32_t* cycles) = 0;                   // 8
-    virtual AAX_Result GetTODLocation(int64_t* location) = 0;                               // 9
-    virtual AAX_Result SetSignalLatency(int32_t samples) = 0;                               // 10
-    virtual AAX_Result SetCycleCount(int32_t* fields, int32_t* values, int32_t count) = 0;  // 11
+    virtual Result HostControllerSlot3(void*) = 0;                         // 3
+    virtual Result GetSampleRate(float* sampleRate) = 0;                   // 4
+    virtual Result GetInputStemFormat(int32_t* stemFormat) = 0;            // 5
+    virtual Result GetOutputStemFormat(int32_t* stemFormat) = 0;           // 6
+    virtual Result HostControllerSlot7(int32_t*) = 0;                      // 7
+    virtual Result HostControllerSlot8(int32_t, int32_t*) = 0;             // 8
+    virtual Result HostControllerSlot9(int64_t*) = 0;                      // 9
+    virtual Result HostControllerSlot10(int32_t) = 0;                      // 10
+    virtual Result HostControllerSlot11(int32_t*, int32_t*, int32_t) = 0;  // 11
     // Copies `payloadSize` bytes to field `fieldIndex` of the instance's algorithm context.
-    virtual AAX_Result PostPacket(uint32_t fieldIndex, const void* payload,
-                                  uint32_t payloadSize) = 0;                      // 12
-    virtual AAX_Result GetCurrentMeterValue(uint32_t meterID, float* value) = 0;  // 13
-    virtual AAX_Result GetMeterPeakValue(uint32_t meterID, float* value) = 0;     // 14
-    virtual AAX_Result ClearMeterPeakValue(uint32_t meterID) = 0;                 // 15
-    virtual AAX_Result GetMeterClipped(uint32_t meterID, bool* clipped) = 0;      // 16
-    virtual AAX_Result ClearMeterClipped(uint32_t meterID) = 0;                   // 17
-    virtual AAX_Result GetMeterCount(uint32_t* count) = 0;                        // 18
-    virtual AAX_Result GetNextMIDIPacket(uint32_t* nodeID, void* packet) = 0;     // 19
+    virtual Result PostPacket(uint32_t fieldIndex, const void* payload,
+                              uint32_t payloadSize) = 0;        // 12
+    virtual Result HostControllerSlot13(uint32_t, float*) = 0;  // 13
+    virtual Result HostControllerSlot14(uint32_t, float*) = 0;  // 14
+    virtual Result HostControllerSlot15(uint32_t) = 0;          // 15
+    virtual Result HostControllerSlot16(uint32_t, bool*) = 0;   // 16
+    virtual Result HostControllerSlot17(uint32_t) = 0;          // 17
+    virtual Result HostControllerSlot18(uint32_t*) = 0;         // 18
+    virtual Result HostControllerSlot19(uint32_t*, void*) = 0;  // 19
 };
 
-class AAX_IACFController_V2 : public AAX_IACFController {
+class HostControllerV2 : public HostController {
   public:
-    virtual AAX_Result GetCurrentAutomationTimestamp(uint32_t* timestamp) = 0;  // 20
-    virtual AAX_Result GetHostName(AAX_IString* name) = 0;                      // 21
-    virtual AAX_Result GetPlugInTargetPlatform(int32_t* platform) = 0;          // 22
-    virtual AAX_Result GetIsAudioSuite(bool* isAudioSuite) = 0;                 // 23
+    virtual Result HostControllerSlot20(uint32_t*) = 0;  // 20
+    virtual Result HostControllerSlot21(void*) = 0;      // 21
+    virtual Result HostControllerSlot22(int32_t*) = 0;   // 22
+    virtual Result HostControllerSlot23(bool*) = 0;      // 23
 };
 
-inline constexpr acfIID IID_AAX_IACFController = MakeUID("9D5E3E3D-52DC-5EFB-2018-DE1DE2E63F4E");
-inline constexpr acfIID IID_AAX_IACFController_V2 = MakeUID("4C59AA0E-D7C0-4205-8B6C-32468D42D202");
+inline constexpr InterfaceId IID_HostController = MakeUID("9D5E3E3D-52DC-5EFB-2018-DE1DE2E63F4E");
+inline constexpr InterfaceId IID_HostControllerV2 = MakeUID("4C59AA0E-D7C0-4205-8B6C-32468D42D202");

@@ -5,28 +5,28 @@
 
 #include <cstdint>
 
-#include "abi/acf.h"
 #include "abi/description_types.h"
+#include "abi/unknown.h"
 
-class AAX_IACFPropertyMap : public IACFUnknown {
+class HostPropertyMap : public IACFUnknown {
   public:
     // True when the map holds `id`; its value is then stored in *value.
-    virtual bool GetProperty(AAX_CPropertyID id, AAX_CPropertyValue* value) const = 0;  // 3
+    virtual bool GetProperty(PropertyId id, PropertyValue* value) const = 0;  // 3
     // Adds `id`, or replaces its value.
-    virtual AAX_Result AddProperty(AAX_CPropertyID id, AAX_CPropertyValue value) = 0;  // 4
-    virtual AAX_Result RemoveProperty(AAX_CPropertyID id) = 0;                         // 5
+    virtual Result AddProperty(PropertyId id, PropertyValue value) = 0;  // 4
+    virtual Result RemoveProperty(PropertyId id) = 0;                    // 5
 };
 
-class AAX_IACFPropertyMap_V2 : public AAX_IACFPropertyMap {
+class HostPropertyMapV2 : public HostPropertyMap {
   public:
-    virtual AAX_Result AddPropertyWithIDArray(AAX_CPropertyID id, const uint32_t* ids,
-                                              uint32_t count) = 0;  // 6
+    virtual Result AddPropertyWithIDArray(PropertyId id, const uint32_t* ids,
+                                          uint32_t count) = 0;  // 6
     // True when the map holds `id`; the array and its length are then stored.
-    virtual bool GetPropertyWithIDArray(AAX_CPropertyID id, const uint32_t** ids,
+    virtual bool GetPropertyWithIDArray(PropertyId id, const uint32_t** ids,
                                         uint32_t* count) const = 0;  // 7
 };
 
-inline constexpr acfCLSID CLSID_AAX_PropertyMap = MakeUID("A587AD3D-D53C-4ADC-D0DD-D9D12DDDDCDA");
-inline constexpr acfIID IID_AAX_IACFPropertyMap = MakeUID("96EE2C2D-EECC-5EFF-E2D7-E849E3E2EEEE");
-inline constexpr acfIID IID_AAX_IACFPropertyMap_V2 =
+inline constexpr ClassId CLSID_HostPropertyMap = MakeUID("A587AD3D-D53C-4ADC-D0DD-D9D12DDDDCDA");
+inline constexpr InterfaceId IID_HostPropertyMap = MakeUID("96EE2C2D-EECC-5EFF-E2D7-E849E3E2EEEE");
+inline constexpr InterfaceId IID_HostPropertyMapV2 =
     MakeUID("7177DF80-7C9C-11E2-B92A-0800200C9A66");

@@ -4,16 +4,16 @@
 
 #include <cstdint>
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 
-class AAX_IACFHostServices : public IACFUnknown {
+class HostGeneralServices : public IACFUnknown {
   public:
-    // Tells the host that a check inside the module failed at `file`:`line`.
-    virtual AAX_Result HandleAssertFailure(const char* file, int32_t line,
-                                           const char* note) = 0;  // 3
-    // Writes `message` to the host's trace log at `priority`.
-    virtual AAX_Result Trace(int32_t priority, const char* message) = 0;  // 4
+    // The module creates and releases this component but calls neither slot.
+    virtual Result HostGeneralServicesSlot3(const char*, int32_t, const char*) = 0;  // 3
+    virtual Result HostGeneralServicesSlot4(int32_t, const char*) = 0;               // 4
 };
 
-inline constexpr acfCLSID CLSID_AAX_HostServices = MakeUID("88882C2D-EBBC-42EF-C0AB-8981B0BD0CCA");
-inline constexpr acfIID IID_AAX_IACFHostServices = MakeUID("96D42C2D-EBBC-41EF-B0AB-9991A0ED0CCA");
+inline constexpr ClassId CLSID_HostGeneralServices =
+    MakeUID("88882C2D-EBBC-42EF-C0AB-8981B0BD0CCA");
+inline constexpr InterfaceId IID_HostGeneralServices =
+    MakeUID("96D42C2D-EBBC-41EF-B0AB-9991A0ED0CCA");

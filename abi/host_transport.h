@@ -5,30 +5,29 @@
 
 #include <cstdint>
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 
-class AAX_IACFTransport : public IACFUnknown {
+class HostTransport : public IACFUnknown {
   public:
-    virtual AAX_Result GetCurrentTempo(double* tempo) = 0;                             // 3
-    virtual AAX_Result GetCurrentMeter(int32_t* numerator, int32_t* denominator) = 0;  // 4
-    virtual AAX_Result IsTransportPlaying(bool* isPlaying) = 0;                        // 5
-    virtual AAX_Result GetCurrentTickPosition(int64_t* ticks) = 0;                     // 6
-    virtual AAX_Result GetCurrentLoopPosition(bool* looping, int64_t* loopStartTick,
-                                              int64_t* loopEndTick) = 0;                   // 7
-    virtual AAX_Result GetCurrentNativeSampleLocation(int64_t* sampleLocation) = 0;        // 8
-    virtual AAX_Result GetCustomTickPosition(int64_t* ticks, int64_t sampleLocation) = 0;  // 9
-    virtual AAX_Result GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* displayTicks,
-                                          int64_t sampleLocation) = 0;  // 10
-    virtual AAX_Result GetTicksPerQuarter(uint32_t* ticks) = 0;         // 11
-    virtual AAX_Result GetCurrentTicksPerBeat(uint32_t* ticks) = 0;     // 12
+    virtual Result GetCurrentTempo(double* tempo) = 0;                             // 3
+    virtual Result GetCurrentMeter(int32_t* numerator, int32_t* denominator) = 0;  // 4
+    virtual Result IsTransportPlaying(bool* isPlaying) = 0;                        // 5
+    virtual Result HostTransportSlot6(int64_t*) = 0;                               // 6
+    virtual Result HostTransportSlot7(bool*, int64_t*, int64_t*) = 0;              // 7
+    virtual Result GetCurrentNativeSampleLocation(int64_t* sampleLocation) = 0;    // 8
+    virtual Result HostTransportSlot9(int64_t*, int64_t) = 0;                      // 9
+    virtual Result GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* displayTicks,
+                                      int64_t sampleLocation) = 0;  // 10
+    virtual Result HostTransportSlot11(uint32_t*) = 0;              // 11
+    virtual Result HostTransportSlot12(uint32_t*) = 0;              // 12
 };
 
-class AAX_IACFTransport_V2 : public AAX_IACFTransport {
+class HostTransportV2 : public HostTransport {
   public:
-    virtual AAX_Result GetTimelineSelectionStartPosition(int64_t* sampleLocation) = 0;  // 13
-    virtual AAX_Result GetTimeCodeInfo(int32_t* frameRate, int32_t* offset) = 0;        // 14
-    virtual AAX_Result GetFeetFramesInfo(int32_t* frameRate, int64_t* offset) = 0;      // 15
+    virtual Result HostTransportSlot13(int64_t*) = 0;            // 13
+    virtual Result HostTransportSlot14(int32_t*, int32_t*) = 0;  // 14
+    virtual Result HostTransportSlot15(int32_t*, int64_t*) = 0;  // 15
 };
 
-inline constexpr acfIID IID_AAX_IACFTransport = MakeUID("5CEE4EF4-6337-4359-B63B-FE58DC36543A");
-inline constexpr acfIID IID_AAX_IACFTransport_V2 = MakeUID("203CBD9F-982C-4FE6-A827-07480257AEC3");
+inline constexpr InterfaceId IID_HostTransport = MakeUID("5CEE4EF4-6337-4359-B63B-FE58DC36543A");
+inline constexpr InterfaceId IID_HostTransportV2 = MakeUID("203CBD9F-982C-4FE6-A827-07480257AEC3");

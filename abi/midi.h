@@ -10,34 +10,34 @@
 class AAX_ITransport;
 
 // One MIDI message; mTimestamp is the frame offset within the block.
-struct AAX_CMidiPacket {
+struct MidiPacket {
     uint32_t mTimestamp;
     uint32_t mLength;
     unsigned char mData[4];
     bool mIsImmediate;
 };
-static_assert(sizeof(AAX_CMidiPacket) == 16);
-static_assert(offsetof(AAX_CMidiPacket, mTimestamp) == 0);
-static_assert(offsetof(AAX_CMidiPacket, mLength) == 4);
-static_assert(offsetof(AAX_CMidiPacket, mData) == 8);
-static_assert(offsetof(AAX_CMidiPacket, mIsImmediate) == 12);
+static_assert(sizeof(MidiPacket) == 16);
+static_assert(offsetof(MidiPacket, mTimestamp) == 0);
+static_assert(offsetof(MidiPacket, mLength) == 4);
+static_assert(offsetof(MidiPacket, mData) == 8);
+static_assert(offsetof(MidiPacket, mIsImmediate) == 12);
 
 // The packets of one block.
-struct AAX_CMidiStream {
+struct MidiStream {
     uint32_t mBufferSize;
-    AAX_CMidiPacket* mBuffer;
+    MidiPacket* mBuffer;
 };
-static_assert(sizeof(AAX_CMidiStream) == 16);
-static_assert(offsetof(AAX_CMidiStream, mBufferSize) == 0);
-static_assert(offsetof(AAX_CMidiStream, mBuffer) == 8);
+static_assert(sizeof(MidiStream) == 16);
+static_assert(offsetof(MidiStream, mBufferSize) == 0);
+static_assert(offsetof(MidiStream, mBuffer) == 8);
 
 // A host MIDI node, in slot order. All operations are called on the real-time thread.
-class AAX_IMIDINode {
-    VQ318_BOUNDARY_DESTRUCTOR(AAX_IMIDINode)  // 0
+class MidiNode {
+    VQ318_BOUNDARY_DESTRUCTOR(MidiNode)  // 0
     // The block's incoming packets, or null when the node has none.
-    virtual AAX_CMidiStream* GetNodeBuffer() = 0;  // 1
-    // Sends one packet out through the node.
-    virtual AAX_Result PostMIDIPacket(AAX_CMidiPacket* packet) = 0;  // 2
+    virtual MidiStream* GetNodeBuffer() = 0;  // 1
+    // The module never calls it.
+    virtual Result MidiNodeSlot2(MidiPacket*) = 0;  // 2
     // The host transport, or null; only transport nodes have one.
     virtual AAX_ITransport* GetTransport() = 0;  // 3
 };

@@ -11,28 +11,28 @@
 
 #include <cstdint>
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 
 // The plug-in definition and component definition are host objects; the module only passes
 // them on.
-class IACFPluginDefinition;
-class IACFComponentDefinition;
+class HostPluginDefinition;
+class HostComponentDefinition;
 
 // Stores the plug-in definition, with one reference for the caller, in *definition on success.
-using ACFRegisterPluginProc = ACFRESULT (*)(IACFUnknown* host, IACFPluginDefinition** definition);
+using RegisterPluginProc = Result (*)(IACFUnknown* host, HostPluginDefinition** definition);
 // The module registers no components: stores null in *definition and succeeds.
-using ACFRegisterComponentProc = ACFRESULT (*)(IACFUnknown* host, const acfCLSID& clsid,
-                                               IACFComponentDefinition** definition);
+using RegisterComponentProc = Result (*)(IACFUnknown* host, const ClassId& clsid,
+                                         HostComponentDefinition** definition);
 // The module offers no class factory: stores null in *factory and answers
 // AAX_ERROR_UNIMPLEMENTED.
-using ACFGetClassFactoryProc = ACFRESULT (*)(IACFUnknown* host, const acfCLSID& clsid,
-                                             const acfIID& iid, void** factory);
+using GetClassFactoryProc = Result (*)(IACFUnknown* host, const ClassId& clsid,
+                                       const InterfaceId& iid, void** factory);
 // The number of the module's reference-counted objects still alive; 0 when it may be unloaded.
-using ACFCanUnloadNowProc = ACFRESULT (*)(IACFUnknown* host);
+using CanUnloadNowProc = Result (*)(IACFUnknown* host);
 // The module keeps the host's general services from start-up to shutdown.
-using ACFStartupProc = ACFRESULT (*)(IACFUnknown* host);
-using ACFShutdownProc = ACFRESULT (*)(IACFUnknown* host);
-using ACFGetSDKVersionProc = ACFRESULT (*)(uint64_t* version);
+using StartupProc = Result (*)(IACFUnknown* host);
+using ShutdownProc = Result (*)(IACFUnknown* host);
+using GetSDKVersionProc = Result (*)(uint64_t* version);
 
 // The export names, in the order above.
 inline constexpr const char* kModuleEntryNames[] = {

@@ -2,4 +2,4 @@
 // byte.
 #pragma once
 
-using AAX_CParamID = const char*;
+using ParameterId = const char*;

@@ -1,12 +1,11 @@
-// Result codes of the AAX and ACF interfaces: every operation towards the host returns one.
+// Result codes of the host interfaces: every operation towards the host returns one.
 #pragma once
 
 #include <cstdint>
 
-using AAX_Result = int32_t;
-using ACFRESULT = int32_t;
+using Result = int32_t;
 
-enum : AAX_Result {
+enum : Result {
     AAX_SUCCESS = 0,
     AAX_ERROR_INVALID_PARAMETER_ID = -20001,
     AAX_ERROR_INVALID_STRING_CONVERSION = -20002,
@@ -19,9 +18,8 @@ enum : AAX_Result {
 };
 
 // The chunk data parser's failure to write.
-constexpr AAX_Result kChunkParserWriteFailed = -333;
+constexpr Result kChunkParserWriteFailed = -333;
 
-constexpr ACFRESULT ACF_OK = 0;
-constexpr ACFRESULT ACF_E_NOINTERFACE = static_cast<ACFRESULT>(0x80000004u);
-constexpr ACFRESULT ACF_E_POINTER = static_cast<ACFRESULT>(0x80000005u);
-constexpr ACFRESULT ACF_E_UNEXPECTED = static_cast<ACFRESULT>(0x8000FFFFu);
+constexpr Result ACF_E_NOINTERFACE = static_cast<Result>(0x80000004u);
+constexpr Result ACF_E_POINTER = static_cast<Result>(0x80000005u);
+constexpr Result ACF_E_UNEXPECTED = static_cast<Result>(0x8000FFFFu);

@@ -4,13 +4,13 @@
 
 #include <cstdint>
 
-using AAX_CTypeID = uint32_t;
+using TypeCode = uint32_t;
 
 // The code of a four-character text: FourCharCode("elck") is 0x656C636B.
-consteval AAX_CTypeID FourCharCode(const char (&text)[5]) {
-    return static_cast<AAX_CTypeID>(static_cast<unsigned char>(text[0])) << 24 |
-           static_cast<AAX_CTypeID>(static_cast<unsigned char>(text[1])) << 16 |
-           static_cast<AAX_CTypeID>(static_cast<unsigned char>(text[2])) << 8 |
-           static_cast<AAX_CTypeID>(static_cast<unsigned char>(text[3]));
+consteval TypeCode FourCharCode(const char (&text)[5]) {
+    return static_cast<TypeCode>(static_cast<unsigned char>(text[0])) << 24 |
+           static_cast<TypeCode>(static_cast<unsigned char>(text[1])) << 16 |
+           static_cast<TypeCode>(static_cast<unsigned char>(text[2])) << 8 |
+           static_cast<TypeCode>(static_cast<unsigned char>(text[3]));
 }
 static_assert(FourCharCode("elck") == 0x656C636Bu);

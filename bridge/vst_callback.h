@@ -27,7 +27,7 @@
 #include "platform/platform.h"
 
 class AAX_IController;
-class AAX_IMIDINode;
+class MidiNode;
 class AAXWrapper_Parameters;
 
 class VstCallBack {
@@ -68,7 +68,7 @@ class VstCallBack {
     // that asks for the time: at the start of every block once it has asked (requests outside a
     // block then see the last block's transport), and before that at its first request inside a
     // block. [render-thread]
-    void BeginBlock(AAX_IMIDINode* transportNode) {
+    void BeginBlock(MidiNode* transportNode) {
         renderThread_.store(platform::CurrentThreadToken(), std::memory_order_relaxed);
         insideBlock_.store(true, std::memory_order_relaxed);
         blockTransportNode_ = transportNode;
@@ -110,7 +110,7 @@ class VstCallBack {
     std::atomic<bool> timeRequested_{false};
     // The running block's transport node; read only while the block's transport has not been
     // copied. [render-thread]
-    AAX_IMIDINode* blockTransportNode_ = nullptr;
+    MidiNode* blockTransportNode_ = nullptr;
     bool blockTransportPending_ = false;
     // Between BeginBlock and EndBlock. Read only by a thread that found itself the render
     // thread; atomic because a host may move its rendering to another thread between blocks,

@@ -6,23 +6,24 @@ AAX_CEffectGUI::~AAX_CEffectGUI() {
     if (mEffectParameters != nullptr) mEffectParameters->Release();
 }
 
-ACFRESULT AAX_CEffectGUI::InternalQueryInterface(const acfIID& iid, void** out) {
+Result AAX_CEffectGUI::InternalQueryInterface(const InterfaceId& iid, void** out) {
     if (out != nullptr && iid == IID_AAX_IACFEffectGUI) {
         AAX_IACFEffectGUI* self = this;
         *out = self;
         self->AddRef();
-        return ACF_OK;
+        return AAX_SUCCESS;
     }
     return CACFUnknown::InternalQueryInterface(iid, out);
 }
 
-AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* controller) {
+Result AAX_CEffectGUI::Initialize(IACFUnknown* controller) {
     // A second Initialize first ends the first, so that no reference is held twice.
     if (mController != nullptr) Uninitialize();
     mController = std::make_unique<AAX_VController>(controller);
     if (controller == nullptr) return AAX_ERROR_NOT_INITIALIZED;
     void* effectParameters = nullptr;
-    if (controller->QueryInterface(IID_AAX_IACFEffectParameters, &effectParameters) == ACF_OK) {
+    if (controller->QueryInterface(IID_AAX_IACFEffectParameters, &effectParameters) ==
+        AAX_SUCCESS) {
         mEffectParameters = static_cast<AAX_IACFEffectParameters*>(effectParameters);
     }
     mTransport = std::make_unique<AAX_VTransport>(controller);
@@ -30,7 +31,7 @@ AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* controller) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectGUI::Uninitialize() {
+Result AAX_CEffectGUI::Uninitialize() {
     if (mEffectParameters != nullptr) {
         mEffectParameters->Release();
         mEffectParameters = nullptr;
@@ -40,12 +41,12 @@ AAX_Result AAX_CEffectGUI::Uninitialize() {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectGUI::NotificationReceived(AAX_CTypeID /*type*/, const void* /*data*/,
-                                                uint32_t /*size*/) {
+Result AAX_CEffectGUI::NotificationReceived(TypeCode /*type*/, const void* /*data*/,
+                                            uint32_t /*size*/) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectGUI::SetViewContainer(IACFUnknown* viewContainer) {
+Result AAX_CEffectGUI::SetViewContainer(IACFUnknown* viewContainer) {
     // The old wrapper goes before a new one is made.
     mViewContainer.reset();
     if (viewContainer == nullptr) {
@@ -58,28 +59,28 @@ AAX_Result AAX_CEffectGUI::SetViewContainer(IACFUnknown* viewContainer) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectGUI::GetViewSize(AAX_Point* /*size*/) const {
+Result AAX_CEffectGUI::GetViewSize(AAX_Point* /*size*/) const {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectGUI::Draw(AAX_Rect* /*rect*/) {
+Result AAX_CEffectGUI::Draw(AAX_Rect* /*rect*/) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectGUI::TimerWakeup() {
+Result AAX_CEffectGUI::TimerWakeup() {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectGUI::ParameterUpdated(AAX_CParamID /*id*/) {
+Result AAX_CEffectGUI::ParameterUpdated(ParameterId /*id*/) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectGUI::GetCustomLabel(int32_t /*selector*/, AAX_IString* /*label*/) const {
+Result AAX_CEffectGUI::GetCustomLabel(int32_t /*selector*/, AAX_IString* /*label*/) const {
     return AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_CEffectGUI::SetControlHighlightInfo(AAX_CParamID /*id*/, bool /*highlighted*/,
-                                                   int32_t /*color*/) {
+Result AAX_CEffectGUI::SetControlHighlightInfo(ParameterId /*id*/, bool /*highlighted*/,
+                                               int32_t /*color*/) {
     return AAX_SUCCESS;
 }
 

@@ -14,29 +14,29 @@
 #include "host/aax_vview_container.h"
 #include "module/object_model.h"
 
-class AAX_CEffectGUI : public ACFObject<AAX_IACFEffectGUI> {
+class AAX_CEffectGUI : public CountedObject<AAX_IACFEffectGUI> {
   public:
     AAX_CEffectGUI() = default;
     // Gives back the effect-parameters reference; the wrappers go with it.
     ~AAX_CEffectGUI() override;
 
     // Answers the editor interface with the object itself.
-    ACFRESULT InternalQueryInterface(const acfIID& iid, void** out) override;
+    Result InternalQueryInterface(const InterfaceId& iid, void** out) override;
 
     // Without a controller: AAX_ERROR_NOT_INITIALIZED, and no view contents.
-    AAX_Result Initialize(IACFUnknown* controller) override;
-    AAX_Result Uninitialize() override;
-    AAX_Result NotificationReceived(AAX_CTypeID type, const void* data, uint32_t size) override;
+    Result Initialize(IACFUnknown* controller) override;
+    Result Uninitialize() override;
+    Result NotificationReceived(TypeCode type, const void* data, uint32_t size) override;
     // A view: a new view-container wrapper, CreateViewContainer, UpdateAllParameters. Null: the
     // wrapper goes, then DeleteViewContainer.
-    AAX_Result SetViewContainer(IACFUnknown* viewContainer) override;
+    Result SetViewContainer(IACFUnknown* viewContainer) override;
     // Leaves the size as it was.
-    AAX_Result GetViewSize(AAX_Point* size) const override;
-    AAX_Result Draw(AAX_Rect* rect) override;
-    AAX_Result TimerWakeup() override;
-    AAX_Result ParameterUpdated(AAX_CParamID id) override;
-    AAX_Result GetCustomLabel(int32_t selector, AAX_IString* label) const override;
-    AAX_Result SetControlHighlightInfo(AAX_CParamID id, bool highlighted, int32_t color) override;
+    Result GetViewSize(AAX_Point* size) const override;
+    Result Draw(AAX_Rect* rect) override;
+    Result TimerWakeup() override;
+    Result ParameterUpdated(ParameterId id) override;
+    Result GetCustomLabel(int32_t selector, AAX_IString* label) const override;
+    Result SetControlHighlightInfo(ParameterId id, bool highlighted, int32_t color) override;
     // ParameterUpdated for every parameter of the effect, in index order.
     void UpdateAllParameters() override;
 

@@ -25,7 +25,7 @@ AAXWrapper_CEffectGUI::~AAXWrapper_CEffectGUI() {
     Disconnect();
 }
 
-AAX_Result AAXWrapper_CEffectGUI::Uninitialize() {
+Result AAXWrapper_CEffectGUI::Uninitialize() {
     Disconnect();
     return AAX_CEffectGUI::Uninitialize();
 }
@@ -36,7 +36,7 @@ void AAXWrapper_CEffectGUI::CreateViewContents() {
     // Only the module's own effect-parameters object answers this; any other leaves the editor
     // without plug-in.
     void* answer = nullptr;
-    if (EffectParameters()->QueryInterface(IID_AAXWrapper_Parameters, &answer) != ACF_OK ||
+    if (EffectParameters()->QueryInterface(IID_AAXWrapper_Parameters, &answer) != AAX_SUCCESS ||
         answer == nullptr) {
         return;
     }
@@ -47,7 +47,7 @@ void AAXWrapper_CEffectGUI::CreateViewContents() {
     mVstInterface->callBack->editor = this;
 }
 
-AAX_Result AAXWrapper_CEffectGUI::GetViewSize(AAX_Point* size) const {
+Result AAXWrapper_CEffectGUI::GetViewSize(AAX_Point* size) const {
     if (size == nullptr) return AAX_ERROR_NULL_OBJECT;
     size->vert = kEmptyViewSize;
     size->horz = kEmptyViewSize;
@@ -60,7 +60,7 @@ AAX_Result AAXWrapper_CEffectGUI::GetViewSize(AAX_Point* size) const {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAXWrapper_CEffectGUI::Draw(AAX_Rect* rect) {
+Result AAXWrapper_CEffectGUI::Draw(AAX_Rect* rect) {
     if (mVstInterface == nullptr || rect == nullptr) return AAX_SUCCESS;
     ERect area{LowBitsOf(rect->top), LowBitsOf(rect->left), LowBitsOf(rect->top + rect->height),
                LowBitsOf(rect->left + rect->width)};
@@ -68,7 +68,7 @@ AAX_Result AAXWrapper_CEffectGUI::Draw(AAX_Rect* rect) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAXWrapper_CEffectGUI::TimerWakeup() {
+Result AAXWrapper_CEffectGUI::TimerWakeup() {
     if (mVstInterface == nullptr) return AAX_SUCCESS;
     mVstInterface->callBack->DeliverQueuedReports(mVstInterface->IsUsable() ? mVstInterface->effect
                                                                             : nullptr);

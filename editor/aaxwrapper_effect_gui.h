@@ -23,13 +23,13 @@ class AAXWrapper_CEffectGUI : public AAX_CEffectGUI, private VstEditorLink {
     AAXWrapper_CEffectGUI() = default;
     ~AAXWrapper_CEffectGUI() override;
 
-    AAX_Result Uninitialize() override;
+    Result Uninitialize() override;
     // The plug-in's editor rectangle, asked afresh; 100 x 100 without plug-in or rectangle.
-    AAX_Result GetViewSize(AAX_Point* size) const override;
-    AAX_Result Draw(AAX_Rect* rect) override;
+    Result GetViewSize(AAX_Point* size) const override;
+    Result Draw(AAX_Rect* rect) override;
     // Hands on the plug-in's reports queued during blocks, then effEditIdle, with or without a
     // view.
-    AAX_Result TimerWakeup() override;
+    Result TimerWakeup() override;
     void CreateViewContents() override;
     void CreateViewContainer() override;
     void DeleteViewContainer() override;

@@ -7,12 +7,12 @@
 
 class AAX_IAutomationDelegate {
   public:
-    virtual ~AAX_IAutomationDelegate() = default;                                          // 0
-    virtual AAX_Result RegisterParameter(AAX_CParamID id) = 0;                             // 1
-    virtual AAX_Result UnregisterParameter(AAX_CParamID id) = 0;                           // 2
-    virtual AAX_Result PostSetValueRequest(AAX_CParamID id, double normalized) const = 0;  // 3
-    virtual AAX_Result PostCurrentValue(AAX_CParamID id, double normalized) const = 0;     // 4
-    virtual AAX_Result PostTouchRequest(AAX_CParamID id) = 0;                              // 5
-    virtual AAX_Result PostReleaseRequest(AAX_CParamID id) = 0;                            // 6
-    virtual AAX_Result GetTouchState(AAX_CParamID id, bool* touched) = 0;                  // 7
+    virtual ~AAX_IAutomationDelegate() = default;                                     // 0
+    virtual Result RegisterParameter(ParameterId id) = 0;                             // 1
+    virtual Result UnregisterParameter(ParameterId id) = 0;                           // 2
+    virtual Result PostSetValueRequest(ParameterId id, double normalized) const = 0;  // 3
+    virtual Result PostCurrentValue(ParameterId id, double normalized) const = 0;     // 4
+    virtual Result PostTouchRequest(ParameterId id) = 0;                              // 5
+    virtual Result PostReleaseRequest(ParameterId id) = 0;                            // 6
+    virtual Result GetTouchState(ParameterId id, bool* touched) = 0;                  // 7
 };

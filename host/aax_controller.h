@@ -11,28 +11,28 @@ class AAX_IString;
 
 class AAX_IController {
   public:
-    virtual ~AAX_IController() = default;                                                   // 0
-    virtual AAX_Result GetEffectID(AAX_IString* effectID) const = 0;                        // 1
-    virtual AAX_Result GetSampleRate(float* sampleRate) const = 0;                          // 2
-    virtual AAX_Result GetInputStemFormat(int32_t* stemFormat) const = 0;                   // 3
-    virtual AAX_Result GetOutputStemFormat(int32_t* stemFormat) const = 0;                  // 4
-    virtual AAX_Result GetSignalLatency(int32_t* samples) const = 0;                        // 5
-    virtual AAX_Result GetCycleCount(int32_t field, int32_t* cycles) const = 0;             // 6
-    virtual AAX_Result GetTODLocation(int64_t* location) const = 0;                         // 7
-    virtual AAX_Result SetSignalLatency(int32_t samples) = 0;                               // 8
-    virtual AAX_Result SetCycleCount(int32_t* fields, int32_t* values, int32_t count) = 0;  // 9
+    virtual ~AAX_IController() = default;                               // 0
+    virtual Result ControllerSlot1(void*) const = 0;                    // 1
+    virtual Result GetSampleRate(float* sampleRate) const = 0;          // 2
+    virtual Result GetInputStemFormat(int32_t* stemFormat) const = 0;   // 3
+    virtual Result GetOutputStemFormat(int32_t* stemFormat) const = 0;  // 4
+    virtual Result ControllerSlot5(int32_t*) const = 0;                 // 5
+    virtual Result ControllerSlot6(int32_t, int32_t*) const = 0;        // 6
+    virtual Result ControllerSlot7(int64_t*) const = 0;                 // 7
+    virtual Result ControllerSlot8(int32_t) = 0;                        // 8
+    virtual Result ControllerSlot9(int32_t*, int32_t*, int32_t) = 0;    // 9
     // Copies `payloadSize` bytes to field `fieldIndex` of the instance's algorithm context.
-    virtual AAX_Result PostPacket(uint32_t fieldIndex, const void* payload,
-                                  uint32_t payloadSize) = 0;                            // 10
-    virtual AAX_Result GetCurrentAutomationTimestamp(uint32_t* timestamp) const = 0;    // 11 (v2)
-    virtual AAX_Result GetCurrentMeterValue(uint32_t meterID, float* value) const = 0;  // 12
-    virtual AAX_Result GetMeterPeakValue(uint32_t meterID, float* value) const = 0;     // 13
-    virtual AAX_Result ClearMeterPeakValue(uint32_t meterID) const = 0;                 // 14
-    virtual AAX_Result GetMeterCount(uint32_t* count) const = 0;                        // 15
-    virtual AAX_Result GetMeterClipped(uint32_t meterID, bool* clipped) const = 0;      // 16
-    virtual AAX_Result ClearMeterClipped(uint32_t meterID) const = 0;                   // 17
-    virtual AAX_Result GetNextMIDIPacket(uint32_t* nodeID, void* packet) = 0;           // 18
-    virtual AAX_Result GetHostName(AAX_IString* name) const = 0;                        // 19 (v2)
-    virtual AAX_Result GetPlugInTargetPlatform(int32_t* platform) const = 0;            // 20 (v2)
-    virtual AAX_Result GetIsAudioSuite(bool* isAudioSuite) const = 0;                   // 21 (v2)
+    virtual Result PostPacket(uint32_t fieldIndex, const void* payload,
+                              uint32_t payloadSize) = 0;          // 10
+    virtual Result ControllerSlot11(uint32_t*) const = 0;         // 11 (v2)
+    virtual Result ControllerSlot12(uint32_t, float*) const = 0;  // 12
+    virtual Result ControllerSlot13(uint32_t, float*) const = 0;  // 13
+    virtual Result ControllerSlot14(uint32_t) const = 0;          // 14
+    virtual Result ControllerSlot15(uint32_t*) const = 0;         // 15
+    virtual Result ControllerSlot16(uint32_t, bool*) const = 0;   // 16
+    virtual Result ControllerSlot17(uint32_t) const = 0;          // 17
+    virtual Result ControllerSlot18(uint32_t*, void*) = 0;        // 18
+    virtual Result ControllerSlot19(void*) const = 0;             // 19 (v2)
+    virtual Result ControllerSlot20(int32_t*) const = 0;          // 20 (v2)
+    virtual Result ControllerSlot21(bool*) const = 0;             // 21 (v2)
 };

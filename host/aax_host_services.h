@@ -8,8 +8,7 @@
 
 class AAX_IHostServices {
   public:
-    virtual ~AAX_IHostServices() = default;  // 0
-    virtual AAX_Result HandleAssertFailure(const char* file, int32_t line,
-                                           const char* note) const = 0;         // 1
-    virtual AAX_Result Trace(int32_t priority, const char* message) const = 0;  // 2
+    virtual ~AAX_IHostServices() = default;                                         // 0
+    virtual Result HostServicesSlot1(const char*, int32_t, const char*) const = 0;  // 1
+    virtual Result HostServicesSlot2(int32_t, const char*) const = 0;               // 2
 };

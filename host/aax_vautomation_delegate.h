@@ -2,8 +2,8 @@
 // its arguments unchanged, or answers AAX_ERROR_NULL_OBJECT when the host offers none.
 #pragma once
 
-#include "abi/acf.h"
 #include "abi/host_automation_delegate.h"
+#include "abi/unknown.h"
 #include "host/aax_automation_delegate.h"
 
 class AAX_VAutomationDelegate : public AAX_IAutomationDelegate {
@@ -14,14 +14,14 @@ class AAX_VAutomationDelegate : public AAX_IAutomationDelegate {
     AAX_VAutomationDelegate(const AAX_VAutomationDelegate&) = delete;
     AAX_VAutomationDelegate& operator=(const AAX_VAutomationDelegate&) = delete;
 
-    AAX_Result RegisterParameter(AAX_CParamID id) override;
-    AAX_Result UnregisterParameter(AAX_CParamID id) override;
-    AAX_Result PostSetValueRequest(AAX_CParamID id, double normalized) const override;
-    AAX_Result PostCurrentValue(AAX_CParamID id, double normalized) const override;
-    AAX_Result PostTouchRequest(AAX_CParamID id) override;
-    AAX_Result PostReleaseRequest(AAX_CParamID id) override;
-    AAX_Result GetTouchState(AAX_CParamID id, bool* touched) override;
+    Result RegisterParameter(ParameterId id) override;
+    Result UnregisterParameter(ParameterId id) override;
+    Result PostSetValueRequest(ParameterId id, double normalized) const override;
+    Result PostCurrentValue(ParameterId id, double normalized) const override;
+    Result PostTouchRequest(ParameterId id) override;
+    Result PostReleaseRequest(ParameterId id) override;
+    Result GetTouchState(ParameterId id, bool* touched) override;
 
   private:
-    AAX_IACFAutomationDelegate* mDelegate = nullptr;
+    HostAutomationDelegate* mDelegate = nullptr;
 };

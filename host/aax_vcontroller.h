@@ -3,8 +3,8 @@
 // interface is missing.
 #pragma once
 
-#include "abi/acf.h"
 #include "abi/host_controller.h"
+#include "abi/unknown.h"
 #include "host/aax_controller.h"
 
 class AAX_VController : public AAX_IController {
@@ -16,29 +16,29 @@ class AAX_VController : public AAX_IController {
     AAX_VController(const AAX_VController&) = delete;
     AAX_VController& operator=(const AAX_VController&) = delete;
 
-    AAX_Result GetEffectID(AAX_IString* effectID) const override;
-    AAX_Result GetSampleRate(float* sampleRate) const override;
-    AAX_Result GetInputStemFormat(int32_t* stemFormat) const override;
-    AAX_Result GetOutputStemFormat(int32_t* stemFormat) const override;
-    AAX_Result GetSignalLatency(int32_t* samples) const override;
-    AAX_Result GetCycleCount(int32_t field, int32_t* cycles) const override;
-    AAX_Result GetTODLocation(int64_t* location) const override;
-    AAX_Result SetSignalLatency(int32_t samples) override;
-    AAX_Result SetCycleCount(int32_t* fields, int32_t* values, int32_t count) override;
-    AAX_Result PostPacket(uint32_t fieldIndex, const void* payload, uint32_t payloadSize) override;
-    AAX_Result GetCurrentAutomationTimestamp(uint32_t* timestamp) const override;
-    AAX_Result GetCurrentMeterValue(uint32_t meterID, float* value) const override;
-    AAX_Result GetMeterPeakValue(uint32_t meterID, float* value) const override;
-    AAX_Result ClearMeterPeakValue(uint32_t meterID) const override;
-    AAX_Result GetMeterCount(uint32_t* count) const override;
-    AAX_Result GetMeterClipped(uint32_t meterID, bool* clipped) const override;
-    AAX_Result ClearMeterClipped(uint32_t meterID) const override;
-    AAX_Result GetNextMIDIPacket(uint32_t* nodeID, void* packet) override;
-    AAX_Result GetHostName(AAX_IString* name) const override;
-    AAX_Result GetPlugInTargetPlatform(int32_t* platform) const override;
-    AAX_Result GetIsAudioSuite(bool* isAudioSuite) const override;
+    Result ControllerSlot1(void*) const override;
+    Result GetSampleRate(float* sampleRate) const override;
+    Result GetInputStemFormat(int32_t* stemFormat) const override;
+    Result GetOutputStemFormat(int32_t* stemFormat) const override;
+    Result ControllerSlot5(int32_t*) const override;
+    Result ControllerSlot6(int32_t, int32_t*) const override;
+    Result ControllerSlot7(int64_t*) const override;
+    Result ControllerSlot8(int32_t) override;
+    Result ControllerSlot9(int32_t*, int32_t*, int32_t) override;
+    Result PostPacket(uint32_t fieldIndex, const void* payload, uint32_t payloadSize) override;
+    Result ControllerSlot11(uint32_t*) const override;
+    Result ControllerSlot12(uint32_t, float*) const override;
+    Result ControllerSlot13(uint32_t, float*) const override;
+    Result ControllerSlot14(uint32_t) const override;
+    Result ControllerSlot15(uint32_t*) const override;
+    Result ControllerSlot16(uint32_t, bool*) const override;
+    Result ControllerSlot17(uint32_t) const override;
+    Result ControllerSlot18(uint32_t*, void*) override;
+    Result ControllerSlot19(void*) const override;
+    Result ControllerSlot20(int32_t*) const override;
+    Result ControllerSlot21(bool*) const override;
 
   private:
-    AAX_IACFController* mController = nullptr;
-    AAX_IACFController_V2* mControllerV2 = nullptr;
+    HostController* mController = nullptr;
+    HostControllerV2* mControllerV2 = nullptr;
 };

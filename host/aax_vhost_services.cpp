@@ -4,18 +4,17 @@
 #include "host/host_reference.h"
 
 AAX_VHostServices::AAX_VHostServices(IACFUnknown* host)
-    : mServices(static_cast<AAX_IACFHostServices*>(
-          CreateHostComponent(host, CLSID_AAX_HostServices, IID_AAX_IACFHostServices).object)) {}
+    : mServices(static_cast<HostGeneralServices*>(
+          CreateHostComponent(host, CLSID_HostGeneralServices, IID_HostGeneralServices).object)) {}
 
 AAX_VHostServices::~AAX_VHostServices() {
     ReleaseHostInterface(mServices);
 }
 
-AAX_Result AAX_VHostServices::HandleAssertFailure(const char* file, int32_t line,
-                                                  const char* note) const {
-    return mServices ? mServices->HandleAssertFailure(file, line, note) : AAX_ERROR_NULL_OBJECT;
+Result AAX_VHostServices::HostServicesSlot1(const char* a1, int32_t a2, const char* a3) const {
+    return mServices ? mServices->HostGeneralServicesSlot3(a1, a2, a3) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VHostServices::Trace(int32_t priority, const char* message) const {
-    return mServices ? mServices->Trace(priority, message) : AAX_ERROR_NULL_OBJECT;
+Result AAX_VHostServices::HostServicesSlot2(int32_t a1, const char* a2) const {
+    return mServices ? mServices->HostGeneralServicesSlot4(a1, a2) : AAX_ERROR_NULL_OBJECT;
 }

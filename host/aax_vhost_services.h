@@ -3,23 +3,23 @@
 // the component.
 #pragma once
 
-#include "abi/acf.h"
 #include "abi/host_services.h"
+#include "abi/unknown.h"
 #include "host/aax_host_services.h"
 
 class AAX_VHostServices : public AAX_IHostServices {
   public:
     // Creates the services component through the component factory of `host` (possibly null)
-    // and keeps one reference on it. Throws ACFException(ACF_E_POINTER) when the host reports a
+    // and keeps one reference on it. Throws ResultError(ACF_E_POINTER) when the host reports a
     // factory but hands over none.
     explicit AAX_VHostServices(IACFUnknown* host);
     ~AAX_VHostServices() override;
     AAX_VHostServices(const AAX_VHostServices&) = delete;
     AAX_VHostServices& operator=(const AAX_VHostServices&) = delete;
 
-    AAX_Result HandleAssertFailure(const char* file, int32_t line, const char* note) const override;
-    AAX_Result Trace(int32_t priority, const char* message) const override;
+    Result HostServicesSlot1(const char*, int32_t, const char*) const override;
+    Result HostServicesSlot2(int32_t, const char*) const override;
 
   private:
-    AAX_IACFHostServices* mServices = nullptr;
+    HostGeneralServices* mServices = nullptr;
 };

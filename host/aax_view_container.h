@@ -11,11 +11,11 @@ class AAX_IViewContainer {
   public:
     virtual ~AAX_IViewContainer() = default;  // 0
     // The kind of native view; kViewTypeWindowHandle for a window handle.
-    virtual int32_t GetType() const = 0;                                                   // 1
-    virtual void* GetPtr() const = 0;                                                      // 2
-    virtual AAX_Result GetModifiers(uint32_t* modifiers) const = 0;                        // 3
-    virtual AAX_Result SetViewSize(float height, float width) = 0;                         // 4
-    virtual AAX_Result HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers) = 0;  // 5
-    virtual AAX_Result HandleParameterMouseDrag(AAX_CParamID id, uint32_t modifiers) = 0;  // 6
-    virtual AAX_Result HandleParameterMouseUp(AAX_CParamID id, uint32_t modifiers) = 0;    // 7
+    virtual int32_t GetType() const = 0;                           // 1
+    virtual void* GetPtr() const = 0;                              // 2
+    virtual Result ViewContainerSlot3(uint32_t*) const = 0;        // 3
+    virtual Result ViewContainerSlot4(float, float) = 0;           // 4
+    virtual Result ViewContainerSlot5(const char*, uint32_t) = 0;  // 5
+    virtual Result ViewContainerSlot6(const char*, uint32_t) = 0;  // 6
+    virtual Result ViewContainerSlot7(const char*, uint32_t) = 0;  // 7
 };

@@ -4,8 +4,8 @@
 
 AAX_VTransport::AAX_VTransport(IACFUnknown* host) {
     if (host == nullptr) return;
-    mTransport = QueryHostInterface<AAX_IACFTransport>(host, IID_AAX_IACFTransport);
-    mTransportV2 = QueryHostInterface<AAX_IACFTransport_V2>(host, IID_AAX_IACFTransport_V2);
+    mTransport = QueryHostInterface<HostTransport>(host, IID_HostTransport);
+    mTransportV2 = QueryHostInterface<HostTransportV2>(host, IID_HostTransportV2);
 }
 
 AAX_VTransport::~AAX_VTransport() {
@@ -13,62 +13,57 @@ AAX_VTransport::~AAX_VTransport() {
     ReleaseHostInterface(mTransport);
 }
 
-AAX_Result AAX_VTransport::GetCurrentTempo(double* tempo) const {
+Result AAX_VTransport::GetCurrentTempo(double* tempo) const {
     return mTransport ? mTransport->GetCurrentTempo(tempo) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::GetCurrentMeter(int32_t* numerator, int32_t* denominator) const {
+Result AAX_VTransport::GetCurrentMeter(int32_t* numerator, int32_t* denominator) const {
     return mTransport ? mTransport->GetCurrentMeter(numerator, denominator) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::IsTransportPlaying(bool* isPlaying) const {
+Result AAX_VTransport::IsTransportPlaying(bool* isPlaying) const {
     return mTransport ? mTransport->IsTransportPlaying(isPlaying) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::GetCurrentTickPosition(int64_t* ticks) const {
-    return mTransport ? mTransport->GetCurrentTickPosition(ticks) : AAX_ERROR_NULL_OBJECT;
+Result AAX_VTransport::TransportSlot4(int64_t* a1) const {
+    return mTransport ? mTransport->HostTransportSlot6(a1) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::GetCurrentLoopPosition(bool* looping, int64_t* loopStartTick,
-                                                  int64_t* loopEndTick) const {
-    return mTransport ? mTransport->GetCurrentLoopPosition(looping, loopStartTick, loopEndTick)
-                      : AAX_ERROR_NULL_OBJECT;
+Result AAX_VTransport::TransportSlot5(bool* a1, int64_t* a2, int64_t* a3) const {
+    return mTransport ? mTransport->HostTransportSlot7(a1, a2, a3) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::GetCurrentNativeSampleLocation(int64_t* sampleLocation) const {
+Result AAX_VTransport::GetCurrentNativeSampleLocation(int64_t* sampleLocation) const {
     return mTransport ? mTransport->GetCurrentNativeSampleLocation(sampleLocation)
                       : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::GetCustomTickPosition(int64_t* ticks, int64_t sampleLocation) const {
-    return mTransport ? mTransport->GetCustomTickPosition(ticks, sampleLocation)
-                      : AAX_ERROR_NULL_OBJECT;
+Result AAX_VTransport::TransportSlot7(int64_t* a1, int64_t a2) const {
+    return mTransport ? mTransport->HostTransportSlot9(a1, a2) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* displayTicks,
-                                              int64_t sampleLocation) const {
+Result AAX_VTransport::GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* displayTicks,
+                                          int64_t sampleLocation) const {
     return mTransport ? mTransport->GetBarBeatPosition(bars, beats, displayTicks, sampleLocation)
                       : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::GetTicksPerQuarter(uint32_t* ticks) const {
-    return mTransport ? mTransport->GetTicksPerQuarter(ticks) : AAX_ERROR_NULL_OBJECT;
+Result AAX_VTransport::TransportSlot9(uint32_t* a1) const {
+    return mTransport ? mTransport->HostTransportSlot11(a1) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::GetCurrentTicksPerBeat(uint32_t* ticks) const {
-    return mTransport ? mTransport->GetCurrentTicksPerBeat(ticks) : AAX_ERROR_NULL_OBJECT;
+Result AAX_VTransport::TransportSlot10(uint32_t* a1) const {
+    return mTransport ? mTransport->HostTransportSlot12(a1) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::GetTimelineSelectionStartPosition(int64_t* sampleLocation) const {
-    return mTransportV2 ? mTransportV2->GetTimelineSelectionStartPosition(sampleLocation)
-                        : AAX_ERROR_NULL_OBJECT;
+Result AAX_VTransport::TransportSlot11(int64_t* a1) const {
+    return mTransportV2 ? mTransportV2->HostTransportSlot13(a1) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::GetTimeCodeInfo(int32_t* frameRate, int32_t* offset) const {
-    return mTransportV2 ? mTransportV2->GetTimeCodeInfo(frameRate, offset) : AAX_ERROR_NULL_OBJECT;
+Result AAX_VTransport::TransportSlot12(int32_t* a1, int32_t* a2) const {
+    return mTransportV2 ? mTransportV2->HostTransportSlot14(a1, a2) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VTransport::GetFeetFramesInfo(int32_t* frameRate, int64_t* offset) const {
-    return mTransportV2 ? mTransportV2->GetFeetFramesInfo(frameRate, offset)
-                        : AAX_ERROR_NULL_OBJECT;
+Result AAX_VTransport::TransportSlot13(int32_t* a1, int64_t* a2) const {
+    return mTransportV2 ? mTransportV2->HostTransportSlot15(a1, a2) : AAX_ERROR_NULL_OBJECT;
 }

@@ -4,7 +4,7 @@
 
 AAX_VViewContainer::AAX_VViewContainer(IACFUnknown* view) {
     if (view == nullptr) return;
-    mView = QueryHostInterface<AAX_IACFViewContainer>(view, IID_AAX_IACFViewContainer);
+    mView = QueryHostInterface<HostViewContainer>(view, IID_HostViewContainer);
 }
 
 AAX_VViewContainer::~AAX_VViewContainer() {
@@ -19,22 +19,22 @@ void* AAX_VViewContainer::GetPtr() const {
     return mView ? mView->GetPtr() : nullptr;
 }
 
-AAX_Result AAX_VViewContainer::GetModifiers(uint32_t* modifiers) const {
-    return mView ? mView->GetModifiers(modifiers) : AAX_ERROR_UNIMPLEMENTED;
+Result AAX_VViewContainer::ViewContainerSlot3(uint32_t* a1) const {
+    return mView ? mView->HostViewContainerSlot5(a1) : AAX_ERROR_UNIMPLEMENTED;
 }
 
-AAX_Result AAX_VViewContainer::SetViewSize(float height, float width) {
-    return mView ? mView->SetViewSize(height, width) : AAX_SUCCESS;
+Result AAX_VViewContainer::ViewContainerSlot4(float a1, float a2) {
+    return mView ? mView->HostViewContainerSlot6(a1, a2) : AAX_SUCCESS;
 }
 
-AAX_Result AAX_VViewContainer::HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers) {
-    return mView ? mView->HandleParameterMouseDown(id, modifiers) : AAX_ERROR_UNIMPLEMENTED;
+Result AAX_VViewContainer::ViewContainerSlot5(const char* a1, uint32_t a2) {
+    return mView ? mView->HostViewContainerSlot7(a1, a2) : AAX_ERROR_UNIMPLEMENTED;
 }
 
-AAX_Result AAX_VViewContainer::HandleParameterMouseDrag(AAX_CParamID id, uint32_t modifiers) {
-    return mView ? mView->HandleParameterMouseDrag(id, modifiers) : AAX_ERROR_UNIMPLEMENTED;
+Result AAX_VViewContainer::ViewContainerSlot6(const char* a1, uint32_t a2) {
+    return mView ? mView->HostViewContainerSlot8(a1, a2) : AAX_ERROR_UNIMPLEMENTED;
 }
 
-AAX_Result AAX_VViewContainer::HandleParameterMouseUp(AAX_CParamID id, uint32_t modifiers) {
-    return mView ? mView->HandleParameterMouseUp(id, modifiers) : AAX_ERROR_UNIMPLEMENTED;
+Result AAX_VViewContainer::ViewContainerSlot7(const char* a1, uint32_t a2) {
+    return mView ? mView->HostViewContainerSlot9(a1, a2) : AAX_ERROR_UNIMPLEMENTED;
 }

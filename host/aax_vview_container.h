@@ -1,10 +1,10 @@
 // AAX_IViewContainer over the host's view container. Forwards every operation unchanged; without
-// a host view the type is 0, the native view null, SetViewSize answers 0 and the other operations
-// AAX_ERROR_UNIMPLEMENTED.
+// a host view the type is 0, the native view null, ViewContainerSlot4 answers 0 and the other
+// operations AAX_ERROR_UNIMPLEMENTED.
 #pragma once
 
-#include "abi/acf.h"
 #include "abi/host_view_container.h"
+#include "abi/unknown.h"
 #include "host/aax_view_container.h"
 
 class AAX_VViewContainer : public AAX_IViewContainer {
@@ -17,12 +17,12 @@ class AAX_VViewContainer : public AAX_IViewContainer {
 
     int32_t GetType() const override;
     void* GetPtr() const override;
-    AAX_Result GetModifiers(uint32_t* modifiers) const override;
-    AAX_Result SetViewSize(float height, float width) override;
-    AAX_Result HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers) override;
-    AAX_Result HandleParameterMouseDrag(AAX_CParamID id, uint32_t modifiers) override;
-    AAX_Result HandleParameterMouseUp(AAX_CParamID id, uint32_t modifiers) override;
+    Result ViewContainerSlot3(uint32_t*) const override;
+    Result ViewContainerSlot4(float, float) override;
+    Result ViewContainerSlot5(const char*, uint32_t) override;
+    Result ViewContainerSlot6(const char*, uint32_t) override;
+    Result ViewContainerSlot7(const char*, uint32_t) override;
 
   private:
-    AAX_IACFViewContainer* mView = nullptr;
+    HostViewContainer* mView = nullptr;
 };

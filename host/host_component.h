@@ -2,7 +2,7 @@
 // the module was given.
 #pragma once
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 
 struct HostComponent {
     // The created object's interface and its version-2 interface, each null or carrying one
@@ -15,6 +15,6 @@ struct HostComponent {
 // class `clsid` through it, asks the created object for `version2Iid` when one is given, and
 // releases the factory. A host without factory or refusing the component leaves the result
 // empty; the results of the creation and of the version-2 query are not examined. Throws
-// ACFException(ACF_E_POINTER) when the host reports a factory but hands over none.
-HostComponent CreateHostComponent(IACFUnknown* host, const acfCLSID& clsid, const acfIID& iid,
-                                  const acfIID* version2Iid = nullptr);
+// ResultError(ACF_E_POINTER) when the host reports a factory but hands over none.
+HostComponent CreateHostComponent(IACFUnknown* host, const ClassId& clsid, const InterfaceId& iid,
+                                  const InterfaceId* version2Iid = nullptr);

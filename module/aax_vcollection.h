@@ -5,8 +5,8 @@
 // collection ends the whole description.
 #pragma once
 
-#include "abi/acf.h"
 #include "abi/host_collection.h"
+#include "abi/unknown.h"
 #include "host/host_reference.h"
 #include "module/aax_veffect_descriptor.h"
 #include "module/aax_vproperty_map.h"
@@ -16,7 +16,7 @@
 class AAX_VCollection final : public AAX_ICollection {
   public:
     // Keeps one reference on the host unknown `host` (possibly null), for the children it makes.
-    // Throws ACFException(ACF_E_POINTER) when the host reports a factory but hands over none.
+    // Throws ResultError(ACF_E_POINTER) when the host reports a factory but hands over none.
     explicit AAX_VCollection(IACFUnknown* host);
     // Frees its effect descriptors and property maps, then gives back the host collection and
     // the host unknown.
@@ -25,21 +25,21 @@ class AAX_VCollection final : public AAX_ICollection {
     AAX_VCollection& operator=(const AAX_VCollection&) = delete;
 
     // The host's collection, or null; no reference is added.
-    AAX_IACFCollection* HostCollection() const { return mHostCollection.Get(); }
+    HostCollection* Host() const { return mHostCollection.Get(); }
 
     AAX_IEffectDescriptor* NewDescriptor() override;
     // AAX_ERROR_NULL_OBJECT also, without reaching the host, for a descriptor that is null or
     // has no host descriptor.
-    AAX_Result AddEffect(const char* effectID, AAX_IEffectDescriptor* descriptor) override;
-    AAX_Result SetManufacturerName(const char* name) override;
-    AAX_Result AddPackageName(const char* name) override;
-    AAX_Result SetPackageVersion(uint32_t version) override;
+    Result AddEffect(const char* effectID, AAX_IEffectDescriptor* descriptor) override;
+    Result SetManufacturerName(const char* name) override;
+    Result AddPackageName(const char* name) override;
+    Result SetPackageVersion(uint32_t version) override;
     AAX_IPropertyMap* NewPropertyMap() override;
-    AAX_Result SetProperties(AAX_IPropertyMap* properties) override;
+    Result SetProperties(AAX_IPropertyMap* properties) override;
 
   private:
     HeldHostInterface<IACFUnknown> mHostUnknown;
-    HeldHostInterface<AAX_IACFCollection> mHostCollection;
+    HeldHostInterface<HostCollection> mHostCollection;
     OwnedChildren<AAX_VEffectDescriptor> mEffectDescriptors;
     OwnedChildren<AAX_VPropertyMap> mPropertyMaps;
 };

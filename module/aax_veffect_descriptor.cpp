@@ -4,11 +4,10 @@
 
 AAX_VEffectDescriptor::AAX_VEffectDescriptor(IACFUnknown* host)
     : mHostUnknown(AddHostReference(host)) {
-    const HostComponent created =
-        CreateHostComponent(host, CLSID_AAX_EffectDescriptor, IID_AAX_IACFEffectDescriptor,
-                            &IID_AAX_IACFEffectDescriptor_V2);
-    mHostDescriptor.Reset(static_cast<AAX_IACFEffectDescriptor*>(created.object));
-    mHostDescriptorV2.Reset(static_cast<AAX_IACFEffectDescriptor_V2*>(created.version2));
+    const HostComponent created = CreateHostComponent(
+        host, CLSID_HostEffectDescriptor, IID_HostEffectDescriptor, &IID_HostEffectDescriptorV2);
+    mHostDescriptor.Reset(static_cast<HostEffectDescriptor*>(created.object));
+    mHostDescriptorV2.Reset(static_cast<HostEffectDescriptorV2*>(created.version2));
 }
 
 AAX_VEffectDescriptor::~AAX_VEffectDescriptor() {
@@ -16,8 +15,7 @@ AAX_VEffectDescriptor::~AAX_VEffectDescriptor() {
     mPropertyMaps.clear();
 }
 
-AAX_IACFEffectDescriptor* AAX_VEffectDescriptor::HostDescriptorOf(
-    AAX_IEffectDescriptor* descriptor) {
+HostEffectDescriptor* AAX_VEffectDescriptor::HostDescriptorOf(AAX_IEffectDescriptor* descriptor) {
     const auto* wrapper = dynamic_cast<AAX_VEffectDescriptor*>(descriptor);
     return wrapper == nullptr ? nullptr : wrapper->mHostDescriptor.Get();
 }
@@ -26,27 +24,27 @@ AAX_IComponentDescriptor* AAX_VEffectDescriptor::NewComponentDescriptor() {
     return AdoptNewChild(mComponentDescriptors, mHostUnknown.Get());
 }
 
-AAX_Result AAX_VEffectDescriptor::AddComponent(AAX_IComponentDescriptor* component) {
+Result AAX_VEffectDescriptor::AddComponent(AAX_IComponentDescriptor* component) {
     return mHostDescriptor ? mHostDescriptor->AddComponent(
                                  AAX_VComponentDescriptor::HostDescriptorOf(component))
                            : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VEffectDescriptor::AddName(const char* name) {
+Result AAX_VEffectDescriptor::AddName(const char* name) {
     return mHostDescriptor ? mHostDescriptor->AddName(name) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VEffectDescriptor::AddCategory(uint32_t category) {
+Result AAX_VEffectDescriptor::AddCategory(uint32_t category) {
     return mHostDescriptor ? mHostDescriptor->AddCategory(category) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VEffectDescriptor::AddCategoryBypassParameter(uint32_t category,
-                                                             AAX_CParamID parameterID) {
+Result AAX_VEffectDescriptor::AddCategoryBypassParameter(uint32_t category,
+                                                         ParameterId parameterID) {
     return mHostDescriptor ? mHostDescriptor->AddCategoryBypassParameter(category, parameterID)
                            : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VEffectDescriptor::AddProcPtr(AAX_CCreateObjectProc procedure, uint32_t procID) {
+Result AAX_VEffectDescriptor::AddProcPtr(CreationProc procedure, uint32_t procID) {
     return mHostDescriptor ? mHostDescriptor->AddProcPtr(procedure, procID) : AAX_ERROR_NULL_OBJECT;
 }
 
@@ -54,24 +52,24 @@ AAX_IPropertyMap* AAX_VEffectDescriptor::NewPropertyMap() {
     return AdoptNewChild(mPropertyMaps, mHostUnknown.Get());
 }
 
-AAX_Result AAX_VEffectDescriptor::SetProperties(AAX_IPropertyMap* properties) {
+Result AAX_VEffectDescriptor::SetProperties(AAX_IPropertyMap* properties) {
     return mHostDescriptor ? mHostDescriptor->SetProperties(AAX_VPropertyMap::HostMapOf(properties))
                            : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VEffectDescriptor::AddResourceInfo(int32_t type, const char* info) {
+Result AAX_VEffectDescriptor::AddResourceInfo(int32_t type, const char* info) {
     return mHostDescriptor ? mHostDescriptor->AddResourceInfo(type, info) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VEffectDescriptor::AddMeterDescription(uint32_t meterID, const char* name,
-                                                      AAX_IPropertyMap* properties) {
+Result AAX_VEffectDescriptor::AddMeterDescription(uint32_t meterID, const char* name,
+                                                  AAX_IPropertyMap* properties) {
     return mHostDescriptor ? mHostDescriptor->AddMeterDescription(
                                  meterID, name, AAX_VPropertyMap::HostMapOf(properties))
                            : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VEffectDescriptor::AddControlMIDINode(uint32_t nodeID, int32_t nodeType,
-                                                     const char* nodeName, uint32_t channelMask) {
+Result AAX_VEffectDescriptor::AddControlMIDINode(uint32_t nodeID, int32_t nodeType,
+                                                 const char* nodeName, uint32_t channelMask) {
     return mHostDescriptorV2
                ? mHostDescriptorV2->AddControlMIDINode(nodeID, nodeType, nodeName, channelMask)
                : AAX_ERROR_UNIMPLEMENTED;

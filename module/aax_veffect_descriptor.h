@@ -4,8 +4,8 @@
 // that descriptor is missing. It owns the component descriptors and property maps it hands out.
 #pragma once
 
-#include "abi/acf.h"
 #include "abi/host_effect_descriptor.h"
+#include "abi/unknown.h"
 #include "host/host_reference.h"
 #include "module/aax_vcomponent_descriptor.h"
 #include "module/aax_vproperty_map.h"
@@ -15,7 +15,7 @@
 class AAX_VEffectDescriptor final : public AAX_IEffectDescriptor {
   public:
     // Keeps one reference on the host unknown `host` (possibly null), for the children it makes.
-    // Throws ACFException(ACF_E_POINTER) when the host reports a factory but hands over none.
+    // Throws ResultError(ACF_E_POINTER) when the host reports a factory but hands over none.
     explicit AAX_VEffectDescriptor(IACFUnknown* host);
     // Frees its component descriptors, then its property maps, then gives back the version 2
     // descriptor, the version 1 descriptor and the host unknown.
@@ -25,27 +25,27 @@ class AAX_VEffectDescriptor final : public AAX_IEffectDescriptor {
 
     // The host descriptor behind `descriptor`; null for a null descriptor or one without host
     // descriptor.
-    static AAX_IACFEffectDescriptor* HostDescriptorOf(AAX_IEffectDescriptor* descriptor);
+    static HostEffectDescriptor* HostDescriptorOf(AAX_IEffectDescriptor* descriptor);
 
     AAX_IComponentDescriptor* NewComponentDescriptor() override;
-    AAX_Result AddComponent(AAX_IComponentDescriptor* component) override;
-    AAX_Result AddName(const char* name) override;
-    AAX_Result AddCategory(uint32_t category) override;
-    AAX_Result AddCategoryBypassParameter(uint32_t category, AAX_CParamID parameterID) override;
-    AAX_Result AddProcPtr(AAX_CCreateObjectProc procedure, uint32_t procID) override;
+    Result AddComponent(AAX_IComponentDescriptor* component) override;
+    Result AddName(const char* name) override;
+    Result AddCategory(uint32_t category) override;
+    Result AddCategoryBypassParameter(uint32_t category, ParameterId parameterID) override;
+    Result AddProcPtr(CreationProc procedure, uint32_t procID) override;
     AAX_IPropertyMap* NewPropertyMap() override;
-    AAX_Result SetProperties(AAX_IPropertyMap* properties) override;
-    AAX_Result AddResourceInfo(int32_t type, const char* info) override;
-    AAX_Result AddMeterDescription(uint32_t meterID, const char* name,
-                                   AAX_IPropertyMap* properties) override;
+    Result SetProperties(AAX_IPropertyMap* properties) override;
+    Result AddResourceInfo(int32_t type, const char* info) override;
+    Result AddMeterDescription(uint32_t meterID, const char* name,
+                               AAX_IPropertyMap* properties) override;
     // AAX_ERROR_UNIMPLEMENTED without the version 2 descriptor.
-    AAX_Result AddControlMIDINode(uint32_t nodeID, int32_t nodeType, const char* nodeName,
-                                  uint32_t channelMask) override;
+    Result AddControlMIDINode(uint32_t nodeID, int32_t nodeType, const char* nodeName,
+                              uint32_t channelMask) override;
 
   private:
     HeldHostInterface<IACFUnknown> mHostUnknown;
-    HeldHostInterface<AAX_IACFEffectDescriptor> mHostDescriptor;
-    HeldHostInterface<AAX_IACFEffectDescriptor_V2> mHostDescriptorV2;
+    HeldHostInterface<HostEffectDescriptor> mHostDescriptor;
+    HeldHostInterface<HostEffectDescriptorV2> mHostDescriptorV2;
     OwnedChildren<AAX_VComponentDescriptor> mComponentDescriptors;
     OwnedChildren<AAX_VPropertyMap> mPropertyMaps;
 };

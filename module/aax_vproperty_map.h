@@ -3,15 +3,15 @@
 // result when that map is missing.
 #pragma once
 
-#include "abi/acf.h"
 #include "abi/host_property_map.h"
+#include "abi/unknown.h"
 #include "host/host_reference.h"
 #include "module/description_interfaces.h"
 
 class AAX_VPropertyMap final : public AAX_IPropertyMap {
   public:
     // Keeps no reference on the host unknown `host` (possibly null). Throws
-    // ACFException(ACF_E_POINTER) when the host reports a factory but hands over none.
+    // ResultError(ACF_E_POINTER) when the host reports a factory but hands over none.
     explicit AAX_VPropertyMap(IACFUnknown* host);
     // Gives the version 2 map back, then the version 1 map.
     ~AAX_VPropertyMap() override = default;
@@ -19,20 +19,19 @@ class AAX_VPropertyMap final : public AAX_IPropertyMap {
     AAX_VPropertyMap& operator=(const AAX_VPropertyMap&) = delete;
 
     // The host map behind `map`; null for a null map or one without host map.
-    static AAX_IACFPropertyMap* HostMapOf(AAX_IPropertyMap* map);
+    static HostPropertyMap* HostMapOf(AAX_IPropertyMap* map);
 
     // False without host map.
-    bool GetProperty(AAX_CPropertyID id, AAX_CPropertyValue* value) const override;
-    AAX_Result AddProperty(AAX_CPropertyID id, AAX_CPropertyValue value) override;
-    AAX_Result RemoveProperty(AAX_CPropertyID id) override;
+    bool GetProperty(PropertyId id, PropertyValue* value) const override;
+    Result AddProperty(PropertyId id, PropertyValue value) override;
+    Result RemoveProperty(PropertyId id) override;
     // AAX_ERROR_UNIMPLEMENTED without the version 2 map.
-    AAX_Result AddPropertyWithIDArray(AAX_CPropertyID id, const uint32_t* ids,
-                                      uint32_t count) override;
+    Result AddPropertyWithIDArray(PropertyId id, const uint32_t* ids, uint32_t count) override;
     // False without the version 2 map.
-    bool GetPropertyWithIDArray(AAX_CPropertyID id, const uint32_t** ids,
+    bool GetPropertyWithIDArray(PropertyId id, const uint32_t** ids,
                                 uint32_t* count) const override;
 
   private:
-    HeldHostInterface<AAX_IACFPropertyMap> mHostPropertyMap;
-    HeldHostInterface<AAX_IACFPropertyMap_V2> mHostPropertyMapV2;
+    HeldHostInterface<HostPropertyMap> mHostPropertyMap;
+    HeldHostInterface<HostPropertyMapV2> mHostPropertyMapV2;
 };

@@ -4,7 +4,7 @@
 // module library is linked with one definition of each.
 #pragma once
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 
 IACFUnknown* CreateEffectParameters();
 IACFUnknown* CreateEffectGUI();

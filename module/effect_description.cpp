@@ -9,9 +9,9 @@
 #include "module/product_identity.h"
 #include "process/render_callback.h"
 
-static_assert(std::is_same_v<decltype(&CreateEffectParameters), AAX_CCreateObjectProc>);
-static_assert(std::is_same_v<decltype(&CreateEffectGUI), AAX_CCreateObjectProc>);
-static_assert(std::is_same_v<decltype(&RenderCallback), AAX_CRenderProc>);
+static_assert(std::is_same_v<decltype(&CreateEffectParameters), CreationProc>);
+static_assert(std::is_same_v<decltype(&CreateEffectGUI), CreationProc>);
+static_assert(std::is_same_v<decltype(&RenderCallback), ProcessProc>);
 
 namespace {
 
@@ -24,7 +24,7 @@ constexpr char kResourceText[] = "";
 constexpr char kTransportNodeName[] = "AAX_Quillmarker_MIDITrnsprt";
 
 struct DataPort {
-    AAX_CFieldIndex field;
+    FieldIndex field;
     uint32_t packetSize;
 };
 
@@ -34,29 +34,28 @@ constexpr DataPort kDataPorts[] = {
     {kFieldVstInterface, 8},      {kFieldPluginLoaded, 4},
 };
 
-void DescribeProperties(AAX_CStemFormat stemFormat, AAX_IPropertyMap& properties) {
+void DescribeProperties(StemFormat stemFormat, AAX_IPropertyMap& properties) {
     const bool mono = stemFormat == kStemFormatMono;
-    properties.AddProperty(kPropertyManufacturerID,
-                           static_cast<AAX_CPropertyValue>(kManufacturerID));
-    properties.AddProperty(kPropertyProductID, static_cast<AAX_CPropertyValue>(kProductID));
+    properties.AddProperty(kPropertyManufacturerID, static_cast<PropertyValue>(kManufacturerID));
+    properties.AddProperty(kPropertyProductID, static_cast<PropertyValue>(kProductID));
     properties.AddProperty(kPropertyFixedOne, 1);
     properties.AddProperty(kPropertyInputStemFormat, stemFormat);
     properties.AddProperty(kPropertyOutputStemFormat, stemFormat);
     properties.AddProperty(kPropertyPlugInIDNative,
-                           static_cast<AAX_CPropertyValue>(mono ? kMonoNativeID : kStereoNativeID));
+                           static_cast<PropertyValue>(mono ? kMonoNativeID : kStereoNativeID));
     properties.AddProperty(
         kPropertyPlugInIDAudioSuite,
-        static_cast<AAX_CPropertyValue>(mono ? kMonoAudioSuiteID : kStereoAudioSuiteID));
+        static_cast<PropertyValue>(mono ? kMonoAudioSuiteID : kStereoAudioSuiteID));
 }
 
 }  // namespace
 
-AAX_Result DescribeEffect(AAX_IEffectDescriptor& effect) {
+Result DescribeEffect(AAX_IEffectDescriptor& effect) {
     AAX_IComponentDescriptor* component = effect.NewComponentDescriptor();
     if (component == nullptr) return AAX_ERROR_NULL_OBJECT;
     for (const char* name : kProductNames) effect.AddName(name);
     effect.AddCategory(kEffectCategory);
-    for (const AAX_CStemFormat stemFormat : {kStemFormatMono, kStemFormatStereo}) {
+    for (const StemFormat stemFormat : {kStemFormatMono, kStemFormatStereo}) {
         // The host took over the previous component's declarations when it was added.
         component->Clear();
         DescribeComponent(stemFormat, *component);
@@ -68,7 +67,7 @@ AAX_Result DescribeEffect(AAX_IEffectDescriptor& effect) {
     return AAX_SUCCESS;
 }
 
-void DescribeComponent(AAX_CStemFormat stemFormat, AAX_IComponentDescriptor& component) {
+void DescribeComponent(StemFormat stemFormat, AAX_IComponentDescriptor& component) {
     component.AddAudioIn(kFieldAudioInputs);
     component.AddAudioBufferLength(kFieldBufferLength);
     component.AddAudioOut(kFieldAudioOutputs);

@@ -18,9 +18,9 @@ constexpr uint32_t kEffectCategory = 32;
 //   4. creation procedure 0, the resource information, creation procedure 1.
 // The host's answers to steps 2 to 4 are not examined: with a component descriptor the result is
 // AAX_SUCCESS.
-AAX_Result DescribeEffect(AAX_IEffectDescriptor& effect);
+Result DescribeEffect(AAX_IEffectDescriptor& effect);
 
 // Declares the eleven fields of the algorithm context for `stemFormat`, then, in a new property
 // map of `component`, the component's properties and RenderCallback as its process procedure.
 // Without a property map the component has neither. The host's answers are not examined.
-void DescribeComponent(AAX_CStemFormat stemFormat, AAX_IComponentDescriptor& component);
+void DescribeComponent(StemFormat stemFormat, AAX_IComponentDescriptor& component);

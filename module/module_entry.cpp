@@ -9,13 +9,13 @@
 #include "module/object_model.h"
 #include "module/product_identity.h"
 
-static_assert(std::is_same_v<decltype(&ACFRegisterPlugin), ACFRegisterPluginProc>);
-static_assert(std::is_same_v<decltype(&ACFRegisterComponent), ACFRegisterComponentProc>);
-static_assert(std::is_same_v<decltype(&ACFGetClassFactory), ACFGetClassFactoryProc>);
-static_assert(std::is_same_v<decltype(&ACFCanUnloadNow), ACFCanUnloadNowProc>);
-static_assert(std::is_same_v<decltype(&ACFStartup), ACFStartupProc>);
-static_assert(std::is_same_v<decltype(&ACFShutdown), ACFShutdownProc>);
-static_assert(std::is_same_v<decltype(&ACFGetSDKVersion), ACFGetSDKVersionProc>);
+static_assert(std::is_same_v<decltype(&ACFRegisterPlugin), RegisterPluginProc>);
+static_assert(std::is_same_v<decltype(&ACFRegisterComponent), RegisterComponentProc>);
+static_assert(std::is_same_v<decltype(&ACFGetClassFactory), GetClassFactoryProc>);
+static_assert(std::is_same_v<decltype(&ACFCanUnloadNow), CanUnloadNowProc>);
+static_assert(std::is_same_v<decltype(&ACFStartup), StartupProc>);
+static_assert(std::is_same_v<decltype(&ACFShutdown), ShutdownProc>);
+static_assert(std::is_same_v<decltype(&ACFGetSDKVersion), GetSDKVersionProc>);
 
 namespace {
 
@@ -25,7 +25,7 @@ AAX_VHostServices* HostServices = nullptr;
 
 // Runs an entry point's body; no exception leaves it.
 template <class Body>
-ACFRESULT CatchAll(Body&& body) noexcept {
+Result CatchAll(Body&& body) noexcept {
     try {
         return body();
     } catch (...) {
@@ -41,9 +41,9 @@ void DescribePackage(AAX_VCollection& collection) {
 
 // The collection and everything described into it are gone when this returns; the host keeps
 // what it was handed.
-ACFRESULT RegisterPlugin(IACFUnknown* host, IACFPluginDefinition** definition) {
+Result RegisterPlugin(IACFUnknown* host, HostPluginDefinition** definition) {
     AAX_VCollection collection(host);
-    AAX_Result result = AAX_ERROR_NULL_OBJECT;
+    Result result = AAX_ERROR_NULL_OBJECT;
     if (AAX_IEffectDescriptor* effect = collection.NewDescriptor()) {
         result = DescribeEffect(*effect);
         if (result == AAX_SUCCESS) result = collection.AddEffect(kEffectIdentifier, effect);
@@ -53,11 +53,10 @@ ACFRESULT RegisterPlugin(IACFUnknown* host, IACFPluginDefinition** definition) {
     if (definition == nullptr) return AAX_ERROR_NULL_OBJECT;
     // AddEffect succeeded, so the host collection exists.
     void* answer = nullptr;
-    const ACFRESULT query =
-        collection.HostCollection()->QueryInterface(IID_ACFPluginDefinition, &answer);
-    *definition = static_cast<IACFPluginDefinition*>(answer);
+    const Result query = collection.Host()->QueryInterface(IID_HostPluginDefinition, &answer);
+    *definition = static_cast<HostPluginDefinition*>(answer);
     // A host that reports the definition delivered and hands over none has registered nothing.
-    return query == ACF_OK && answer != nullptr ? AAX_SUCCESS : AAX_ERROR_NULL_OBJECT;
+    return query == AAX_SUCCESS && answer != nullptr ? AAX_SUCCESS : AAX_ERROR_NULL_OBJECT;
 }
 
 }  // namespace
@@ -73,49 +72,48 @@ void SetHostServices(IACFUnknown* host) {
 
 extern "C" {
 
-ACFRESULT ACFRegisterPlugin(IACFUnknown* host, IACFPluginDefinition** definition) {
-    return CatchAll([&] { return RegisterPlugin(host, definition); });
+Result ACFRegisterPlugin(IACFUnknown* host, HostPluginDefinition** definition) {
+    return CatchAll([&]() -> Result { return RegisterPlugin(host, definition); });
 }
 
-ACFRESULT ACFRegisterComponent(IACFUnknown*, const acfCLSID&,
-                               IACFComponentDefinition** definition) {
-    return CatchAll([&] {
+Result ACFRegisterComponent(IACFUnknown*, const ClassId&, HostComponentDefinition** definition) {
+    return CatchAll([&]() -> Result {
         if (definition != nullptr) *definition = nullptr;
-        return ACF_OK;
+        return AAX_SUCCESS;
     });
 }
 
-ACFRESULT ACFGetClassFactory(IACFUnknown*, const acfCLSID&, const acfIID&, void** factory) {
-    return CatchAll([&] {
+Result ACFGetClassFactory(IACFUnknown*, const ClassId&, const InterfaceId&, void** factory) {
+    return CatchAll([&]() -> Result {
         if (factory != nullptr) *factory = nullptr;
         return AAX_ERROR_UNIMPLEMENTED;
     });
 }
 
-ACFRESULT ACFCanUnloadNow(IACFUnknown*) {
-    return CatchAll([] { return static_cast<ACFRESULT>(ActiveObjectCount.load()); });
+Result ACFCanUnloadNow(IACFUnknown*) {
+    return CatchAll([]() -> Result { return static_cast<Result>(ActiveObjectCount.load()); });
 }
 
-ACFRESULT ACFStartup(IACFUnknown* host) {
-    return CatchAll([&] {
+Result ACFStartup(IACFUnknown* host) {
+    return CatchAll([&]() -> Result {
         SetHostServices(host);
-        return ACF_OK;
+        return AAX_SUCCESS;
     });
 }
 
-ACFRESULT ACFShutdown(IACFUnknown*) {
-    return CatchAll([] {
+Result ACFShutdown(IACFUnknown*) {
+    return CatchAll([]() -> Result {
         delete HostServices;
         HostServices = nullptr;
-        return ACF_OK;
+        return AAX_SUCCESS;
     });
 }
 
-ACFRESULT ACFGetSDKVersion(uint64_t* version) {
-    return CatchAll([&] {
+Result ACFGetSDKVersion(uint64_t* version) {
+    return CatchAll([&]() -> Result {
         if (version == nullptr) return ACF_E_POINTER;
         *version = kSDKVersion;
-        return ACF_OK;
+        return AAX_SUCCESS;
     });
 }
 

@@ -5,22 +5,22 @@
 
 #include <cstdint>
 
-#include "abi/acf.h"
 #include "abi/module_entry.h"
+#include "abi/unknown.h"
 
 // The SDK version that ACFGetSDKVersion reports.
 constexpr uint64_t kSDKVersion = 0x000002000061125Cull;
 
 extern "C" {
-ACFRESULT ACFRegisterPlugin(IACFUnknown* host, IACFPluginDefinition** definition);
-ACFRESULT ACFRegisterComponent(IACFUnknown* host, const acfCLSID& clsid,
-                               IACFComponentDefinition** definition);
-ACFRESULT ACFGetClassFactory(IACFUnknown* host, const acfCLSID& clsid, const acfIID& iid,
-                             void** factory);
-ACFRESULT ACFCanUnloadNow(IACFUnknown* host);
-ACFRESULT ACFStartup(IACFUnknown* host);
-ACFRESULT ACFShutdown(IACFUnknown* host);
-ACFRESULT ACFGetSDKVersion(uint64_t* version);
+Result ACFRegisterPlugin(IACFUnknown* host, HostPluginDefinition** definition);
+Result ACFRegisterComponent(IACFUnknown* host, const ClassId& clsid,
+                            HostComponentDefinition** definition);
+Result ACFGetClassFactory(IACFUnknown* host, const ClassId& clsid, const InterfaceId& iid,
+                          void** factory);
+Result ACFCanUnloadNow(IACFUnknown* host);
+Result ACFStartup(IACFUnknown* host);
+Result ACFShutdown(IACFUnknown* host);
+Result ACFGetSDKVersion(uint64_t* version);
 }
 
 // The start-up step of the host-services object: with none yet and a host, creates one over

@@ -10,8 +10,8 @@ CACFUnknown::~CACFUnknown() {
     ActiveObjectCount.fetch_sub(1);
 }
 
-ACFRESULT CACFUnknown::InitializeInstance() {
-    return ACF_OK;
+Result CACFUnknown::InitializeInstance() {
+    return AAX_SUCCESS;
 }
 
 void CACFUnknown::FinalizeInstance() {}
@@ -20,13 +20,13 @@ void CACFUnknown::DeleteInstance() {
     delete this;
 }
 
-ACFRESULT CACFUnknown::InternalQueryInterface(const acfIID& iid, void** out) {
+Result CACFUnknown::InternalQueryInterface(const InterfaceId& iid, void** out) {
     if (out == nullptr) return ACF_E_POINTER;
     *out = nullptr;
     if (iid == IID_IACFUnknown) {
         *out = &mInnerUnknown;
         mInnerUnknown.AddRef();
-        return ACF_OK;
+        return AAX_SUCCESS;
     }
     return ACF_E_NOINTERFACE;
 }
@@ -46,7 +46,7 @@ uint32_t CACFUnknown::InternalRelease() {
     return count;
 }
 
-ACFRESULT CACFUnknown::PrivateUnknown::QueryInterface(const acfIID& iid, void** out) {
+Result CACFUnknown::PrivateUnknown::QueryInterface(const InterfaceId& iid, void** out) {
     return mOwner->InternalQueryInterface(iid, out);
 }
 

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 
 // Objects built on CACFUnknown that have been constructed and not yet destroyed.
 extern std::atomic<uint32_t> ActiveObjectCount;
@@ -21,14 +21,14 @@ class CACFUnknown {
     CACFUnknown(const CACFUnknown&) = delete;
     CACFUnknown& operator=(const CACFUnknown&) = delete;
 
-    virtual ~CACFUnknown();                  // 0
-    virtual ACFRESULT InitializeInstance();  // 1
+    virtual ~CACFUnknown();               // 0
+    virtual Result InitializeInstance();  // 1
     // Runs once, when the last reference is released, just before DeleteInstance.
     virtual void FinalizeInstance();  // 2
     virtual void DeleteInstance();    // 3
     // Answers IACFUnknown with the inner unknown. A derived class answers its own interfaces
     // first and passes every other identifier here.
-    virtual ACFRESULT InternalQueryInterface(const acfIID& iid, void** out);  // 4
+    virtual Result InternalQueryInterface(const InterfaceId& iid, void** out);  // 4
     // Both return the new count; any thread.
     virtual uint32_t InternalAddRef();   // 5
     virtual uint32_t InternalRelease();  // 6
@@ -40,7 +40,7 @@ class CACFUnknown {
     class PrivateUnknown final : public IACFUnknown {
       public:
         explicit PrivateUnknown(CACFUnknown* owner) : mOwner(owner) {}
-        ACFRESULT QueryInterface(const acfIID& iid, void** out) override;
+        Result QueryInterface(const InterfaceId& iid, void** out) override;
         uint32_t AddRef() override;
         uint32_t Release() override;
 
@@ -58,9 +58,9 @@ class CACFUnknown {
 // the interface's IACFUnknown operations for every such class: each calls the same operation on
 // the outer unknown and returns its result.
 template <class Interface>
-class ACFObject : public Interface, public CACFUnknown {
+class CountedObject : public Interface, public CACFUnknown {
   public:
-    ACFRESULT QueryInterface(const acfIID& iid, void** out) override {
+    Result QueryInterface(const InterfaceId& iid, void** out) override {
         return GetOuterUnknown()->QueryInterface(iid, out);
     }
     uint32_t AddRef() override { return GetOuterUnknown()->AddRef(); }

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr AAX_CTypeID kPreviewNotification = FourCharCode("ASPv");
+constexpr TypeCode kPreviewNotification = FourCharCode("ASPv");
 constexpr const char* kPreviewID = "PreviewID";
 // The part of a name that GetParameterNameOfLength looks at.
 constexpr size_t kNameWorkLength = 255;
@@ -42,18 +42,18 @@ AAX_CEffectParameters::~AAX_CEffectParameters() {
     mParameterManager.RemoveAllParameters();
 }
 
-ACFRESULT AAX_CEffectParameters::InternalQueryInterface(const acfIID& iid, void** out) {
+Result AAX_CEffectParameters::InternalQueryInterface(const InterfaceId& iid, void** out) {
     if (out != nullptr &&
         (iid == IID_AAX_IACFEffectParameters || iid == IID_AAX_IACFEffectParameters_V2)) {
         AAX_IACFEffectParameters_V2* self = this;
         *out = self;
         self->AddRef();
-        return ACF_OK;
+        return AAX_SUCCESS;
     }
     return CACFUnknown::InternalQueryInterface(iid, out);
 }
 
-AAX_Result AAX_CEffectParameters::Initialize(IACFUnknown* controller) {
+Result AAX_CEffectParameters::Initialize(IACFUnknown* controller) {
     // A second Initialize first ends the first, so no parameter keeps a delegate that goes.
     if (mController != nullptr) Uninitialize();
     mController = std::make_unique<AAX_VController>(controller);
@@ -62,7 +62,7 @@ AAX_Result AAX_CEffectParameters::Initialize(IACFUnknown* controller) {
     mParameterManager.SetAutomationDelegate(mAutomationDelegate.get());
     mPacketDispatcher.Initialize(mController.get(), this);
 
-    const AAX_Result result = EffectInit();
+    const Result result = EffectInit();
     if (result != AAX_SUCCESS) return result;
 
     AAX_CString bypass;
@@ -71,7 +71,7 @@ AAX_Result AAX_CEffectParameters::Initialize(IACFUnknown* controller) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::Uninitialize() {
+Result AAX_CEffectParameters::Uninitialize() {
     mParameterManager.RemoveAllParameters();
     mParameterManager.SetAutomationDelegate(nullptr);
     // Nothing is posted to the controller that goes; the next initialisation registers its
@@ -84,8 +84,7 @@ AAX_Result AAX_CEffectParameters::Uninitialize() {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::NotificationReceived(AAX_CTypeID type, const void* data,
-                                                       uint32_t size) {
+Result AAX_CEffectParameters::NotificationReceived(TypeCode type, const void* data, uint32_t size) {
     if (type != kPreviewNotification || data == nullptr || size < sizeof(int32_t)) {
         return AAX_SUCCESS;
     }
@@ -98,20 +97,19 @@ AAX_Result AAX_CEffectParameters::NotificationReceived(AAX_CTypeID type, const v
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetNumberOfParameters(int32_t* count) const {
+Result AAX_CEffectParameters::GetNumberOfParameters(int32_t* count) const {
     if (count == nullptr) return AAX_ERROR_NULL_OBJECT;
     *count = mParameterManager.NumParameters();
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetMasterBypassParameter(AAX_IString* identifier) const {
+Result AAX_CEffectParameters::GetMasterBypassParameter(AAX_IString* identifier) const {
     if (identifier == nullptr) return AAX_ERROR_NULL_OBJECT;
     identifier->Set(Find(kMasterBypassID) != nullptr ? kMasterBypassID : "");
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterIsAutomatable(AAX_CParamID id,
-                                                            bool* automatable) const {
+Result AAX_CEffectParameters::GetParameterIsAutomatable(ParameterId id, bool* automatable) const {
     if (automatable == nullptr) return AAX_ERROR_NULL_OBJECT;
     *automatable = false;
     const AAX_IParameter* parameter = Find(id);
@@ -120,7 +118,7 @@ AAX_Result AAX_CEffectParameters::GetParameterIsAutomatable(AAX_CParamID id,
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterNumberOfSteps(AAX_CParamID id, int32_t* steps) const {
+Result AAX_CEffectParameters::GetParameterNumberOfSteps(ParameterId id, int32_t* steps) const {
     if (steps == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
@@ -128,15 +126,15 @@ AAX_Result AAX_CEffectParameters::GetParameterNumberOfSteps(AAX_CParamID id, int
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterName(AAX_CParamID id, AAX_IString* name) const {
+Result AAX_CEffectParameters::GetParameterName(ParameterId id, AAX_IString* name) const {
     if (name == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_IParameter* parameter = Find(id);
     name->Set(parameter != nullptr ? parameter->Name().Get() : "");
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterNameOfLength(AAX_CParamID id, AAX_IString* name,
-                                                           int32_t length) const {
+Result AAX_CEffectParameters::GetParameterNameOfLength(ParameterId id, AAX_IString* name,
+                                                       int32_t length) const {
     if (name == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) {
@@ -155,8 +153,8 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength(AAX_CParamID id, AAX_
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue(AAX_CParamID id,
-                                                                     double* value) const {
+Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue(ParameterId id,
+                                                                 double* value) const {
     if (value == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
@@ -164,15 +162,14 @@ AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue(AAX_CParamI
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue(AAX_CParamID id,
-                                                                     double value) {
+Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue(ParameterId id, double value) {
     AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
     parameter->SetNormalizedDefaultValue(value);
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterType(AAX_CParamID id, int32_t* type) const {
+Result AAX_CEffectParameters::GetParameterType(ParameterId id, int32_t* type) const {
     if (type == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
@@ -180,8 +177,7 @@ AAX_Result AAX_CEffectParameters::GetParameterType(AAX_CParamID id, int32_t* typ
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterOrientation(AAX_CParamID id,
-                                                          int32_t* orientation) const {
+Result AAX_CEffectParameters::GetParameterOrientation(ParameterId id, int32_t* orientation) const {
     if (orientation == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
@@ -189,33 +185,33 @@ AAX_Result AAX_CEffectParameters::GetParameterOrientation(AAX_CParamID id,
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameter(AAX_CParamID id, AAX_IParameter** parameter) {
+Result AAX_CEffectParameters::GetParameter(ParameterId id, AAX_IParameter** parameter) {
     if (parameter == nullptr) return AAX_ERROR_NULL_OBJECT;
     *parameter = Find(id);
     return *parameter != nullptr ? AAX_SUCCESS : AAX_ERROR_INVALID_PARAMETER_ID;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterIndex(AAX_CParamID id, int32_t* index) const {
+Result AAX_CEffectParameters::GetParameterIndex(ParameterId id, int32_t* index) const {
     if (index == nullptr) return AAX_ERROR_NULL_OBJECT;
     *index = mParameterManager.GetParameterIndex(id);
     return *index < 0 ? AAX_ERROR_INVALID_PARAMETER_ID : AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterIDFromIndex(int32_t index, AAX_IString* id) const {
+Result AAX_CEffectParameters::GetParameterIDFromIndex(int32_t index, AAX_IString* id) const {
     if (id == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_IParameter* parameter = mParameterManager.GetParameter(index);
     id->Set(parameter != nullptr ? parameter->Identifier() : "");
     return parameter != nullptr ? AAX_SUCCESS : AAX_ERROR_INVALID_PARAMETER_ID;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterValueInfo(AAX_CParamID /*id*/, int32_t /*selector*/,
-                                                        int32_t* value) const {
+Result AAX_CEffectParameters::GetParameterValueInfo(ParameterId /*id*/, int32_t /*selector*/,
+                                                    int32_t* value) const {
     if (value != nullptr) *value = 0;
     return AAX_ERROR_UNIMPLEMENTED;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterValueFromString(AAX_CParamID id, double* value,
-                                                              const AAX_IString& text) const {
+Result AAX_CEffectParameters::GetParameterValueFromString(ParameterId id, double* value,
+                                                          const AAX_IString& text) const {
     if (value == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
@@ -228,9 +224,9 @@ AAX_Result AAX_CEffectParameters::GetParameterValueFromString(AAX_CParamID id, d
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterStringFromValue(AAX_CParamID id, double value,
-                                                              AAX_IString* text,
-                                                              int32_t maxLength) const {
+Result AAX_CEffectParameters::GetParameterStringFromValue(ParameterId id, double value,
+                                                          AAX_IString* text,
+                                                          int32_t maxLength) const {
     if (text == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
@@ -242,8 +238,8 @@ AAX_Result AAX_CEffectParameters::GetParameterStringFromValue(AAX_CParamID id, d
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterValueString(AAX_CParamID id, AAX_IString* text,
-                                                          int32_t maxLength) const {
+Result AAX_CEffectParameters::GetParameterValueString(ParameterId id, AAX_IString* text,
+                                                      int32_t maxLength) const {
     if (text == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
@@ -253,8 +249,7 @@ AAX_Result AAX_CEffectParameters::GetParameterValueString(AAX_CParamID id, AAX_I
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue(AAX_CParamID id,
-                                                              double* value) const {
+Result AAX_CEffectParameters::GetParameterNormalizedValue(ParameterId id, double* value) const {
     if (value == nullptr) return AAX_ERROR_NULL_OBJECT;
     const AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
@@ -262,17 +257,16 @@ AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue(AAX_CParamID id,
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue(AAX_CParamID id, double value) {
+Result AAX_CEffectParameters::SetParameterNormalizedValue(ParameterId id, double value) {
     AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
     parameter->SetNormalizedValue(value);
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::RelativeTarget(AAX_CParamID id, double step,
-                                                 double* target) const {
+Result AAX_CEffectParameters::RelativeTarget(ParameterId id, double step, double* target) const {
     double current = 0.0;
-    const AAX_Result result = GetParameterNormalizedValue(id, &current);
+    const Result result = GetParameterNormalizedValue(id, &current);
     if (result != AAX_SUCCESS) return result;
     double value = current + step;
     if (value > 1.0) {
@@ -284,120 +278,117 @@ AAX_Result AAX_CEffectParameters::RelativeTarget(AAX_CParamID id, double step,
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative(AAX_CParamID id, double step) {
+Result AAX_CEffectParameters::SetParameterNormalizedRelative(ParameterId id, double step) {
     double target = 0.0;
-    const AAX_Result result = RelativeTarget(id, step, &target);
+    const Result result = RelativeTarget(id, step, &target);
     return result != AAX_SUCCESS ? result : SetParameterNormalizedValue(id, target);
 }
 
-AAX_Result AAX_CEffectParameters::TouchParameter(AAX_CParamID id) {
+Result AAX_CEffectParameters::TouchParameter(ParameterId id) {
     AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
     parameter->Touch();
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::ReleaseParameter(AAX_CParamID id) {
+Result AAX_CEffectParameters::ReleaseParameter(ParameterId id) {
     AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
     parameter->Release();
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::UpdateParameterTouch(AAX_CParamID /*id*/, bool /*touched*/) {
+Result AAX_CEffectParameters::UpdateParameterTouch(ParameterId /*id*/, bool /*touched*/) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue(AAX_CParamID id, double value,
-                                                                 int32_t /*source*/) {
+Result AAX_CEffectParameters::UpdateParameterNormalizedValue(ParameterId id, double value,
+                                                             int32_t /*source*/) {
     AAX_IParameter* parameter = Find(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
     parameter->UpdateNormalizedValue(value);
-    const AAX_Result result = mPacketDispatcher.SetDirty(id, true);
+    const Result result = mPacketDispatcher.SetDirty(id, true);
     // Counted modulo 2^32 so that a long session cannot overflow; a count that has wrapped to a
     // negative value is not reported.
     mNumChanges = static_cast<int32_t>(static_cast<uint32_t>(mNumChanges) + 1u);
     return result;
 }
 
-AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedRelative(AAX_CParamID id, double step) {
+Result AAX_CEffectParameters::UpdateParameterNormalizedRelative(ParameterId id, double step) {
     double target = 0.0;
-    const AAX_Result result = RelativeTarget(id, step, &target);
+    const Result result = RelativeTarget(id, step, &target);
     return result != AAX_SUCCESS ? result : UpdateParameterNormalizedValue(id, target, 0);
 }
 
-AAX_Result AAX_CEffectParameters::GenerateCoefficients() {
+Result AAX_CEffectParameters::GenerateCoefficients() {
     return mPacketDispatcher.Dispatch();
 }
 
-AAX_Result AAX_CEffectParameters::ResetFieldData(uint32_t /*fieldIndex*/, void* data,
-                                                 uint32_t size) const {
+Result AAX_CEffectParameters::ResetFieldData(uint32_t /*fieldIndex*/, void* data,
+                                             uint32_t size) const {
     if (data != nullptr) std::memset(data, 0, size);
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetNumberOfChunks(int32_t* count) const {
+Result AAX_CEffectParameters::GetNumberOfChunks(int32_t* count) const {
     if (count == nullptr) return AAX_ERROR_NULL_OBJECT;
     *count = 1;
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetChunkIDFromIndex(int32_t index, AAX_CTypeID* chunkID) const {
+Result AAX_CEffectParameters::GetChunkIDFromIndex(int32_t index, TypeCode* chunkID) const {
     if (chunkID == nullptr) return AAX_ERROR_NULL_OBJECT;
     *chunkID = index == 0 ? kControlsChunkID : 0;
     return index == 0 ? AAX_SUCCESS : AAX_ERROR_INVALID_CHUNK_INDEX;
 }
 
-AAX_Result AAX_CEffectParameters::GetNumberOfChanges(int32_t* changes) const {
+Result AAX_CEffectParameters::GetNumberOfChanges(int32_t* changes) const {
     if (changes == nullptr) return AAX_ERROR_NULL_OBJECT;
     if (mNumChanges >= 0) *changes = mNumChanges;
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::TimerWakeup() {
+Result AAX_CEffectParameters::TimerWakeup() {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetCurveData(AAX_CTypeID /*curveType*/, const float* /*values*/,
-                                               uint32_t /*numValues*/,
-                                               float* /*curveValues*/) const {
+Result AAX_CEffectParameters::GetCurveData(TypeCode /*curveType*/, const float* /*values*/,
+                                           uint32_t /*numValues*/, float* /*curveValues*/) const {
     return AAX_ERROR_UNIMPLEMENTED;
 }
 
-AAX_Result AAX_CEffectParameters::GetCustomData(AAX_CTypeID /*blockID*/, uint32_t /*size*/,
-                                                void* /*data*/, uint32_t* written) const {
+Result AAX_CEffectParameters::GetCustomData(TypeCode /*blockID*/, uint32_t /*size*/, void* /*data*/,
+                                            uint32_t* written) const {
     if (written != nullptr) *written = 0;
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::SetCustomData(AAX_CTypeID /*blockID*/, uint32_t /*size*/,
-                                                const void* /*data*/) {
+Result AAX_CEffectParameters::SetCustomData(TypeCode /*blockID*/, uint32_t /*size*/,
+                                            const void* /*data*/) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::DoMIDITransfers() {
+Result AAX_CEffectParameters::DoMIDITransfers() {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::RenderAudio_Hybrid(void* /*renderInfo*/) {
+Result AAX_CEffectParameters::RenderAudio_Hybrid(void* /*renderInfo*/) {
     return AAX_ERROR_UNIMPLEMENTED;
 }
 
-AAX_Result AAX_CEffectParameters::UpdateMIDINodes(uint32_t /*fieldIndex*/,
-                                                  AAX_CMidiPacket& /*packet*/) {
+Result AAX_CEffectParameters::UpdateMIDINodes(uint32_t /*fieldIndex*/, MidiPacket& /*packet*/) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::UpdateControlMIDINodes(AAX_CTypeID /*nodeID*/,
-                                                         AAX_CMidiPacket& /*packet*/) {
+Result AAX_CEffectParameters::UpdateControlMIDINodes(TypeCode /*nodeID*/, MidiPacket& /*packet*/) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::EffectInit() {
+Result AAX_CEffectParameters::EffectInit() {
     return AAX_SUCCESS;
 }
 
-AAX_IParameter* AAX_CEffectParameters::Find(AAX_CParamID id) const {
+AAX_IParameter* AAX_CEffectParameters::Find(ParameterId id) const {
     return mParameterManager.GetParameterByID(id);
 }
 

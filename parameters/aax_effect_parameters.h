@@ -24,77 +24,75 @@
 #include "parameters/aax_parameter_lookup.h"
 #include "parameters/aax_parameter_manager.h"
 
-inline constexpr AAX_CTypeID kControlsChunkID = FourCharCode("elck");
+inline constexpr TypeCode kControlsChunkID = FourCharCode("elck");
 inline constexpr const char* kControlsChunkName = "Complete Controls State";
 inline constexpr const char* kMasterBypassID = "MasterBypassID";
 
-class AAX_CEffectParameters : public ACFObject<AAX_IACFEffectParameters_V2>,
-                              public AAX_IParameterLookup {
+class AAX_CEffectParameters : public CountedObject<AAX_IACFEffectParameters_V2>,
+                              public ParameterLookup {
   public:
     AAX_CEffectParameters() = default;
     // Deletes the parameters, then the host wrappers that Uninitialize did not get to.
     ~AAX_CEffectParameters() override;
 
     // Answers both effect-parameters interfaces with the object itself.
-    ACFRESULT InternalQueryInterface(const acfIID& iid, void** out) override;
+    Result InternalQueryInterface(const InterfaceId& iid, void** out) override;
 
-    AAX_Result Initialize(IACFUnknown* controller) override;
-    AAX_Result Uninitialize() override;
-    AAX_Result NotificationReceived(AAX_CTypeID type, const void* data, uint32_t size) override;
-    AAX_Result GetNumberOfParameters(int32_t* count) const override;
-    AAX_Result GetMasterBypassParameter(AAX_IString* identifier) const override;
-    AAX_Result GetParameterIsAutomatable(AAX_CParamID id, bool* automatable) const override;
-    AAX_Result GetParameterNumberOfSteps(AAX_CParamID id, int32_t* steps) const override;
-    AAX_Result GetParameterName(AAX_CParamID id, AAX_IString* name) const override;
-    AAX_Result GetParameterNameOfLength(AAX_CParamID id, AAX_IString* name,
-                                        int32_t length) const override;
-    AAX_Result GetParameterDefaultNormalizedValue(AAX_CParamID id, double* value) const override;
-    AAX_Result SetParameterDefaultNormalizedValue(AAX_CParamID id, double value) override;
-    AAX_Result GetParameterType(AAX_CParamID id, int32_t* type) const override;
-    AAX_Result GetParameterOrientation(AAX_CParamID id, int32_t* orientation) const override;
+    Result Initialize(IACFUnknown* controller) override;
+    Result Uninitialize() override;
+    Result NotificationReceived(TypeCode type, const void* data, uint32_t size) override;
+    Result GetNumberOfParameters(int32_t* count) const override;
+    Result GetMasterBypassParameter(AAX_IString* identifier) const override;
+    Result GetParameterIsAutomatable(ParameterId id, bool* automatable) const override;
+    Result GetParameterNumberOfSteps(ParameterId id, int32_t* steps) const override;
+    Result GetParameterName(ParameterId id, AAX_IString* name) const override;
+    Result GetParameterNameOfLength(ParameterId id, AAX_IString* name,
+                                    int32_t length) const override;
+    Result GetParameterDefaultNormalizedValue(ParameterId id, double* value) const override;
+    Result SetParameterDefaultNormalizedValue(ParameterId id, double value) override;
+    Result GetParameterType(ParameterId id, int32_t* type) const override;
+    Result GetParameterOrientation(ParameterId id, int32_t* orientation) const override;
     // Also the packet dispatcher's lookup.
-    AAX_Result GetParameter(AAX_CParamID id, AAX_IParameter** parameter) override;
-    AAX_Result GetParameterIndex(AAX_CParamID id, int32_t* index) const override;
-    AAX_Result GetParameterIDFromIndex(int32_t index, AAX_IString* id) const override;
-    AAX_Result GetParameterValueInfo(AAX_CParamID id, int32_t selector,
-                                     int32_t* value) const override;
-    AAX_Result GetParameterValueFromString(AAX_CParamID id, double* value,
-                                           const AAX_IString& text) const override;
-    AAX_Result GetParameterStringFromValue(AAX_CParamID id, double value, AAX_IString* text,
-                                           int32_t maxLength) const override;
-    AAX_Result GetParameterValueString(AAX_CParamID id, AAX_IString* text,
+    Result GetParameter(ParameterId id, AAX_IParameter** parameter) override;
+    Result GetParameterIndex(ParameterId id, int32_t* index) const override;
+    Result GetParameterIDFromIndex(int32_t index, AAX_IString* id) const override;
+    Result GetParameterValueInfo(ParameterId id, int32_t selector, int32_t* value) const override;
+    Result GetParameterValueFromString(ParameterId id, double* value,
+                                       const AAX_IString& text) const override;
+    Result GetParameterStringFromValue(ParameterId id, double value, AAX_IString* text,
                                        int32_t maxLength) const override;
-    AAX_Result GetParameterNormalizedValue(AAX_CParamID id, double* value) const override;
-    AAX_Result SetParameterNormalizedValue(AAX_CParamID id, double value) override;
-    AAX_Result SetParameterNormalizedRelative(AAX_CParamID id, double step) override;
-    AAX_Result TouchParameter(AAX_CParamID id) override;
-    AAX_Result ReleaseParameter(AAX_CParamID id) override;
-    AAX_Result UpdateParameterTouch(AAX_CParamID id, bool touched) override;
-    AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value,
-                                              int32_t source) override;
-    AAX_Result UpdateParameterNormalizedRelative(AAX_CParamID id, double step) override;
-    AAX_Result GenerateCoefficients() override;
-    AAX_Result ResetFieldData(uint32_t fieldIndex, void* data, uint32_t size) const override;
-    AAX_Result GetNumberOfChunks(int32_t* count) const override;
-    AAX_Result GetChunkIDFromIndex(int32_t index, AAX_CTypeID* chunkID) const override;
-    AAX_Result GetChunkSize(AAX_CTypeID chunkID, uint32_t* size) override;
-    AAX_Result GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* chunk) override;
-    AAX_Result SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) override;
-    AAX_Result CompareActiveChunk(const AAX_SPlugInChunk* chunk, bool* isEqual) override;
-    AAX_Result GetNumberOfChanges(int32_t* changes) const override;
-    AAX_Result TimerWakeup() override;
-    AAX_Result GetCurveData(AAX_CTypeID curveType, const float* values, uint32_t numValues,
-                            float* curveValues) const override;
-    AAX_Result GetCustomData(AAX_CTypeID blockID, uint32_t size, void* data,
-                             uint32_t* written) const override;
-    AAX_Result SetCustomData(AAX_CTypeID blockID, uint32_t size, const void* data) override;
-    AAX_Result DoMIDITransfers() override;
-    AAX_Result RenderAudio_Hybrid(void* renderInfo) override;
-    AAX_Result UpdateMIDINodes(uint32_t fieldIndex, AAX_CMidiPacket& packet) override;
-    AAX_Result UpdateControlMIDINodes(AAX_CTypeID nodeID, AAX_CMidiPacket& packet) override;
+    Result GetParameterValueString(ParameterId id, AAX_IString* text,
+                                   int32_t maxLength) const override;
+    Result GetParameterNormalizedValue(ParameterId id, double* value) const override;
+    Result SetParameterNormalizedValue(ParameterId id, double value) override;
+    Result SetParameterNormalizedRelative(ParameterId id, double step) override;
+    Result TouchParameter(ParameterId id) override;
+    Result ReleaseParameter(ParameterId id) override;
+    Result UpdateParameterTouch(ParameterId id, bool touched) override;
+    Result UpdateParameterNormalizedValue(ParameterId id, double value, int32_t source) override;
+    Result UpdateParameterNormalizedRelative(ParameterId id, double step) override;
+    Result GenerateCoefficients() override;
+    Result ResetFieldData(uint32_t fieldIndex, void* data, uint32_t size) const override;
+    Result GetNumberOfChunks(int32_t* count) const override;
+    Result GetChunkIDFromIndex(int32_t index, TypeCode* chunkID) const override;
+    Result GetChunkSize(TypeCode chunkID, uint32_t* size) override;
+    Result GetChunk(TypeCode chunkID, AAX_SPlugInChunk* chunk) override;
+    Result SetChunk(TypeCode chunkID, const AAX_SPlugInChunk* chunk) override;
+    Result CompareActiveChunk(const AAX_SPlugInChunk* chunk, bool* isEqual) override;
+    Result GetNumberOfChanges(int32_t* changes) const override;
+    Result TimerWakeup() override;
+    Result GetCurveData(TypeCode curveType, const float* values, uint32_t numValues,
+                        float* curveValues) const override;
+    Result GetCustomData(TypeCode blockID, uint32_t size, void* data,
+                         uint32_t* written) const override;
+    Result SetCustomData(TypeCode blockID, uint32_t size, const void* data) override;
+    Result DoMIDITransfers() override;
+    Result RenderAudio_Hybrid(void* renderInfo) override;
+    Result UpdateMIDINodes(uint32_t fieldIndex, MidiPacket& packet) override;
+    Result UpdateControlMIDINodes(TypeCode nodeID, MidiPacket& packet) override;
 
     // Called by Initialize once the host wrappers exist; a result other than 0 ends Initialize.
-    virtual AAX_Result EffectInit();
+    virtual Result EffectInit();
 
   protected:
     // The host's controller; null outside initialisation.
@@ -106,12 +104,12 @@ class AAX_CEffectParameters : public ACFObject<AAX_IACFEffectParameters_V2>,
     // Refills the chunk parser with one entry per saved parameter, in index order.
     void BuildChunkData();
     // Null when no parameter has the identifier.
-    AAX_IParameter* Find(AAX_CParamID id) const;
+    AAX_IParameter* Find(ParameterId id) const;
     bool IsFiltered(const AAX_IParameter& parameter) const;
     // The parameters the controls chunk holds: all but the filtered ones, in index order.
     std::vector<AAX_IParameter*> SavedParameters() const;
     // The relative change of both kinds: the current value plus `step`, within 0 to 1.
-    AAX_Result RelativeTarget(AAX_CParamID id, double step, double* target) const;
+    Result RelativeTarget(ParameterId id, double step, double* target) const;
     // Restores or compares one parameter from the loaded chunk; true when the entry matched.
     void RestoreFromChunk(AAX_IParameter& parameter);
     bool MatchesChunk(const AAX_IParameter& parameter);

@@ -77,7 +77,7 @@ void AAX_CEffectParameters::BuildChunkData() {
     }
 }
 
-AAX_Result AAX_CEffectParameters::GetChunkSize(AAX_CTypeID chunkID, uint32_t* size) {
+Result AAX_CEffectParameters::GetChunkSize(TypeCode chunkID, uint32_t* size) {
     if (size == nullptr) return AAX_ERROR_NULL_OBJECT;
     if (chunkID != kControlsChunkID) {
         *size = 0;
@@ -89,7 +89,7 @@ AAX_Result AAX_CEffectParameters::GetChunkSize(AAX_CTypeID chunkID, uint32_t* si
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* chunk) {
+Result AAX_CEffectParameters::GetChunk(TypeCode chunkID, AAX_SPlugInChunk* chunk) {
     if (chunkID != kControlsChunkID) return AAX_ERROR_INVALID_CHUNK_ID;
     if (chunk == nullptr) return AAX_ERROR_NULL_OBJECT;
     BuildChunkData();
@@ -103,7 +103,7 @@ AAX_Result AAX_CEffectParameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk
     return mChunkParser.GetChunkData(chunk);
 }
 
-AAX_Result AAX_CEffectParameters::SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) {
+Result AAX_CEffectParameters::SetChunk(TypeCode chunkID, const AAX_SPlugInChunk* chunk) {
     if (chunkID != kControlsChunkID) return AAX_ERROR_INVALID_CHUNK_ID;
     if (chunk == nullptr) return AAX_ERROR_NULL_OBJECT;
     mChunkParser.LoadChunk(chunk);
@@ -111,7 +111,7 @@ AAX_Result AAX_CEffectParameters::SetChunk(AAX_CTypeID chunkID, const AAX_SPlugI
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::CompareActiveChunk(const AAX_SPlugInChunk* chunk, bool* isEqual) {
+Result AAX_CEffectParameters::CompareActiveChunk(const AAX_SPlugInChunk* chunk, bool* isEqual) {
     if (chunk == nullptr || isEqual == nullptr) return AAX_ERROR_NULL_OBJECT;
     // A chunk that the base does not own is never reported as changed.
     if (chunk->fChunkID != kControlsChunkID) {

@@ -5,13 +5,13 @@ AAX_CPacketDispatcher::~AAX_CPacketDispatcher() {
 }
 
 void AAX_CPacketDispatcher::Initialize(AAX_IController* controller,
-                                       AAX_IParameterLookup* effectParameters) {
+                                       ParameterLookup* effectParameters) {
     mController = controller;
     mEffectParameters = effectParameters;
 }
 
-AAX_Result AAX_CPacketDispatcher::RegisterPacket(AAX_CParamID identifier, uint32_t fieldIndex,
-                                                 const AAX_IPacketHandler& handler) {
+Result AAX_CPacketDispatcher::RegisterPacket(ParameterId identifier, uint32_t fieldIndex,
+                                             const AAX_IPacketHandler& handler) {
     OwnerTrackingMutex::Scope lock(mLock);
     std::unique_ptr<AAX_CPacket>& packet = mPackets[fieldIndex];
     if (!packet) packet = std::make_unique<AAX_CPacket>(fieldIndex);
@@ -26,7 +26,7 @@ void AAX_CPacketDispatcher::RemoveAllRegistrations() {
     mPackets.clear();
 }
 
-AAX_Result AAX_CPacketDispatcher::SetDirty(AAX_CParamID identifier, bool dirty) {
+Result AAX_CPacketDispatcher::SetDirty(ParameterId identifier, bool dirty) {
     OwnerTrackingMutex::Scope lock(mLock);
     const auto [first, last] = mRegistrations.equal_range(identifier == nullptr ? "" : identifier);
     for (auto registration = first; registration != last; ++registration) {
@@ -35,11 +35,11 @@ AAX_Result AAX_CPacketDispatcher::SetDirty(AAX_CParamID identifier, bool dirty) 
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CPacketDispatcher::Dispatch() {
+Result AAX_CPacketDispatcher::Dispatch() {
     OwnerTrackingMutex::Scope lock(mLock);
     // Packets stay dirty until there is a controller to post them to.
     if (mController == nullptr) return AAX_ERROR_NULL_OBJECT;
-    AAX_Result result = AAX_SUCCESS;
+    Result result = AAX_SUCCESS;
     for (auto& [identifier, registration] : mRegistrations) {
         AAX_CPacket& packet = *registration.first;
         if (!packet.IsDirty()) continue;
@@ -53,8 +53,8 @@ AAX_Result AAX_CPacketDispatcher::Dispatch() {
     return result;
 }
 
-AAX_Result AAX_CPacketDispatcher::GenerateSingleValuePacket(AAX_CParamID identifier,
-                                                            AAX_CPacket& packet) {
+Result AAX_CPacketDispatcher::GenerateSingleValuePacket(ParameterId identifier,
+                                                        AAX_CPacket& packet) {
     if (mEffectParameters == nullptr) return AAX_ERROR_NULL_OBJECT;
     AAX_IParameter* parameter = nullptr;
     if (mEffectParameters->GetParameter(identifier, &parameter) != AAX_SUCCESS ||

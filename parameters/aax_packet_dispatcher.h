@@ -27,25 +27,25 @@ class AAX_CPacketDispatcher {
     ~AAX_CPacketDispatcher();
 
     // Set by the effect's initialization before any registration; neither is owned.
-    void Initialize(AAX_IController* controller, AAX_IParameterLookup* effectParameters);
+    void Initialize(AAX_IController* controller, ParameterLookup* effectParameters);
 
     // Ties the identifier to the packet of fieldIndex (made on first use, dirty) through a clone
     // of the handler. Registrations are never merged. Returns 0.
-    AAX_Result RegisterPacket(AAX_CParamID identifier, uint32_t fieldIndex,
-                              const AAX_IPacketHandler& handler);
+    Result RegisterPacket(ParameterId identifier, uint32_t fieldIndex,
+                          const AAX_IPacketHandler& handler);
     // Forgets every registration and packet, so that the next registration makes its packet anew,
     // dirty. The effect's uninitialisation does it: its next initialisation registers again.
     void RemoveAllRegistrations();
     // Marks the packets of every registration under the identifier. Returns 0.
-    AAX_Result SetDirty(AAX_CParamID identifier, bool dirty);
+    Result SetDirty(ParameterId identifier, bool dirty);
     // Fills and posts each dirty packet once, in identifier order, and clears it whether or not
     // its handler succeeded. Returns the last post's result, 0 when nothing was posted, and
     // -20004 without touching any packet while no controller is set.
-    AAX_Result Dispatch();
+    Result Dispatch();
     // The standard handler body: the parameter's value as a 4-byte integer (bool, 1 or 0), float
     // or integer, or an 8-byte double, in the processor's byte order. -20004 when the parameter
     // is missing or has none of those types.
-    AAX_Result GenerateSingleValuePacket(AAX_CParamID identifier, AAX_CPacket& packet);
+    Result GenerateSingleValuePacket(ParameterId identifier, AAX_CPacket& packet);
 
   private:
     using Registration = std::pair<AAX_CPacket*, std::unique_ptr<AAX_IPacketHandler>>;
@@ -53,6 +53,6 @@ class AAX_CPacketDispatcher {
     std::map<uint32_t, std::unique_ptr<AAX_CPacket>> mPackets;  // by field index
     std::multimap<std::string, Registration> mRegistrations;    // byte-wise identifier order
     AAX_IController* mController = nullptr;
-    AAX_IParameterLookup* mEffectParameters = nullptr;
+    ParameterLookup* mEffectParameters = nullptr;
     OwnerTrackingMutex mLock;
 };

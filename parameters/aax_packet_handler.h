@@ -10,15 +10,15 @@ class AAX_IPacketHandler {
   public:
     virtual ~AAX_IPacketHandler() = default;        // 0
     virtual AAX_IPacketHandler* Clone() const = 0;  // 1: owned by the caller
-    virtual AAX_Result Call(AAX_CParamID identifier,
-                            AAX_CPacket& packet) const = 0;  // 2: 0 on success
+    virtual Result Call(ParameterId identifier,
+                        AAX_CPacket& packet) const = 0;  // 2: 0 on success
 };
 
 template <class TWorker>
 class AAX_CPacketHandler final : public AAX_IPacketHandler {
   public:
-    using Callback = AAX_Result (TWorker::*)(AAX_CPacket& packet);
-    using ExtendedCallback = AAX_Result (TWorker::*)(AAX_CParamID identifier, AAX_CPacket& packet);
+    using Callback = Result (TWorker::*)(AAX_CPacket& packet);
+    using ExtendedCallback = Result (TWorker::*)(ParameterId identifier, AAX_CPacket& packet);
 
     AAX_CPacketHandler(TWorker* worker, Callback callback)
         : mWorker(worker), mCallback(callback), mExtendedCallback(nullptr) {}
@@ -28,7 +28,7 @@ class AAX_CPacketHandler final : public AAX_IPacketHandler {
     AAX_CPacketHandler* Clone() const override { return new AAX_CPacketHandler(*this); }
 
     // The extended callback wins; with neither callback the handler answers -20004.
-    AAX_Result Call(AAX_CParamID identifier, AAX_CPacket& packet) const override {
+    Result Call(ParameterId identifier, AAX_CPacket& packet) const override {
         if (mExtendedCallback != nullptr) return (mWorker->*mExtendedCallback)(identifier, packet);
         if (mCallback != nullptr) return (mWorker->*mCallback)(packet);
         return AAX_ERROR_NULL_OBJECT;

@@ -5,7 +5,7 @@
 #include <type_traits>
 
 template <typename T>
-AAX_CParameter<T>::AAX_CParameter(AAX_CParamID identifier, const AAX_CString& name, T defaultValue,
+AAX_CParameter<T>::AAX_CParameter(ParameterId identifier, const AAX_CString& name, T defaultValue,
                                   const AAX_ITaperDelegate<T>& taperDelegate,
                                   const AAX_IDisplayDelegate<T>& displayDelegate, bool automatable)
     : mIdentifier{},
@@ -48,7 +48,7 @@ void AAX_CParameter<T>::SetValue(T value) {
 }
 
 template <typename T>
-AAX_CParamID AAX_CParameter<T>::Identifier() const {
+ParameterId AAX_CParameter<T>::Identifier() const {
     return mIdentifier;
 }
 

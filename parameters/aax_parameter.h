@@ -18,7 +18,7 @@ class AAX_CParameter : public BoundaryObject<AAX_IParameter> {
   public:
     // Keeps at most 31 characters of the identifier and clones both delegates. Starts with
     // 128 steps, type 1 (continuous), orientation 0 and the default value stored.
-    AAX_CParameter(AAX_CParamID identifier, const AAX_CString& name, T defaultValue,
+    AAX_CParameter(ParameterId identifier, const AAX_CString& name, T defaultValue,
                    const AAX_ITaperDelegate<T>& taperDelegate,
                    const AAX_IDisplayDelegate<T>& displayDelegate, bool automatable);
     AAX_CParameter(const AAX_CParameter&) = delete;
@@ -30,7 +30,7 @@ class AAX_CParameter : public BoundaryObject<AAX_IParameter> {
     // delegate is set, otherwise stored at once.
     void SetValue(T value);
 
-    AAX_CParamID Identifier() const override;
+    ParameterId Identifier() const override;
     void SetName(const AAX_IString& name) override;
     const AAX_IString& Name() const override;
     void AddShortenedName(const AAX_IString& name) override;

@@ -3,13 +3,13 @@
 // derived effect's replacement is the one asked.
 #pragma once
 
+#include "abi/aax_iparameter.h"
 #include "abi/result.h"
 #include "host/aax_automation_delegate.h"
-#include "abi/aax_iparameter.h"
 
-class AAX_IParameterLookup {
+class ParameterLookup {
   public:
-    virtual ~AAX_IParameterLookup() = default;
+    virtual ~ParameterLookup() = default;
     // Writes the parameter, or null; a non-zero result when there is none.
-    virtual AAX_Result GetParameter(AAX_CParamID identifier, AAX_IParameter** parameter) = 0;
+    virtual Result GetParameter(ParameterId identifier, AAX_IParameter** parameter) = 0;
 };

@@ -23,13 +23,13 @@ void AAX_CParameterManager::RemoveAllParameters() {
     mByIdentifier.clear();
 }
 
-AAX_IParameter* AAX_CParameterManager::GetParameterByID(AAX_CParamID identifier) const {
+AAX_IParameter* AAX_CParameterManager::GetParameterByID(ParameterId identifier) const {
     if (identifier == nullptr) return nullptr;
     const auto found = mByIdentifier.find(identifier);
     return found == mByIdentifier.end() ? nullptr : found->second;
 }
 
-int32_t AAX_CParameterManager::GetParameterIndex(AAX_CParamID identifier) const {
+int32_t AAX_CParameterManager::GetParameterIndex(ParameterId identifier) const {
     if (identifier == nullptr) return -1;
     for (size_t index = 0; index < mParameters.size(); ++index) {
         if (std::strcmp(mParameters[index]->Identifier(), identifier) == 0) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "host/aax_automation_delegate.h"
 #include "abi/aax_iparameter.h"
+#include "host/aax_automation_delegate.h"
 
 class AAX_CParameterManager {
   public:
@@ -26,9 +26,9 @@ class AAX_CParameterManager {
     // Deletes every parameter in index order.
     void RemoveAllParameters();
     // Null for an unknown or null identifier.
-    AAX_IParameter* GetParameterByID(AAX_CParamID identifier) const;
+    AAX_IParameter* GetParameterByID(ParameterId identifier) const;
     // -1 for an unknown or null identifier.
-    int32_t GetParameterIndex(AAX_CParamID identifier) const;
+    int32_t GetParameterIndex(ParameterId identifier) const;
     // Null when the index is negative or not less than the count.
     AAX_IParameter* GetParameter(int32_t index) const;
     int32_t NumParameters() const;

@@ -24,8 +24,8 @@ const char* DataArea(const AAX_SPlugInChunk* chunk) {
 
 }  // namespace
 
-bool AAXWrapper_Parameters::IsCurrentChunk(AAX_CTypeID chunkID) const {
-    AAX_CTypeID current = 0;
+bool AAXWrapper_Parameters::IsCurrentChunk(TypeCode chunkID) const {
+    TypeCode current = 0;
     GetChunkIDFromIndex(0, &current);
     return chunkID == current;
 }
@@ -52,18 +52,18 @@ bool AAXWrapper_Parameters::AskBankChunk(BankChunk* chunk) {
     return true;
 }
 
-AAX_Result AAXWrapper_Parameters::GetChunkIDFromIndex(int32_t index, AAX_CTypeID* chunkID) const {
+Result AAXWrapper_Parameters::GetChunkIDFromIndex(int32_t index, TypeCode* chunkID) const {
     if (chunkID == nullptr) return AAX_ERROR_NULL_OBJECT;
     if (index != 0) {
         *chunkID = 0;
         return AAX_ERROR_INVALID_CHUNK_INDEX;
     }
     *chunkID =
-        mVstInterface->IsUsable() ? static_cast<AAX_CTypeID>(mVstInterface->effect->uniqueID) : 0;
+        mVstInterface->IsUsable() ? static_cast<TypeCode>(mVstInterface->effect->uniqueID) : 0;
     return AAX_SUCCESS;
 }
 
-AAX_Result AAXWrapper_Parameters::GetChunkSize(AAX_CTypeID chunkID, uint32_t* size) {
+Result AAXWrapper_Parameters::GetChunkSize(TypeCode chunkID, uint32_t* size) {
     // Edits the plug-in made during blocks belong to the state being saved.
     DeliverPlugInReports();
     if (mPluginLoaded == 0) return AAX_ERROR_INVALID_CHUNK_ID;
@@ -79,7 +79,7 @@ AAX_Result AAXWrapper_Parameters::GetChunkSize(AAX_CTypeID chunkID, uint32_t* si
     return readable ? AAX_SUCCESS : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAXWrapper_Parameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* chunk) {
+Result AAXWrapper_Parameters::GetChunk(TypeCode chunkID, AAX_SPlugInChunk* chunk) {
     DeliverPlugInReports();
     if (mPluginLoaded == 0 || !IsCurrentChunk(chunkID)) return AAX_ERROR_INVALID_CHUNK_ID;
     if (chunk == nullptr) return AAX_ERROR_NULL_OBJECT;
@@ -95,7 +95,7 @@ AAX_Result AAXWrapper_Parameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk
     return AAX_SUCCESS;
 }
 
-AAX_Result AAXWrapper_Parameters::SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) {
+Result AAXWrapper_Parameters::SetChunk(TypeCode chunkID, const AAX_SPlugInChunk* chunk) {
     // Edits made before the restore reach the host before the restored values do.
     DeliverPlugInReports();
     if (mPluginLoaded == 0 || !IsCurrentChunk(chunkID)) return AAX_ERROR_INVALID_CHUNK_ID;

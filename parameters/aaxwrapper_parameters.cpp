@@ -43,16 +43,16 @@ AAXWrapper_Parameters::~AAXWrapper_Parameters() {
     mCallBack.reset();
 }
 
-ACFRESULT AAXWrapper_Parameters::InternalQueryInterface(const acfIID& iid, void** out) {
+Result AAXWrapper_Parameters::InternalQueryInterface(const InterfaceId& iid, void** out) {
     if (out != nullptr && iid == IID_AAXWrapper_Parameters) {
         *out = this;
         AddRef();
-        return ACF_OK;
+        return AAX_SUCCESS;
     }
     return AAX_CEffectParameters::InternalQueryInterface(iid, out);
 }
 
-AAX_Result AAXWrapper_Parameters::Uninitialize() {
+Result AAXWrapper_Parameters::Uninitialize() {
     DeliverPlugInReports();
     mCallBack->controller = nullptr;
     {
@@ -62,7 +62,7 @@ AAX_Result AAXWrapper_Parameters::Uninitialize() {
     return AAX_CEffectParameters::Uninitialize();
 }
 
-AAX_Result AAXWrapper_Parameters::EffectInit() {
+Result AAXWrapper_Parameters::EffectInit() {
     if (mPluginLoaded == 0) {
         Post(kFieldPluginLoaded, &mPluginLoaded, sizeof mPluginLoaded);
         return AAX_SUCCESS;
@@ -112,8 +112,8 @@ AAX_Result AAXWrapper_Parameters::EffectInit() {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(AAX_CParamID id, double value,
-                                                                 int32_t /*source*/) {
+Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(ParameterId id, double value,
+                                                             int32_t /*source*/) {
     DeliverPlugInReports();
     AAX_IParameter* parameter = ParameterManager().GetParameterByID(id);
     if (parameter == nullptr) return AAX_ERROR_INVALID_PARAMETER_ID;
@@ -133,12 +133,12 @@ AAX_Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(AAX_CParamID id
     return AAX_SUCCESS;
 }
 
-AAX_Result AAXWrapper_Parameters::GenerateCoefficients() {
+Result AAXWrapper_Parameters::GenerateCoefficients() {
     DeliverPlugInReports();
     return AAX_CEffectParameters::GenerateCoefficients();
 }
 
-AAX_Result AAXWrapper_Parameters::TimerWakeup() {
+Result AAXWrapper_Parameters::TimerWakeup() {
     DeliverPlugInReports();
     return AAX_CEffectParameters::TimerWakeup();
 }

@@ -37,7 +37,8 @@
 
 // Answered only by this class, to the module's own editor: the object itself, so that the editor
 // of an instance reaches the plug-in of the same instance. Never a host interface.
-inline constexpr acfIID IID_AAXWrapper_Parameters = MakeUID("879568F5-2C13-4E7C-95D3-17BC304E02D2");
+inline constexpr InterfaceId IID_AAXWrapper_Parameters =
+    MakeUID("879568F5-2C13-4E7C-95D3-17BC304E02D2");
 
 class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomationTarget {
   public:
@@ -46,22 +47,21 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     // Closes the plug-in (effClose) while its host callback still answers.
     ~AAXWrapper_Parameters() override;
 
-    ACFRESULT InternalQueryInterface(const acfIID& iid, void** out) override;
+    Result InternalQueryInterface(const InterfaceId& iid, void** out) override;
     // Unlinks the host controller from the plug-in's host callback before the base deletes it.
-    AAX_Result Uninitialize() override;
+    Result Uninitialize() override;
     // Host to plug-in: effSetBypass for the master bypass, else setParameter at the index that
     // PlugInParameterIndex gives (effGetParamIndexFromIdentifier, -15, unless the identifier is
     // a derived one). Neither counts a change nor posts a packet.
-    AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value,
-                                              int32_t source) override;
-    AAX_Result GetChunkIDFromIndex(int32_t index, AAX_CTypeID* chunkID) const override;
-    AAX_Result GetChunkSize(AAX_CTypeID chunkID, uint32_t* size) override;
-    AAX_Result GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* chunk) override;
-    AAX_Result SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) override;
-    AAX_Result EffectInit() override;
+    Result UpdateParameterNormalizedValue(ParameterId id, double value, int32_t source) override;
+    Result GetChunkIDFromIndex(int32_t index, TypeCode* chunkID) const override;
+    Result GetChunkSize(TypeCode chunkID, uint32_t* size) override;
+    Result GetChunk(TypeCode chunkID, AAX_SPlugInChunk* chunk) override;
+    Result SetChunk(TypeCode chunkID, const AAX_SPlugInChunk* chunk) override;
+    Result EffectInit() override;
     // The host's periodic calls; each first hands on the plug-in's reports queued during blocks.
-    AAX_Result GenerateCoefficients() override;
-    AAX_Result TimerWakeup() override;
+    Result GenerateCoefficients() override;
+    Result TimerWakeup() override;
 
     // The instance's bridge to the plug-in; owned by this object, alive as long as it is.
     VstInterface* GetVstInterface() const { return mVstInterface.get(); }
@@ -85,7 +85,7 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     // identifier that is already taken).
     void AdoptParameter(OwnedParameter parameter);
     void Post(uint32_t fieldIndex, const void* payload, uint32_t size);
-    bool IsCurrentChunk(AAX_CTypeID chunkID) const;
+    bool IsCurrentChunk(TypeCode chunkID) const;
     // False when the size lies outside 0 to 2^31 - 1 or bytes are announced without data.
     // A plug-in without effFlagsProgramChunks has no chunk to ask for: its chunk is then the
     // value of each of its parameters in index order, one native float each.

@@ -15,15 +15,15 @@ bool IsLoaded(const AlgorithmContext& context) {
 }
 
 // Each packet goes to the plug-in alone, in the bridge's first event record.
-void ForwardMidi(AAX_IMIDINode& node, VstInterface& bridge) {
-    const AAX_CMidiStream* stream = node.GetNodeBuffer();
+void ForwardMidi(MidiNode& node, VstInterface& bridge) {
+    const MidiStream* stream = node.GetNodeBuffer();
     if (stream == nullptr || stream->mBufferSize == 0) return;
     VstMidiEvent& event = bridge.eventBuffer[0];
     VstEvents events{};
     events.numEvents = 1;
     events.events[0] = reinterpret_cast<VstEvent*>(&event);
     for (uint32_t i = 0; i < stream->mBufferSize; ++i) {
-        const AAX_CMidiPacket& packet = stream->mBuffer[i];
+        const MidiPacket& packet = stream->mBuffer[i];
         event.deltaFrames = static_cast<int32_t>(packet.mTimestamp);
         event.midiData[0] = static_cast<char>(packet.mData[0]);
         event.midiData[1] = static_cast<char>(packet.mData[1]);

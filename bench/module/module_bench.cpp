@@ -73,7 +73,7 @@ void BM_RenderDirect(benchmark::State& state) {
 // All instances in one call of the process procedure, as a workstation calls it.
 void BM_RenderModule(benchmark::State& state) {
     RenderFixture fixture(state);
-    const AAX_CRenderProc render = fixture.instances.front()->RenderProcedure();
+    const ProcessProc render = fixture.instances.front()->RenderProcedure();
     for (auto _ : state) {
         render(fixture.contexts.data(), fixture.contexts.data() + fixture.contexts.size());
         benchmark::ClobberMemory();
@@ -84,14 +84,14 @@ void BM_RenderModule(benchmark::State& state) {
 // node's buffer, answered by the stand-in host. Subtracted from the module's time, it leaves the
 // module's own cost.
 void BM_HostQueries(benchmark::State& state) {
-    std::vector<aaxhost::HostTransport> transports(static_cast<size_t>(state.range(0)));
+    std::vector<aaxhost::NodeTransport> transports(static_cast<size_t>(state.range(0)));
     std::vector<std::unique_ptr<aaxhost::HostMidiNode>> nodes;
-    for (aaxhost::HostTransport& transport : transports) {
+    for (aaxhost::NodeTransport& transport : transports) {
         nodes.push_back(std::make_unique<aaxhost::HostMidiNode>(&transport));
     }
     for (auto _ : state) {
         for (const auto& node : nodes) {
-            AAX_IMIDINode& asked = *node;
+            MidiNode& asked = *node;
             benchmark::DoNotOptimize(asked.GetNodeBuffer());
         }
         benchmark::ClobberMemory();
@@ -123,7 +123,7 @@ class StateFixture {
 
     std::unique_ptr<ModuleSession> module;
     std::unique_ptr<EffectInstance> instance;
-    AAX_CTypeID chunkID = 0;
+    TypeCode chunkID = 0;
     uint32_t size = 0;
     std::vector<uint64_t> record;
 };

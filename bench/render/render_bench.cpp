@@ -71,10 +71,10 @@ void BM_RenderCallback(benchmark::State& state) {
 void BM_RenderCallbackMidi(benchmark::State& state) {
     BenchInstance instance;
     BenchHost host(instance, 256);
-    std::vector<AAX_CMidiPacket> packets;
+    std::vector<MidiPacket> packets;
     for (int64_t i = 0; i < state.range(0); ++i) {
         const auto offset = static_cast<uint32_t>(i * 256 / state.range(0));
-        packets.push_back(AAX_CMidiPacket{offset, 3, {0x90, 60, 100, 0}, false});
+        packets.push_back(MidiPacket{offset, 3, {0x90, 60, 100, 0}, false});
     }
     host.SetMidiPackets(packets);
     for (auto _ : state) {

@@ -33,8 +33,8 @@ struct Effect {
         host.automation.AnswerSetRequests(effect, aaxhost::SetRequestAnswer::kAtOnce);
         if (effect->Initialize(host.Unknown()) != AAX_SUCCESS) std::abort();
     }
-    AAX_CTypeID ChunkID() const {
-        AAX_CTypeID id = 0;
+    TypeCode ChunkID() const {
+        TypeCode id = 0;
         effect->GetChunkIDFromIndex(0, &id);
         return id;
     }
@@ -99,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (Effect* target : {controls, wrapper}) {
         // Each run's calls are of no interest; kept, they would fill the memory.
         target->host.automation.Log().Clear();
-        const AAX_CTypeID id = foreign ? target->ChunkID() ^ 0x01010101u : target->ChunkID();
-        const AAX_Result result = target->effect->SetChunk(id, AsChunk(record));
+        const TypeCode id = foreign ? target->ChunkID() ^ 0x01010101u : target->ChunkID();
+        const Result result = target->effect->SetChunk(id, AsChunk(record));
         if (foreign) {
             if (result != AAX_ERROR_INVALID_CHUNK_ID) std::abort();
             continue;

@@ -15,7 +15,7 @@ class HookEditor : public AAX_CEffectGUI {
   public:
     explicit HookEditor(std::vector<std::string>& events) : mEvents(events) {}
 
-    AAX_Result ParameterUpdated(AAX_CParamID id) override {
+    Result ParameterUpdated(ParameterId id) override {
         mEvents.push_back(std::string("updated ") + id);
         return AAX_SUCCESS;
     }
@@ -38,7 +38,7 @@ class EditorBase : public EditorTest {
         void* answer = nullptr;
         ASSERT_EQ(
             static_cast<AAX_IACFEffectGUI*>(editor)->QueryInterface(IID_AAX_IACFEffectGUI, &answer),
-            ACF_OK);
+            AAX_SUCCESS);
         gui_ = static_cast<AAX_IACFEffectGUI*>(answer);
     }
 };
@@ -48,7 +48,8 @@ TEST_F(EditorBase, IsOneLiveObjectAnsweringTheEditorInterface) {
     CreateBase();
     EXPECT_EQ(ActiveObjectCount.load(), before + 1);
     IACFUnknown* unknown = nullptr;
-    ASSERT_EQ(gui_->QueryInterface(IID_IACFUnknown, reinterpret_cast<void**>(&unknown)), ACF_OK);
+    ASSERT_EQ(gui_->QueryInterface(IID_IACFUnknown, reinterpret_cast<void**>(&unknown)),
+              AAX_SUCCESS);
     EXPECT_NE(static_cast<void*>(unknown), static_cast<void*>(gui_));
     void* other = &other;
     EXPECT_EQ(gui_->QueryInterface(IID_AAX_IACFEffectParameters, &other), ACF_E_NOINTERFACE);

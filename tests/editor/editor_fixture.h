@@ -24,7 +24,7 @@ class RecordingEditor : public AAXWrapper_CEffectGUI {
     explicit RecordingEditor(std::vector<std::string>& events) : mEvents(events) {}
     ~RecordingEditor() override { mEvents.push_back("destroyed"); }
 
-    AAX_Result ParameterUpdated(AAX_CParamID id) override {
+    Result ParameterUpdated(ParameterId id) override {
         mEvents.push_back(std::string("updated ") + id);
         return AAX_CEffectGUI::ParameterUpdated(id);
     }
@@ -87,7 +87,7 @@ class EditorTest : public PluginTest {
         void* answer = nullptr;
         ASSERT_EQ(
             static_cast<AAX_IACFEffectGUI*>(editor)->QueryInterface(IID_AAX_IACFEffectGUI, &answer),
-            ACF_OK);
+            AAX_SUCCESS);
         gui_ = static_cast<AAX_IACFEffectGUI*>(answer);
     }
     void CreateAll(const testplugin::Script& script = EditorScript()) {

@@ -73,7 +73,7 @@ TEST_F(AutomationDelegateWrapper, EverySlotReachesTheHostSlotTwoFurtherOn) {
 }
 
 TEST_F(AutomationDelegateWrapper, WithoutTheHostServiceEverySlotAnswersNullObject) {
-    automation.Refuse(IID_AAX_IACFAutomationDelegate);
+    automation.Refuse(IID_HostAutomationDelegate);
     AAX_VAutomationDelegate refused(automation.Unknown());
     AAX_VAutomationDelegate overNull(nullptr);
     for (AAX_IAutomationDelegate* wrapper :

@@ -38,10 +38,10 @@ using Row = ForwardingRow<AAX_IController>;
 
 const std::vector<Row>& Rows() {
     static const std::vector<Row> rows = {
-        {"GetEffectID",
+        {"ControllerSlot1",
          3,
          false,
-         [](AAX_IController& c) { return c.GetEffectID(TextArgument()); },
+         [](AAX_IController& c) { return c.ControllerSlot1(TextArgument()); },
          {Arg(TextArgument())},
          AAX_ERROR_NULL_OBJECT},
         {"GetSampleRate",
@@ -62,34 +62,34 @@ const std::vector<Row>& Rows() {
          [](AAX_IController& c) { return c.GetOutputStemFormat(&args.integer); },
          {Arg(&args.integer)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetSignalLatency",
+        {"ControllerSlot5",
          7,
          false,
-         [](AAX_IController& c) { return c.GetSignalLatency(&args.integer); },
+         [](AAX_IController& c) { return c.ControllerSlot5(&args.integer); },
          {Arg(&args.integer)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetCycleCount",
+        {"ControllerSlot6",
          8,
          false,
-         [](AAX_IController& c) { return c.GetCycleCount(4, &args.integer); },
+         [](AAX_IController& c) { return c.ControllerSlot6(4, &args.integer); },
          {Arg(4), Arg(&args.integer)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetTODLocation",
+        {"ControllerSlot7",
          9,
          false,
-         [](AAX_IController& c) { return c.GetTODLocation(&args.wide); },
+         [](AAX_IController& c) { return c.ControllerSlot7(&args.wide); },
          {Arg(&args.wide)},
          AAX_ERROR_NULL_OBJECT},
-        {"SetSignalLatency",
+        {"ControllerSlot8",
          10,
          false,
-         [](AAX_IController& c) { return c.SetSignalLatency(-64); },
+         [](AAX_IController& c) { return c.ControllerSlot8(-64); },
          {Arg(-64)},
          AAX_ERROR_NULL_OBJECT},
-        {"SetCycleCount",
+        {"ControllerSlot9",
          11,
          false,
-         [](AAX_IController& c) { return c.SetCycleCount(args.fields, args.values, 2); },
+         [](AAX_IController& c) { return c.ControllerSlot9(args.fields, args.values, 2); },
          {Arg(args.fields), Arg(args.values), Arg(2)},
          AAX_ERROR_NULL_OBJECT},
         {"PostPacket",
@@ -98,70 +98,70 @@ const std::vector<Row>& Rows() {
          [](AAX_IController& c) { return c.PostPacket(7u, args.packet, 8u); },
          {Arg(7u), Arg(static_cast<const void*>(args.packet)), Arg(8u)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetCurrentAutomationTimestamp",
+        {"ControllerSlot11",
          20,
          true,
-         [](AAX_IController& c) { return c.GetCurrentAutomationTimestamp(&args.count); },
+         [](AAX_IController& c) { return c.ControllerSlot11(&args.count); },
          {Arg(&args.count)},
          AAX_ERROR_UNIMPLEMENTED},
-        {"GetCurrentMeterValue",
+        {"ControllerSlot12",
          13,
          false,
-         [](AAX_IController& c) { return c.GetCurrentMeterValue(3u, &args.real); },
+         [](AAX_IController& c) { return c.ControllerSlot12(3u, &args.real); },
          {Arg(3u), Arg(&args.real)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetMeterPeakValue",
+        {"ControllerSlot13",
          14,
          false,
-         [](AAX_IController& c) { return c.GetMeterPeakValue(0xFFFFFFFFu, &args.real); },
+         [](AAX_IController& c) { return c.ControllerSlot13(0xFFFFFFFFu, &args.real); },
          {Arg(0xFFFFFFFFu), Arg(&args.real)},
          AAX_ERROR_NULL_OBJECT},
-        {"ClearMeterPeakValue",
+        {"ControllerSlot14",
          15,
          false,
-         [](AAX_IController& c) { return c.ClearMeterPeakValue(5u); },
+         [](AAX_IController& c) { return c.ControllerSlot14(5u); },
          {Arg(5u)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetMeterCount",
+        {"ControllerSlot15",
          18,
          false,
-         [](AAX_IController& c) { return c.GetMeterCount(&args.count); },
+         [](AAX_IController& c) { return c.ControllerSlot15(&args.count); },
          {Arg(&args.count)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetMeterClipped",
+        {"ControllerSlot16",
          16,
          false,
-         [](AAX_IController& c) { return c.GetMeterClipped(6u, &args.flag); },
+         [](AAX_IController& c) { return c.ControllerSlot16(6u, &args.flag); },
          {Arg(6u), Arg(&args.flag)},
          AAX_ERROR_NULL_OBJECT},
-        {"ClearMeterClipped",
+        {"ControllerSlot17",
          17,
          false,
-         [](AAX_IController& c) { return c.ClearMeterClipped(8u); },
+         [](AAX_IController& c) { return c.ControllerSlot17(8u); },
          {Arg(8u)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetNextMIDIPacket",
+        {"ControllerSlot18",
          19,
          false,
-         [](AAX_IController& c) { return c.GetNextMIDIPacket(&args.count, args.packet); },
+         [](AAX_IController& c) { return c.ControllerSlot18(&args.count, args.packet); },
          {Arg(&args.count), Arg(args.packet)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetHostName",
+        {"ControllerSlot19",
          21,
          true,
-         [](AAX_IController& c) { return c.GetHostName(TextArgument()); },
+         [](AAX_IController& c) { return c.ControllerSlot19(TextArgument()); },
          {Arg(TextArgument())},
          AAX_ERROR_UNIMPLEMENTED},
-        {"GetPlugInTargetPlatform",
+        {"ControllerSlot20",
          22,
          true,
-         [](AAX_IController& c) { return c.GetPlugInTargetPlatform(&args.integer); },
+         [](AAX_IController& c) { return c.ControllerSlot20(&args.integer); },
          {Arg(&args.integer)},
          AAX_ERROR_UNIMPLEMENTED},
-        {"GetIsAudioSuite",
+        {"ControllerSlot21",
          23,
          true,
-         [](AAX_IController& c) { return c.GetIsAudioSuite(&args.flag); },
+         [](AAX_IController& c) { return c.ControllerSlot21(&args.flag); },
          {Arg(&args.flag)},
          AAX_ERROR_UNIMPLEMENTED},
     };
@@ -201,9 +201,9 @@ TEST_F(ControllerWrapper, MeterSlotsCrossBetweenModuleAndHostOrder) {
     AAX_IController& module = wrapper;
     uint32_t count = 0;
     bool clipped = false;
-    EXPECT_EQ(module.GetMeterCount(&count), DistinctResult(18));
-    EXPECT_EQ(module.GetMeterClipped(2u, &clipped), DistinctResult(16));
-    EXPECT_EQ(module.ClearMeterClipped(2u), DistinctResult(17));
+    EXPECT_EQ(module.ControllerSlot15(&count), DistinctResult(18));
+    EXPECT_EQ(module.ControllerSlot16(2u, &clipped), DistinctResult(16));
+    EXPECT_EQ(module.ControllerSlot17(2u), DistinctResult(17));
     const std::vector<aaxhost::Call> calls = controller.Log().Calls();
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[0].slot, 18);
@@ -226,14 +226,14 @@ TEST_F(ControllerWrapper, ReportsWhatTheHostWritesToItsOutputs) {
 }
 
 TEST_F(ControllerWrapper, HostWithoutVersion2AnswersUnimplementedThereAndForwardsTheRest) {
-    controller.Refuse(IID_AAX_IACFController_V2);
+    controller.Refuse(IID_HostControllerV2);
     AAX_VController wrapper(controller.Unknown());
     ExpectAnsweredWithoutHost(wrapper, RowsOfVersion(true), controller.Log());
     ExpectEveryRowForwarded<AAX_IController>(wrapper, controller.Log(), RowsOfVersion(false));
 }
 
 TEST_F(ControllerWrapper, HostWithOnlyVersion2AnswersNullObjectForVersion1Slots) {
-    controller.Refuse(IID_AAX_IACFController);
+    controller.Refuse(IID_HostController);
     AAX_VController wrapper(controller.Unknown());
     ExpectAnsweredWithoutHost(wrapper, RowsOfVersion(false), controller.Log());
     ExpectEveryRowForwarded<AAX_IController>(wrapper, controller.Log(), RowsOfVersion(true));
@@ -246,10 +246,10 @@ TEST_F(ControllerWrapper, OverNullAnswersEverySlotWithoutTouchingItsArguments) {
 
 TEST_F(ControllerWrapper, HoldsOneReferenceOnEachVersionAndGivesThemBackVersion2First) {
     const std::vector<ReferenceEvent> construction = {
-        {Kind::kQuery, IID_AAX_IACFController},
-        {Kind::kAddRef, IID_AAX_IACFController},
-        {Kind::kQuery, IID_AAX_IACFController_V2},
-        {Kind::kAddRef, IID_AAX_IACFController_V2},
+        {Kind::kQuery, IID_HostController},
+        {Kind::kAddRef, IID_HostController},
+        {Kind::kQuery, IID_HostControllerV2},
+        {Kind::kAddRef, IID_HostControllerV2},
     };
     auto* wrapper = new AAX_VController(controller.Unknown());
     EXPECT_EQ(controller.ReferenceEvents(), construction);
@@ -257,20 +257,20 @@ TEST_F(ControllerWrapper, HoldsOneReferenceOnEachVersionAndGivesThemBackVersion2
 
     delete wrapper;
     std::vector<ReferenceEvent> expected = construction;
-    expected.push_back({Kind::kRelease, IID_AAX_IACFController_V2});
-    expected.push_back({Kind::kRelease, IID_AAX_IACFController});
+    expected.push_back({Kind::kRelease, IID_HostControllerV2});
+    expected.push_back({Kind::kRelease, IID_HostController});
     EXPECT_EQ(controller.ReferenceEvents(), expected);
 }
 
 TEST_F(ControllerWrapper, RefusedVersion2LeavesOnlyTheVersion1ReferenceToGiveBack) {
-    controller.Refuse(IID_AAX_IACFController_V2);
+    controller.Refuse(IID_HostControllerV2);
     {
         AAX_VController wrapper(controller.Unknown());
         EXPECT_EQ(controller.OutstandingReferences(), 1);
     }
     const std::vector<ReferenceEvent> events = controller.ReferenceEvents();
     ASSERT_FALSE(events.empty());
-    EXPECT_EQ(events.back(), (ReferenceEvent{Kind::kRelease, IID_AAX_IACFController}));
+    EXPECT_EQ(events.back(), (ReferenceEvent{Kind::kRelease, IID_HostController}));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "host/aax_vhost_services.h"
-#include "host/acf_exception.h"
+#include "host/result_error.h"
 #include "tests/host/stand_in_fixture.h"
 
 namespace {
@@ -16,16 +16,16 @@ using Row = ForwardingRow<AAX_IHostServices>;
 
 const std::vector<Row>& Rows() {
     static const std::vector<Row> rows = {
-        {"HandleAssertFailure",
+        {"HostServicesSlot1",
          3,
          false,
-         [](AAX_IHostServices& s) { return s.HandleAssertFailure("file.cpp", 42, "note"); },
+         [](AAX_IHostServices& s) { return s.HostServicesSlot1("file.cpp", 42, "note"); },
          {Text("file.cpp"), Arg(42), Text("note")},
          AAX_ERROR_NULL_OBJECT},
-        {"Trace",
+        {"HostServicesSlot2",
          4,
          false,
-         [](AAX_IHostServices& s) { return s.Trace(-1, "message"); },
+         [](AAX_IHostServices& s) { return s.HostServicesSlot2(-1, "message"); },
          {Arg(-1), Text("message")},
          AAX_ERROR_NULL_OBJECT},
     };
@@ -42,7 +42,7 @@ void ExpectEveryRowAnswersNullObject(AAX_IHostServices& wrapper) {
 class HostServicesWrapper : public StandInHostTest {
   protected:
     void SetUp() override {
-        factory.Provide(CLSID_AAX_HostServices, services);
+        factory.Provide(CLSID_HostGeneralServices, services);
         SetDistinctResults(services.Log(), 3, 4);
     }
 };
@@ -54,9 +54,9 @@ TEST_F(HostServicesWrapper, CreatesTheServicesThroughTheFactoryAndKeepsOnlyThem)
         ASSERT_EQ(calls.size(), 1u);
         EXPECT_EQ(calls[0].slot, 3);
         ASSERT_EQ(calls[0].arguments.size(), 4u);
-        EXPECT_EQ(calls[0].arguments[0], Arg(CLSID_AAX_HostServices));
+        EXPECT_EQ(calls[0].arguments[0], Arg(CLSID_HostGeneralServices));
         EXPECT_EQ(calls[0].arguments[1], Arg(nullptr));
-        EXPECT_EQ(calls[0].arguments[2], Arg(IID_AAX_IACFHostServices));
+        EXPECT_EQ(calls[0].arguments[2], Arg(IID_HostGeneralServices));
         EXPECT_NE(calls[0].arguments[3], Arg(nullptr));
         EXPECT_EQ(factory.OutstandingReferences(), 0);
         EXPECT_EQ(services.OutstandingReferences(), 1);
@@ -70,12 +70,12 @@ TEST_F(HostServicesWrapper, EverySlotReachesTheHostSlotTwoFurtherOn) {
 }
 
 TEST_F(HostServicesWrapper, FactoryReportedButNotHandedOverThrowsPointerError) {
-    factory.SetAnswer(IID_IACFComponentFactory, aaxhost::Answer::kNullWithSuccess);
+    factory.SetAnswer(IID_HostComponentFactory, aaxhost::Answer::kNullWithSuccess);
     try {
         AAX_VHostServices wrapper(factory.Unknown());
         ADD_FAILURE() << "construction did not throw";
-    } catch (const ACFException& error) {
-        EXPECT_EQ(error.Result(), ACF_E_POINTER);
+    } catch (const ResultError& error) {
+        EXPECT_EQ(error.Code(), ACF_E_POINTER);
     }
     EXPECT_TRUE(factory.Log().Calls().empty());
 }
@@ -84,7 +84,7 @@ TEST_F(HostServicesWrapper, WithoutServicesEverySlotAnswersNullObject) {
     AAX_VHostServices overNull(nullptr);
     ExpectEveryRowAnswersNullObject(overNull);
 
-    factory.Refuse(IID_IACFComponentFactory);
+    factory.Refuse(IID_HostComponentFactory);
     AAX_VHostServices withoutFactory(factory.Unknown());
     ExpectEveryRowAnswersNullObject(withoutFactory);
     EXPECT_TRUE(services.Log().Calls().empty());

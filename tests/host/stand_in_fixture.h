@@ -17,7 +17,7 @@
 #include "tools/aaxhost/view_container.h"
 
 // A result that only host slot `hostSlot` answers with, so that a wrong slot shows in the answer.
-inline AAX_Result DistinctResult(int32_t hostSlot) {
+inline Result DistinctResult(int32_t hostSlot) {
     return -30000 - hostSlot;
 }
 
@@ -53,9 +53,9 @@ struct ForwardingRow {
     const char* operation;
     int32_t hostSlot;
     bool needsVersion2;
-    AAX_Result (*call)(Interface&);
+    Result (*call)(Interface&);
     std::vector<aaxhost::CallArgument> arguments;
-    AAX_Result whenMissing;
+    Result whenMissing;
 };
 
 // Calls every row through `wrapper` and checks that each reached its host slot once, with its

@@ -47,18 +47,16 @@ const std::vector<Row>& Rows() {
          [](AAX_ITransport& t) { return t.IsTransportPlaying(&args.flag); },
          {Arg(&args.flag)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetCurrentTickPosition",
+        {"TransportSlot4",
          6,
          false,
-         [](AAX_ITransport& t) { return t.GetCurrentTickPosition(&args.wide); },
+         [](AAX_ITransport& t) { return t.TransportSlot4(&args.wide); },
          {Arg(&args.wide)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetCurrentLoopPosition",
+        {"TransportSlot5",
          7,
          false,
-         [](AAX_ITransport& t) {
-             return t.GetCurrentLoopPosition(&args.flag, &args.start, &args.end);
-         },
+         [](AAX_ITransport& t) { return t.TransportSlot5(&args.flag, &args.start, &args.end); },
          {Arg(&args.flag), Arg(&args.start), Arg(&args.end)},
          AAX_ERROR_NULL_OBJECT},
         {"GetCurrentNativeSampleLocation",
@@ -67,10 +65,10 @@ const std::vector<Row>& Rows() {
          [](AAX_ITransport& t) { return t.GetCurrentNativeSampleLocation(&args.wide); },
          {Arg(&args.wide)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetCustomTickPosition",
+        {"TransportSlot7",
          9,
          false,
-         [](AAX_ITransport& t) { return t.GetCustomTickPosition(&args.wide, int64_t{-48000}); },
+         [](AAX_ITransport& t) { return t.TransportSlot7(&args.wide, int64_t{-48000}); },
          {Arg(&args.wide), Arg(int64_t{-48000})},
          AAX_ERROR_NULL_OBJECT},
         {"GetBarBeatPosition",
@@ -82,34 +80,34 @@ const std::vector<Row>& Rows() {
          },
          {Arg(&args.first), Arg(&args.second), Arg(&args.wide), Arg(int64_t{0x100000000})},
          AAX_ERROR_NULL_OBJECT},
-        {"GetTicksPerQuarter",
+        {"TransportSlot9",
          11,
          false,
-         [](AAX_ITransport& t) { return t.GetTicksPerQuarter(&args.ticks); },
+         [](AAX_ITransport& t) { return t.TransportSlot9(&args.ticks); },
          {Arg(&args.ticks)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetCurrentTicksPerBeat",
+        {"TransportSlot10",
          12,
          false,
-         [](AAX_ITransport& t) { return t.GetCurrentTicksPerBeat(&args.ticks); },
+         [](AAX_ITransport& t) { return t.TransportSlot10(&args.ticks); },
          {Arg(&args.ticks)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetTimelineSelectionStartPosition",
+        {"TransportSlot11",
          13,
          true,
-         [](AAX_ITransport& t) { return t.GetTimelineSelectionStartPosition(&args.wide); },
+         [](AAX_ITransport& t) { return t.TransportSlot11(&args.wide); },
          {Arg(&args.wide)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetTimeCodeInfo",
+        {"TransportSlot12",
          14,
          true,
-         [](AAX_ITransport& t) { return t.GetTimeCodeInfo(&args.first, &args.second); },
+         [](AAX_ITransport& t) { return t.TransportSlot12(&args.first, &args.second); },
          {Arg(&args.first), Arg(&args.second)},
          AAX_ERROR_NULL_OBJECT},
-        {"GetFeetFramesInfo",
+        {"TransportSlot13",
          15,
          true,
-         [](AAX_ITransport& t) { return t.GetFeetFramesInfo(&args.first, &args.wide); },
+         [](AAX_ITransport& t) { return t.TransportSlot13(&args.first, &args.wide); },
          {Arg(&args.first), Arg(&args.wide)},
          AAX_ERROR_NULL_OBJECT},
     };
@@ -136,7 +134,7 @@ TEST_F(TransportWrapper, EverySlotReachesTheHostSlotTwoFurtherOn) {
 }
 
 TEST_F(TransportWrapper, HostWithoutVersion2AnswersNullObjectThereAndForwardsTheRest) {
-    transport.Refuse(IID_AAX_IACFTransport_V2);
+    transport.Refuse(IID_HostTransportV2);
     AAX_VTransport wrapper(transport.Unknown());
     ExpectAnsweredWithoutHost(wrapper, RowsOfVersion(true), transport.Log());
     ExpectEveryRowForwarded<AAX_ITransport>(wrapper, transport.Log(), RowsOfVersion(false));
@@ -150,9 +148,9 @@ TEST_F(TransportWrapper, OverNullAnswersEverySlotWithoutTouchingItsArguments) {
 TEST_F(TransportWrapper, GivesBackBothReferencesVersion2First) {
     delete new AAX_VTransport(transport.Unknown());
     const std::vector<ReferenceEvent> expected = {
-        {Kind::kQuery, IID_AAX_IACFTransport},      {Kind::kAddRef, IID_AAX_IACFTransport},
-        {Kind::kQuery, IID_AAX_IACFTransport_V2},   {Kind::kAddRef, IID_AAX_IACFTransport_V2},
-        {Kind::kRelease, IID_AAX_IACFTransport_V2}, {Kind::kRelease, IID_AAX_IACFTransport},
+        {Kind::kQuery, IID_HostTransport},     {Kind::kAddRef, IID_HostTransport},
+        {Kind::kQuery, IID_HostTransportV2},   {Kind::kAddRef, IID_HostTransportV2},
+        {Kind::kRelease, IID_HostTransportV2}, {Kind::kRelease, IID_HostTransport},
     };
     EXPECT_EQ(transport.ReferenceEvents(), expected);
 }

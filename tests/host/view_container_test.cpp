@@ -19,34 +19,34 @@ using Row = ForwardingRow<AAX_IViewContainer>;
 // The operations that answer a result code.
 const std::vector<Row>& Rows() {
     static const std::vector<Row> rows = {
-        {"GetModifiers",
+        {"ViewContainerSlot3",
          5,
          false,
-         [](AAX_IViewContainer& v) { return v.GetModifiers(&modifiers); },
+         [](AAX_IViewContainer& v) { return v.ViewContainerSlot3(&modifiers); },
          {Arg(&modifiers)},
          AAX_ERROR_UNIMPLEMENTED},
-        {"SetViewSize",
+        {"ViewContainerSlot4",
          6,
          false,
-         [](AAX_IViewContainer& v) { return v.SetViewSize(240.5f, 320.0f); },
+         [](AAX_IViewContainer& v) { return v.ViewContainerSlot4(240.5f, 320.0f); },
          {Arg(240.5f), Arg(320.0f)},
          AAX_SUCCESS},
-        {"HandleParameterMouseDown",
+        {"ViewContainerSlot5",
          7,
          false,
-         [](AAX_IViewContainer& v) { return v.HandleParameterMouseDown("p1", 1u); },
+         [](AAX_IViewContainer& v) { return v.ViewContainerSlot5("p1", 1u); },
          {Text("p1"), Arg(1u)},
          AAX_ERROR_UNIMPLEMENTED},
-        {"HandleParameterMouseDrag",
+        {"ViewContainerSlot6",
          8,
          false,
-         [](AAX_IViewContainer& v) { return v.HandleParameterMouseDrag("p2", 2u); },
+         [](AAX_IViewContainer& v) { return v.ViewContainerSlot6("p2", 2u); },
          {Text("p2"), Arg(2u)},
          AAX_ERROR_UNIMPLEMENTED},
-        {"HandleParameterMouseUp",
+        {"ViewContainerSlot7",
          9,
          false,
-         [](AAX_IViewContainer& v) { return v.HandleParameterMouseUp("p3", 4u); },
+         [](AAX_IViewContainer& v) { return v.ViewContainerSlot7("p3", 4u); },
          {Text("p3"), Arg(4u)},
          AAX_ERROR_UNIMPLEMENTED},
     };
@@ -75,7 +75,7 @@ TEST_F(ViewContainerWrapper, EveryOtherSlotReachesTheHostSlotTwoFurtherOn) {
 }
 
 TEST_F(ViewContainerWrapper, WithoutAHostViewAnswersTheFixedResults) {
-    view.Refuse(IID_AAX_IACFViewContainer);
+    view.Refuse(IID_HostViewContainer);
     AAX_VViewContainer refused(view.Unknown());
     AAX_VViewContainer overNull(nullptr);
     for (AAX_IViewContainer* wrapper : std::vector<AAX_IViewContainer*>{&refused, &overNull}) {
@@ -94,9 +94,9 @@ TEST_F(ViewContainerWrapper, WithoutAHostViewAnswersTheFixedResults) {
 TEST_F(ViewContainerWrapper, GivesBackItsOneReference) {
     delete new AAX_VViewContainer(view.Unknown());
     const std::vector<ReferenceEvent> expected = {
-        {Kind::kQuery, IID_AAX_IACFViewContainer},
-        {Kind::kAddRef, IID_AAX_IACFViewContainer},
-        {Kind::kRelease, IID_AAX_IACFViewContainer},
+        {Kind::kQuery, IID_HostViewContainer},
+        {Kind::kAddRef, IID_HostViewContainer},
+        {Kind::kRelease, IID_HostViewContainer},
     };
     EXPECT_EQ(view.ReferenceEvents(), expected);
 }

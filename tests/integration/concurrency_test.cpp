@@ -35,7 +35,7 @@ TEST_P(ModuleConcurrency, RenderParametersTimeStateAndEditorAtOnce) {
     std::atomic<bool> rendering{true};
     std::atomic<int32_t> blocksDone{0};
     std::thread renderThread([&] {
-        const std::vector<AAX_CMidiPacket> midi = MidiTraffic(true);
+        const std::vector<MidiPacket> midi = MidiTraffic(true);
         StereoBuffers buffers(64);
         for (int32_t block = 0; block < 1500; ++block) {
             instance->MidiInput().SetPackets(midi.data(), block % 4 == 0 ? midi.size() : 0);

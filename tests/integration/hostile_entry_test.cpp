@@ -25,7 +25,7 @@ using HostileEntry = SessionTest;
 TEST_F(HostileEntry, FactoryWithoutObjectFailsStartupAndRegistrationAndLeavesNoTrace) {
     Control().SetScript(QuietScript());
     LoadSession();
-    session->Factory().SetAnswer(IID_IACFComponentFactory, Answer::kNullWithSuccess);
+    session->Factory().SetAnswer(IID_HostComponentFactory, Answer::kNullWithSuccess);
     EXPECT_EQ(session->Startup(), ACF_E_UNEXPECTED);
     EXPECT_EQ(session->Register(), ACF_E_UNEXPECTED);
     EXPECT_EQ(session->Recorder().Count(DescriptionObject::kCollection), 0u);
@@ -34,10 +34,10 @@ TEST_F(HostileEntry, FactoryWithoutObjectFailsStartupAndRegistrationAndLeavesNoT
     EXPECT_EQ(session->OutstandingReferences(), 0);
 
     // The same host, answering soundly now, starts the module, registers and hosts an instance.
-    session->Factory().SetAnswer(IID_IACFComponentFactory, Answer::kInterface);
-    ASSERT_EQ(session->Startup(), ACF_OK);
+    session->Factory().SetAnswer(IID_HostComponentFactory, Answer::kInterface);
+    ASSERT_EQ(session->Startup(), AAX_SUCCESS);
     EXPECT_EQ(session->Services().OutstandingReferences(), 1);
-    ASSERT_EQ(session->Register(), ACF_OK);
+    ASSERT_EQ(session->Register(), AAX_SUCCESS);
     ASSERT_TRUE(session->DeclaresOneEffect());
     auto instance = NewInstance();
     LiveThrough(*instance, 4);
@@ -48,23 +48,23 @@ struct NullObject {
     const char* name;
     // The description objects of that kind; none for the host services.
     std::optional<DescriptionObject> kind;
-    acfIID iid;
-    ACFRESULT registered;  // what ACFRegisterPlugin then answers
+    InterfaceId iid;
+    Result registered;  // what ACFRegisterPlugin then answers
 };
 
 const NullObject kNullObjects[] = {
-    {"HostServices", std::nullopt, IID_AAX_IACFHostServices, ACF_OK},
-    {"Collection", DescriptionObject::kCollection, IID_AAX_IACFCollection, AAX_ERROR_NULL_OBJECT},
+    {"HostServices", std::nullopt, IID_HostGeneralServices, AAX_SUCCESS},
+    {"Collection", DescriptionObject::kCollection, IID_HostCollection, AAX_ERROR_NULL_OBJECT},
     // The host collection reports the plug-in definition delivered but hands over none.
-    {"PluginDefinition", DescriptionObject::kCollection, IID_ACFPluginDefinition,
+    {"PluginDefinition", DescriptionObject::kCollection, IID_HostPluginDefinition,
      AAX_ERROR_NULL_OBJECT},
-    {"EffectDescriptor", DescriptionObject::kEffectDescriptor, IID_AAX_IACFEffectDescriptor,
+    {"EffectDescriptor", DescriptionObject::kEffectDescriptor, IID_HostEffectDescriptor,
      AAX_ERROR_NULL_OBJECT},
     // The host's own description objects answer for what they kept; the module's answer is the
     // host collection's, which took the effect.
-    {"ComponentDescriptor", DescriptionObject::kComponentDescriptor,
-     IID_AAX_IACFComponentDescriptor, ACF_OK},
-    {"PropertyMap", DescriptionObject::kPropertyMap, IID_AAX_IACFPropertyMap, ACF_OK},
+    {"ComponentDescriptor", DescriptionObject::kComponentDescriptor, IID_HostComponentDescriptor,
+     AAX_SUCCESS},
+    {"PropertyMap", DescriptionObject::kPropertyMap, IID_HostPropertyMap, AAX_SUCCESS},
 };
 
 class ComponentWithoutObject : public SessionTest,
@@ -78,7 +78,7 @@ TEST_P(ComponentWithoutObject, ClearResultAndNothingKept) {
     } else {
         session->Services().SetAnswer(GetParam().iid, Answer::kNullWithSuccess);
     }
-    EXPECT_EQ(session->Startup(), ACF_OK);
+    EXPECT_EQ(session->Startup(), AAX_SUCCESS);
     EXPECT_EQ(session->Register(), GetParam().registered);
     EXPECT_EQ(session->LiveObjects(), 0);
     session->Shutdown();
@@ -97,7 +97,7 @@ class WithoutStartup : public BothPluginsTest {};
 TEST_P(WithoutStartup, InstanceLivesAndTheModuleUnloads) {
     Control().SetScript(QuietScript());
     LoadSession();
-    ASSERT_EQ(session->Register(), ACF_OK);
+    ASSERT_EQ(session->Register(), AAX_SUCCESS);
     ASSERT_TRUE(session->DeclaresOneEffect());
     {
         auto instance = NewInstance();
@@ -121,11 +121,11 @@ TEST_P(WithoutStartup, InstanceLivesAndTheModuleUnloads) {
         EXPECT_EQ(instance->OutstandingReferences(), 0);
     }
     for (const aaxhost::Call& created : session->Factory().Log().Calls()) {
-        EXPECT_NE(created.arguments[0], aaxhost::Arg(CLSID_AAX_HostServices));
+        EXPECT_NE(created.arguments[0], aaxhost::Arg(CLSID_HostGeneralServices));
     }
     EXPECT_EQ(session->Services().OutstandingReferences(), 0);
     EXPECT_EQ(session->LiveObjects(), 0);
-    EXPECT_EQ(session->EntryPoints().shutdown(session->Factory().Unknown()), ACF_OK);
+    EXPECT_EQ(session->EntryPoints().shutdown(session->Factory().Unknown()), AAX_SUCCESS);
 }
 
 INSTANTIATE_TEST_SUITE_P(Plugins, WithoutStartup,

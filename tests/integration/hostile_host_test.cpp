@@ -22,14 +22,14 @@ struct BareHost {
     explicit BareHost(const aaxhost::ModuleSession& module) {
         const aaxhost::Component* component = module.ComponentFor(2);
         const auto& properties = component->processProcedures.front().properties;
-        const AAX_CStemFormat format =
+        const StemFormat format =
             properties ? aaxhost::FindProperty(*properties, kPropertyInputStemFormat).value_or(0)
                        : 0;
         controller.SetSampleRate(48000.0f);
         controller.SetStemFormats(format, format);
-        controller.Lend(IID_AAX_IACFAutomationDelegate, automation.Unknown());
-        controller.Lend(IID_AAX_IACFTransport, transport.Unknown());
-        controller.Lend(IID_AAX_IACFTransport_V2, transport.Unknown());
+        controller.Lend(IID_HostAutomationDelegate, automation.Unknown());
+        controller.Lend(IID_HostTransport, transport.Unknown());
+        controller.Lend(IID_HostTransportV2, transport.Unknown());
     }
     int64_t References() const {
         return controller.OutstandingReferences() + automation.OutstandingReferences() +
@@ -43,11 +43,11 @@ struct BareHost {
 class HostileHost : public SessionTest {
   protected:
     AAX_IACFEffectParameters_V2* CreateEffect() {
-        const AAX_CCreateObjectProc create = session->CreationProcedure(kProcIDEffectParameters);
+        const CreationProc create = session->CreationProcedure(kProcIDEffectParameters);
         IACFUnknown* object = create != nullptr ? create() : nullptr;
         if (object == nullptr) return nullptr;
         void* answer = nullptr;
-        if (object->QueryInterface(IID_AAX_IACFEffectParameters_V2, &answer) != ACF_OK) {
+        if (object->QueryInterface(IID_AAX_IACFEffectParameters_V2, &answer) != AAX_SUCCESS) {
             return nullptr;
         }
         return static_cast<AAX_IACFEffectParameters_V2*>(answer);
@@ -62,7 +62,7 @@ class HostileHost : public SessionTest {
         host.automation.Pump();
         effect.GenerateCoefficients();
         uint32_t size = 0;
-        AAX_CTypeID chunkID = 0;
+        TypeCode chunkID = 0;
         effect.GetChunkIDFromIndex(0, &chunkID);
         effect.GetChunkSize(chunkID, &size);
     }
@@ -71,34 +71,31 @@ class HostileHost : public SessionTest {
 // The controller's answer to the identifiers of one host interface.
 struct Refusal {
     const char* name;
-    std::vector<acfIID> identifiers;
+    std::vector<InterfaceId> identifiers;
     Answer answer;
     // What the first coefficient generation answers: the post of the bypass packet.
-    AAX_Result posted;
+    Result posted;
 };
 
 const Refusal kRefusals[] = {
-    {"AutomationRefused", {IID_AAX_IACFAutomationDelegate}, Answer::kRefuse, AAX_SUCCESS},
+    {"AutomationRefused", {IID_HostAutomationDelegate}, Answer::kRefuse, AAX_SUCCESS},
     {"AutomationWithoutObject",
-     {IID_AAX_IACFAutomationDelegate},
+     {IID_HostAutomationDelegate},
      Answer::kNullWithSuccess,
      AAX_SUCCESS},
-    {"TransportRefused",
-     {IID_AAX_IACFTransport, IID_AAX_IACFTransport_V2},
-     Answer::kRefuse,
-     AAX_SUCCESS},
+    {"TransportRefused", {IID_HostTransport, IID_HostTransportV2}, Answer::kRefuse, AAX_SUCCESS},
     {"TransportWithoutObject",
-     {IID_AAX_IACFTransport, IID_AAX_IACFTransport_V2},
+     {IID_HostTransport, IID_HostTransportV2},
      Answer::kNullWithSuccess,
      AAX_SUCCESS},
-    {"TransportVersion2Missing", {IID_AAX_IACFTransport_V2}, Answer::kRefuse, AAX_SUCCESS},
-    {"ControllerVersion2Missing", {IID_AAX_IACFController_V2}, Answer::kRefuse, AAX_SUCCESS},
+    {"TransportVersion2Missing", {IID_HostTransportV2}, Answer::kRefuse, AAX_SUCCESS},
+    {"ControllerVersion2Missing", {IID_HostControllerV2}, Answer::kRefuse, AAX_SUCCESS},
     {"ControllerVersion2WithoutObject",
-     {IID_AAX_IACFController_V2},
+     {IID_HostControllerV2},
      Answer::kNullWithSuccess,
      AAX_SUCCESS},
     {"ControllerWithoutObject",
-     {IID_AAX_IACFController, IID_AAX_IACFController_V2},
+     {IID_HostController, IID_HostControllerV2},
      Answer::kNullWithSuccess,
      AAX_ERROR_NULL_OBJECT},
 };
@@ -110,7 +107,7 @@ TEST_P(RefusingHost, EffectLivesAndGivesEverythingBack) {
     OpenSession();
     {
         BareHost host(*session);
-        for (const acfIID& iid : GetParam().identifiers) {
+        for (const InterfaceId& iid : GetParam().identifiers) {
             host.controller.SetAnswer(iid, GetParam().answer);
         }
         AAX_IACFEffectParameters_V2* effect = CreateEffect();
@@ -198,7 +195,7 @@ const EditorFault kEditorFaults[] = {
      false},
     {"ViewWithoutObject",
      [](aaxhost::EffectInstance& instance) {
-         instance.View().SetAnswer(IID_AAX_IACFViewContainer, Answer::kNullWithSuccess);
+         instance.View().SetAnswer(IID_HostViewContainer, Answer::kNullWithSuccess);
      },
      false},
 };

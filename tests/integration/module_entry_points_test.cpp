@@ -16,16 +16,16 @@ class EntryPoints : public ModuleTest {};
 
 TEST_F(EntryPoints, SDKVersionIsFixed) {
     uint64_t version = 0;
-    EXPECT_EQ(Module().getSDKVersion(&version), ACF_OK);
+    EXPECT_EQ(Module().getSDKVersion(&version), AAX_SUCCESS);
     EXPECT_EQ(version, 0x000002000061125Cull);
     EXPECT_EQ(Module().getSDKVersion(nullptr), ACF_E_POINTER);
 }
 
 TEST_F(EntryPoints, RegisterComponentSucceedsWithoutAComponent) {
-    IACFComponentDefinition* definition = reinterpret_cast<IACFComponentDefinition*>(&definition);
-    EXPECT_EQ(Module().registerComponent(Host(), IID_IACFUnknown, &definition), ACF_OK);
+    HostComponentDefinition* definition = reinterpret_cast<HostComponentDefinition*>(&definition);
+    EXPECT_EQ(Module().registerComponent(Host(), IID_IACFUnknown, &definition), AAX_SUCCESS);
     EXPECT_EQ(definition, nullptr);
-    EXPECT_EQ(Module().registerComponent(Host(), IID_IACFUnknown, nullptr), ACF_OK);
+    EXPECT_EQ(Module().registerComponent(Host(), IID_IACFUnknown, nullptr), AAX_SUCCESS);
 }
 
 TEST_F(EntryPoints, GetClassFactoryIsUnimplemented) {
@@ -39,7 +39,7 @@ TEST_F(EntryPoints, GetClassFactoryIsUnimplemented) {
 
 TEST_F(EntryPoints, CanUnloadNowCountsTheObjectsMadeThroughTheDescription) {
     EXPECT_EQ(Module().canUnloadNow(Host()), 0);
-    IACFPluginDefinition* definition = nullptr;
+    HostPluginDefinition* definition = nullptr;
     ASSERT_EQ(Register(&definition), AAX_SUCCESS);
     reinterpret_cast<IACFUnknown*>(definition)->Release();
     const aaxhost::Effect& effect = Registered().effects.at(0);
@@ -60,45 +60,45 @@ TEST_F(EntryPoints, CanUnloadNowCountsTheObjectsMadeThroughTheDescription) {
 }
 
 TEST_F(EntryPoints, StartupKeepsTheHostServicesUntilShutdown) {
-    EXPECT_EQ(Module().startup(Host()), ACF_OK);
+    EXPECT_EQ(Module().startup(Host()), AAX_SUCCESS);
     EXPECT_EQ(services.OutstandingReferences(), 1);
     EXPECT_EQ(factory.OutstandingReferences(), 0);
     const std::vector<aaxhost::Call> created = factory.Log().Calls();
     ASSERT_EQ(created.size(), 1u);
-    EXPECT_EQ(created[0].arguments[0], Arg(CLSID_AAX_HostServices));
-    EXPECT_EQ(created[0].arguments[2], Arg(IID_AAX_IACFHostServices));
+    EXPECT_EQ(created[0].arguments[0], Arg(CLSID_HostGeneralServices));
+    EXPECT_EQ(created[0].arguments[2], Arg(IID_HostGeneralServices));
 
     // A second start-up keeps the first object.
-    EXPECT_EQ(Module().startup(Host()), ACF_OK);
+    EXPECT_EQ(Module().startup(Host()), AAX_SUCCESS);
     EXPECT_EQ(factory.Log().Calls().size(), 1u);
     EXPECT_EQ(services.OutstandingReferences(), 1);
 
-    EXPECT_EQ(Module().shutdown(Host()), ACF_OK);
+    EXPECT_EQ(Module().shutdown(Host()), AAX_SUCCESS);
     EXPECT_EQ(services.OutstandingReferences(), 0);
     // Nothing left to shut down.
-    EXPECT_EQ(Module().shutdown(Host()), ACF_OK);
+    EXPECT_EQ(Module().shutdown(Host()), AAX_SUCCESS);
 }
 
 TEST_F(EntryPoints, StartupWithoutHostEndsTheServicesOnlyWhenThereAreAny) {
-    EXPECT_EQ(Module().startup(nullptr), ACF_OK);
+    EXPECT_EQ(Module().startup(nullptr), AAX_SUCCESS);
     EXPECT_TRUE(factory.Log().Calls().empty());
-    EXPECT_EQ(Module().startup(Host()), ACF_OK);
+    EXPECT_EQ(Module().startup(Host()), AAX_SUCCESS);
     EXPECT_EQ(services.OutstandingReferences(), 1);
-    EXPECT_EQ(Module().startup(nullptr), ACF_OK);
+    EXPECT_EQ(Module().startup(nullptr), AAX_SUCCESS);
     EXPECT_EQ(services.OutstandingReferences(), 0);
-    EXPECT_EQ(Module().shutdown(nullptr), ACF_OK);
+    EXPECT_EQ(Module().shutdown(nullptr), AAX_SUCCESS);
     EXPECT_EQ(factory.Log().Calls().size(), 1u);
 }
 
 TEST_F(EntryPoints, AnExceptionInsideStartupBecomesUnexpected) {
-    factory.SetAnswer(IID_IACFComponentFactory, aaxhost::Answer::kNullWithSuccess);
+    factory.SetAnswer(IID_HostComponentFactory, aaxhost::Answer::kNullWithSuccess);
     EXPECT_EQ(Module().startup(Host()), ACF_E_UNEXPECTED);
     EXPECT_EQ(services.OutstandingReferences(), 0);
     // No object was kept: a later start-up with a sound host makes one.
-    factory.SetAnswer(IID_IACFComponentFactory, aaxhost::Answer::kInterface);
-    EXPECT_EQ(Module().startup(Host()), ACF_OK);
+    factory.SetAnswer(IID_HostComponentFactory, aaxhost::Answer::kInterface);
+    EXPECT_EQ(Module().startup(Host()), AAX_SUCCESS);
     EXPECT_EQ(services.OutstandingReferences(), 1);
-    EXPECT_EQ(Module().shutdown(Host()), ACF_OK);
+    EXPECT_EQ(Module().shutdown(Host()), AAX_SUCCESS);
 }
 
 }  // namespace

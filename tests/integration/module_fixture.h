@@ -24,7 +24,7 @@ class ModuleTest : public testing::Test {
 
     void SetUp() override {
         if (!Module().registerPlugin) GTEST_SKIP() << "no module";
-        factory.Provide(CLSID_AAX_HostServices, services);
+        factory.Provide(CLSID_HostGeneralServices, services);
     }
 
     void TearDown() override {
@@ -37,7 +37,7 @@ class ModuleTest : public testing::Test {
 
     // Registers through the module with this test's host; the caller gives back the definition's
     // reference, if one came.
-    ACFRESULT Register(IACFPluginDefinition** definition) {
+    Result Register(HostPluginDefinition** definition) {
         return Module().registerPlugin(Host(), definition);
     }
 

@@ -29,7 +29,7 @@ int32_t Code(const char (&text)[5]) {
     return static_cast<int32_t>(FourCharCode(text));
 }
 
-aaxhost::Properties ExpectedProperties(AAX_CStemFormat stemFormat) {
+aaxhost::Properties ExpectedProperties(StemFormat stemFormat) {
     const bool mono = stemFormat == kStemFormatMono;
     return {{11, Code("Morv")},
             {12, Code("Vq31")},
@@ -64,7 +64,7 @@ std::vector<DeclaredField> ExpectedFields() {
     };
 }
 
-void ReleaseDefinition(IACFPluginDefinition* definition) {
+void ReleaseDefinition(HostPluginDefinition* definition) {
     reinterpret_cast<IACFUnknown*>(definition)->Release();
 }
 
@@ -76,8 +76,8 @@ class Registration : public ModuleTest {
     }
 
     // The calls of one component, described on component descriptor 0 with property map `map`.
-    void AppendComponent(std::vector<DescriptionCall>& calls, AAX_CStemFormat stemFormat,
-                         size_t map, AAX_CRenderProc renderProc) const {
+    void AppendComponent(std::vector<DescriptionCall>& calls, StemFormat stemFormat, size_t map,
+                         ProcessProc renderProc) const {
         const auto component = DescriptionObject::kComponentDescriptor;
         calls.push_back(On(component, 0, 3));
         calls.push_back(On(component, 0, 5, {Arg(0u)}));
@@ -115,7 +115,7 @@ class Registration : public ModuleTest {
 };
 
 TEST_F(Registration, DescribesTheWholeEffectInOrderAndHandsOverTheDefinition) {
-    IACFPluginDefinition* definition = nullptr;
+    HostPluginDefinition* definition = nullptr;
     ASSERT_EQ(Register(&definition), AAX_SUCCESS);
     EXPECT_EQ(reinterpret_cast<IACFUnknown*>(definition), recorder.Collection(0).Definition());
 
@@ -128,9 +128,9 @@ TEST_F(Registration, DescribesTheWholeEffectInOrderAndHandsOverTheDefinition) {
     const aaxhost::Effect& effect = package.effects[0];
     ASSERT_EQ(effect.components.size(), 2u);
     ASSERT_EQ(effect.components[0].processProcedures.size(), 1u);
-    const AAX_CRenderProc renderProc = effect.components[0].processProcedures[0].procedure;
-    const AAX_CCreateObjectProc createParameters = effect.FindCreationProcedure(0);
-    const AAX_CCreateObjectProc createGUI = effect.FindCreationProcedure(1);
+    const ProcessProc renderProc = effect.components[0].processProcedures[0].procedure;
+    const CreationProc createParameters = effect.FindCreationProcedure(0);
+    const CreationProc createGUI = effect.FindCreationProcedure(1);
     ASSERT_NE(renderProc, nullptr);
     ASSERT_NE(createParameters, nullptr);
     ASSERT_NE(createGUI, nullptr);
@@ -160,7 +160,7 @@ TEST_F(Registration, DescribesTheWholeEffectInOrderAndHandsOverTheDefinition) {
 }
 
 TEST_F(Registration, TheHostKeepsBothComponentsWithTheirFieldsPropertiesAndProcedure) {
-    IACFPluginDefinition* definition = nullptr;
+    HostPluginDefinition* definition = nullptr;
     ASSERT_EQ(Register(&definition), AAX_SUCCESS);
     ReleaseDefinition(definition);
 
@@ -174,7 +174,7 @@ TEST_F(Registration, TheHostKeepsBothComponentsWithTheirFieldsPropertiesAndProce
     EXPECT_EQ(effect.names, package.names);
     EXPECT_EQ(effect.categories, std::vector<uint32_t>{32});
     EXPECT_EQ(effect.resources, (std::vector<std::pair<int32_t, std::string>>{{0, ""}}));
-    const AAX_CStemFormat stemFormats[] = {kStemFormatMono, kStemFormatStereo};
+    const StemFormat stemFormats[] = {kStemFormatMono, kStemFormatStereo};
     ASSERT_EQ(effect.components.size(), 2u);
     for (size_t i = 0; i < 2; ++i) {
         SCOPED_TRACE(stemFormats[i]);
@@ -196,7 +196,7 @@ TEST_F(Registration, TheHostKeepsBothComponentsWithTheirFieldsPropertiesAndProce
 }
 
 TEST_F(Registration, CreationProceduresMakeTheEffectParametersThenTheEditorObject) {
-    IACFPluginDefinition* definition = nullptr;
+    HostPluginDefinition* definition = nullptr;
     ASSERT_EQ(Register(&definition), AAX_SUCCESS);
     ReleaseDefinition(definition);
     const aaxhost::Effect& effect = Registered().effects.at(0);
@@ -204,12 +204,12 @@ TEST_F(Registration, CreationProceduresMakeTheEffectParametersThenTheEditorObjec
     EXPECT_EQ(effect.creationProcedures[0].procID, 0u);
     EXPECT_EQ(effect.creationProcedures[1].procID, 1u);
 
-    const acfIID identities[] = {IID_TestEffectParametersObject, IID_TestEffectGUIObject};
+    const InterfaceId identities[] = {IID_TestEffectParametersObject, IID_TestEffectGUIObject};
     for (size_t i = 0; i < 2; ++i) {
         IACFUnknown* object = effect.creationProcedures[i].procedure();
         ASSERT_NE(object, nullptr);
         void* own = nullptr;
-        EXPECT_EQ(object->QueryInterface(identities[i], &own), ACF_OK);
+        EXPECT_EQ(object->QueryInterface(identities[i], &own), AAX_SUCCESS);
         EXPECT_EQ(own, object);
         void* other = &other;
         EXPECT_EQ(object->QueryInterface(identities[1 - i], &other), ACF_E_NOINTERFACE);
@@ -222,10 +222,10 @@ TEST_F(Registration, CreationProceduresMakeTheEffectParametersThenTheEditorObjec
 
 TEST_F(Registration, WithoutEffectDescriptorFailsWithNullObjectAndStillGivesThePackageData) {
     recorder.RefuseCreation(DescriptionObject::kEffectDescriptor);
-    IACFPluginDefinition* definition = reinterpret_cast<IACFPluginDefinition*>(&definition);
+    HostPluginDefinition* definition = reinterpret_cast<HostPluginDefinition*>(&definition);
     EXPECT_EQ(Register(&definition), AAX_ERROR_NULL_OBJECT);
     // Left as it was.
-    EXPECT_EQ(definition, reinterpret_cast<IACFPluginDefinition*>(&definition));
+    EXPECT_EQ(definition, reinterpret_cast<HostPluginDefinition*>(&definition));
     EXPECT_TRUE(Registered().effects.empty());
     // The component descriptor and its maps are still described; then the package data.
     const std::vector<DescriptionCall> calls = recorder.Calls();
@@ -239,7 +239,7 @@ TEST_F(Registration, WithoutEffectDescriptorFailsWithNullObjectAndStillGivesTheP
 
 TEST_F(Registration, AHostThatRefusesTheEffectGetsItsOwnResultAndThePackageData) {
     recorder.Log(DescriptionObject::kCollection).SetResult(7, -12345);
-    IACFPluginDefinition* definition = nullptr;
+    HostPluginDefinition* definition = nullptr;
     EXPECT_EQ(Register(&definition), -12345);
     EXPECT_EQ(definition, nullptr);
     const std::vector<DescriptionCall> calls = recorder.Calls();
@@ -256,7 +256,7 @@ TEST_F(Registration, RefusedDescriptionCallsDoNotChangeTheResult) {
         recorder.Log(DescriptionObject::kComponentDescriptor).SetResult(slot, -1);
     }
     recorder.Log(DescriptionObject::kPropertyMap).SetResult(4, -1);
-    IACFPluginDefinition* definition = nullptr;
+    HostPluginDefinition* definition = nullptr;
     ASSERT_EQ(Register(&definition), AAX_SUCCESS);
     ReleaseDefinition(definition);
     ASSERT_EQ(Registered().effects.size(), 1u);
@@ -264,9 +264,9 @@ TEST_F(Registration, RefusedDescriptionCallsDoNotChangeTheResult) {
 }
 
 TEST_F(Registration, WithoutDefinitionFailsWithNullObject) {
-    recorder.SetAnswer(DescriptionObject::kCollection, IID_ACFPluginDefinition,
+    recorder.SetAnswer(DescriptionObject::kCollection, IID_HostPluginDefinition,
                        aaxhost::Answer::kRefuse);
-    IACFPluginDefinition* definition = reinterpret_cast<IACFPluginDefinition*>(&definition);
+    HostPluginDefinition* definition = reinterpret_cast<HostPluginDefinition*>(&definition);
     EXPECT_EQ(Register(&definition), AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ(definition, nullptr);
     ASSERT_EQ(Registered().effects.size(), 1u);
@@ -276,15 +276,15 @@ TEST_F(Registration, WithoutDefinitionFailsWithNullObject) {
 
 TEST_F(Registration, WithoutCollectionFailsWithNullObject) {
     recorder.RefuseCreation(DescriptionObject::kCollection);
-    IACFPluginDefinition* definition = nullptr;
+    HostPluginDefinition* definition = nullptr;
     EXPECT_EQ(Register(&definition), AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ(definition, nullptr);
     EXPECT_EQ(Module().registerPlugin(nullptr, &definition), AAX_ERROR_NULL_OBJECT);
 }
 
 TEST_F(Registration, AFactoryReportedButNotHandedOverEndsInUnexpectedAndLeaksNothing) {
-    factory.SetAnswer(IID_IACFComponentFactory, aaxhost::Answer::kNullWithSuccess);
-    IACFPluginDefinition* definition = nullptr;
+    factory.SetAnswer(IID_HostComponentFactory, aaxhost::Answer::kNullWithSuccess);
+    HostPluginDefinition* definition = nullptr;
     EXPECT_EQ(Register(&definition), ACF_E_UNEXPECTED);
     EXPECT_EQ(definition, nullptr);
     EXPECT_TRUE(recorder.Calls().empty());

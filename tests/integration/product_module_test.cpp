@@ -69,7 +69,7 @@ TEST_P(ProductModule, WholeInstanceLifeThroughTheExports) {
         outputs.push_back(output[c].data());
     }
     instance->Transport().state.playing = true;
-    const AAX_CMidiPacket note{3, 3, {0x90, 60, 100, 0}, false};
+    const MidiPacket note{3, 3, {0x90, 60, 100, 0}, false};
     instance->MidiInput().SetPackets(&note, 1);
     instance->Render(inputs.data(), outputs.data(), 64);
     EXPECT_EQ(output[0], input[0]) << "the plug-in's audio reaches the host";
@@ -106,7 +106,7 @@ TEST_P(ProductModule, WholeInstanceLifeThroughTheExports) {
     // State: saved as the plug-in's bank chunk under its identifier, restored byte for byte.
     aaxhost::SavedState state;
     ASSERT_EQ(instance->SaveState(state), AAX_SUCCESS);
-    EXPECT_EQ(state.chunkID, static_cast<AAX_CTypeID>(testplugin::DefaultScript().uniqueID));
+    EXPECT_EQ(state.chunkID, static_cast<TypeCode>(testplugin::DefaultScript().uniqueID));
     EXPECT_EQ(std::string(state.data.begin(), state.data.end()), "state");
     Control().ResetLog();
     ASSERT_EQ(instance->LoadState(state), AAX_SUCCESS);

@@ -83,9 +83,9 @@ TEST_P(RealtimeCallsOfTheModule, BlocksMakeNoForbiddenCall) {
     ASSERT_TRUE(instance->Ready());
     const std::vector<std::string> automated = Automatable(*instance);
     ASSERT_FALSE(automated.empty());
-    std::vector<AAX_CMidiPacket> midi = MidiTraffic(false);
+    std::vector<MidiPacket> midi = MidiTraffic(false);
     // The modulation wheel first, in every block.
-    midi.insert(midi.begin(), AAX_CMidiPacket{0, 3, {0xB0, 1, 0, 0}, false});
+    midi.insert(midi.begin(), MidiPacket{0, 3, {0xB0, 1, 0, 0}, false});
     StereoBuffers buffers(64);
     instance->Transport().state.playing = true;
     instance->Render(buffers.inputs, buffers.outputs, buffers.frames);  // first-block set-up

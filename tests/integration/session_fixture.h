@@ -132,11 +132,11 @@ class SessionTest : public PluginTest {
 
     // A note on and off and the sustain pedal; with edits, the modulation wheel too, which the
     // demo plug-in reports to the host as an edit from inside the block.
-    static std::vector<AAX_CMidiPacket> MidiTraffic(bool withEdits) {
-        std::vector<AAX_CMidiPacket> packets{AAX_CMidiPacket{0, 3, {0x90, 60, 100, 0}, false},
-                                             AAX_CMidiPacket{12, 3, {0x80, 60, 0, 0}, false},
-                                             AAX_CMidiPacket{40, 3, {0xB0, 64, 127, 0}, false}};
-        if (withEdits) packets.push_back(AAX_CMidiPacket{20, 3, {0xB0, 1, 64, 0}, false});
+    static std::vector<MidiPacket> MidiTraffic(bool withEdits) {
+        std::vector<MidiPacket> packets{MidiPacket{0, 3, {0x90, 60, 100, 0}, false},
+                                        MidiPacket{12, 3, {0x80, 60, 0, 0}, false},
+                                        MidiPacket{40, 3, {0xB0, 64, 127, 0}, false}};
+        if (withEdits) packets.push_back(MidiPacket{20, 3, {0xB0, 1, 64, 0}, false});
         return packets;
     }
 
@@ -145,7 +145,7 @@ class SessionTest : public PluginTest {
     // detached. Results are not checked: hostile plug-ins may refuse any of it.
     static void LiveThrough(aaxhost::EffectInstance& instance, int32_t blocks) {
         const std::vector<std::string> automated = Automatable(instance);
-        const std::vector<AAX_CMidiPacket> midi = MidiTraffic(true);
+        const std::vector<MidiPacket> midi = MidiTraffic(true);
         StereoBuffers buffers(64);
         for (int32_t block = 0; block < blocks; ++block) {
             if (!automated.empty()) {

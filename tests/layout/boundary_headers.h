@@ -3,7 +3,6 @@
 
 #include "abi/aax_iparameter.h"
 #include "abi/aax_istring.h"
-#include "abi/acf.h"
 #include "abi/component_factory.h"
 #include "abi/effect_gui.h"
 #include "abi/effect_parameters.h"
@@ -18,3 +17,4 @@
 #include "abi/host_view_container.h"
 #include "abi/midi.h"
 #include "abi/transport.h"
+#include "abi/unknown.h"

@@ -50,7 +50,7 @@ TEST_F(OutOfMemory, ChildMakingOperationsAnswerNullWithoutReachingTheHost) {
 
 TEST_F(OutOfMemory, WithoutComponentDescriptorTheEffectIsNotDescribed) {
     AAX_VEffectDescriptor effect(Host());
-    AAX_Result result = AAX_SUCCESS;
+    Result result = AAX_SUCCESS;
     WithoutMemory([&] { result = DescribeEffect(effect); });
     EXPECT_EQ(result, AAX_ERROR_NULL_OBJECT);
     EXPECT_TRUE(recorder.Calls().empty());
@@ -58,15 +58,15 @@ TEST_F(OutOfMemory, WithoutComponentDescriptorTheEffectIsNotDescribed) {
 
 TEST_F(OutOfMemory, StartupWithoutMemoryKeepsNoServicesAndSucceeds) {
     aaxhost::StandInHostServices services;
-    factory.Provide(CLSID_AAX_HostServices, services);
-    ACFRESULT result = ACF_E_UNEXPECTED;
+    factory.Provide(CLSID_HostGeneralServices, services);
+    Result result = ACF_E_UNEXPECTED;
     WithoutMemory([&] { result = ACFStartup(Host()); });
-    EXPECT_EQ(result, ACF_OK);
+    EXPECT_EQ(result, AAX_SUCCESS);
     EXPECT_TRUE(factory.Log().Calls().empty());
     // Nothing was kept: the next start-up makes the services.
-    EXPECT_EQ(ACFStartup(Host()), ACF_OK);
+    EXPECT_EQ(ACFStartup(Host()), AAX_SUCCESS);
     EXPECT_EQ(services.OutstandingReferences(), 1);
-    EXPECT_EQ(ACFShutdown(Host()), ACF_OK);
+    EXPECT_EQ(ACFShutdown(Host()), AAX_SUCCESS);
     EXPECT_EQ(services.OutstandingReferences(), 0);
 }
 

@@ -76,7 +76,7 @@ TEST_F(DescriptionChildren, ChildrenAreMadeEvenWhenTheHostRefusesTheirObjects) {
 TEST_F(DescriptionChildren, DuplicatePropertyMapCopiesTheIdentifiersTenTo307) {
     AAX_VComponentDescriptor component(Host());
     AAX_IPropertyMap* source = component.NewPropertyMap();
-    for (const AAX_CPropertyID id : {307, 9, 11, 308, 10, 51}) source->AddProperty(id, id * 2);
+    for (const PropertyId id : {307, 9, 11, 308, 10, 51}) source->AddProperty(id, id * 2);
 
     AAX_IPropertyMap* copy = component.DuplicatePropertyMap(source);
     ASSERT_NE(copy, nullptr);
@@ -95,8 +95,7 @@ TEST_F(DescriptionChildren, DuplicatePropertyMapCopiesTheIdentifiersTenTo307) {
 
     // The copy belongs to the component descriptor like any of its maps.
     copy->AddProperty(60, 1);
-    EXPECT_EQ(recorder.PropertyMap(1).Held().back(),
-              (std::pair<AAX_CPropertyID, AAX_CPropertyValue>{60, 1}));
+    EXPECT_EQ(recorder.PropertyMap(1).Held().back(), (std::pair<PropertyId, PropertyValue>{60, 1}));
 }
 
 TEST_F(DescriptionChildren, DuplicateOfNoMapIsAnEmptyNewMap) {

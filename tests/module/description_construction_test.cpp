@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "host/acf_exception.h"
+#include "host/result_error.h"
 #include "module/aax_vcollection.h"
 #include "module/aax_vcomponent_descriptor.h"
 #include "module/aax_veffect_descriptor.h"
@@ -27,12 +27,12 @@ struct WrapperKind {
     const char* name;
     std::function<std::shared_ptr<void>(IACFUnknown*)> make;
     DescriptionObject object;
-    acfCLSID clsid;
-    acfIID iid;
-    std::optional<acfIID> version2;
+    ClassId clsid;
+    InterfaceId iid;
+    std::optional<InterfaceId> version2;
     bool keepsHostUnknown;
-    std::function<AAX_Result(void*)> version1Call;
-    std::function<AAX_Result(void*)> version2Call;
+    std::function<Result(void*)> version1Call;
+    std::function<Result(void*)> version2Call;
 };
 
 template <class Wrapper>
@@ -42,24 +42,24 @@ std::shared_ptr<void> Make(IACFUnknown* host) {
 
 const std::vector<WrapperKind>& Kinds() {
     static const std::vector<WrapperKind> kinds = {
-        {"collection", Make<AAX_VCollection>, DescriptionObject::kCollection, CLSID_AAX_Collection,
-         IID_AAX_IACFCollection, std::nullopt, true,
+        {"collection", Make<AAX_VCollection>, DescriptionObject::kCollection, CLSID_HostCollection,
+         IID_HostCollection, std::nullopt, true,
          [](void* w) { return static_cast<AAX_VCollection*>(w)->SetPackageVersion(1); }, nullptr},
         {"effect descriptor", Make<AAX_VEffectDescriptor>, DescriptionObject::kEffectDescriptor,
-         CLSID_AAX_EffectDescriptor, IID_AAX_IACFEffectDescriptor, IID_AAX_IACFEffectDescriptor_V2,
-         true, [](void* w) { return static_cast<AAX_VEffectDescriptor*>(w)->AddCategory(32); },
+         CLSID_HostEffectDescriptor, IID_HostEffectDescriptor, IID_HostEffectDescriptorV2, true,
+         [](void* w) { return static_cast<AAX_VEffectDescriptor*>(w)->AddCategory(32); },
          [](void* w) {
              return static_cast<AAX_VEffectDescriptor*>(w)->AddControlMIDINode(1, 0, "n", 1);
          }},
         {"component descriptor", Make<AAX_VComponentDescriptor>,
-         DescriptionObject::kComponentDescriptor, CLSID_AAX_ComponentDescriptor,
-         IID_AAX_IACFComponentDescriptor, IID_AAX_IACFComponentDescriptor_V2, true,
+         DescriptionObject::kComponentDescriptor, CLSID_HostComponentDescriptor,
+         IID_HostComponentDescriptor, IID_HostComponentDescriptorV2, true,
          [](void* w) { return static_cast<AAX_VComponentDescriptor*>(w)->AddAudioIn(0); },
          [](void* w) {
              return static_cast<AAX_VComponentDescriptor*>(w)->AddTemporaryData(3, 16);
          }},
         {"property map", Make<AAX_VPropertyMap>, DescriptionObject::kPropertyMap,
-         CLSID_AAX_PropertyMap, IID_AAX_IACFPropertyMap, IID_AAX_IACFPropertyMap_V2, false,
+         CLSID_HostPropertyMap, IID_HostPropertyMap, IID_HostPropertyMapV2, false,
          [](void* w) { return static_cast<AAX_VPropertyMap*>(w)->AddProperty(11, 1); },
          [](void* w) {
              return static_cast<AAX_VPropertyMap*>(w)->AddPropertyWithIDArray(11, nullptr, 0);
@@ -89,10 +89,10 @@ TEST_F(DescriptionConstruction, EachWrapperCreatesItsHostObjectThroughTheFactory
         // The host unknown: a reference kept by the wrappers that make children, the factory
         // asked for and given back.
         std::vector<ReferenceEvent> hostEvents;
-        if (kind.keepsHostUnknown) hostEvents.push_back({Kind::kAddRef, IID_IACFComponentFactory});
-        hostEvents.push_back({Kind::kQuery, IID_IACFComponentFactory});
-        hostEvents.push_back({Kind::kAddRef, IID_IACFComponentFactory});
-        hostEvents.push_back({Kind::kRelease, IID_IACFComponentFactory});
+        if (kind.keepsHostUnknown) hostEvents.push_back({Kind::kAddRef, IID_HostComponentFactory});
+        hostEvents.push_back({Kind::kQuery, IID_HostComponentFactory});
+        hostEvents.push_back({Kind::kAddRef, IID_HostComponentFactory});
+        hostEvents.push_back({Kind::kRelease, IID_HostComponentFactory});
         std::vector<ReferenceEvent> events = factory.ReferenceEvents();
         EXPECT_EQ(std::vector<ReferenceEvent>(events.begin() + factoryEvents, events.end()),
                   hostEvents);
@@ -120,7 +120,7 @@ TEST_F(DescriptionConstruction, EachWrapperCreatesItsHostObjectThroughTheFactory
         EXPECT_EQ(object.ReferenceEvents(), objectEvents);
         events = factory.ReferenceEvents();
         if (kind.keepsHostUnknown) {
-            EXPECT_EQ(events.back(), (ReferenceEvent{Kind::kRelease, IID_IACFComponentFactory}));
+            EXPECT_EQ(events.back(), (ReferenceEvent{Kind::kRelease, IID_HostComponentFactory}));
         }
         EXPECT_EQ(factory.OutstandingReferences(), 0);
         EXPECT_EQ(recorder.OutstandingReferences(), 0);
@@ -152,7 +152,7 @@ TEST_F(DescriptionConstruction, OverNoHostEachWrapperExistsWithoutHostObject) {
 }
 
 TEST_F(DescriptionConstruction, WithoutFactoryEachWrapperExistsWithoutHostObject) {
-    factory.Refuse(IID_IACFComponentFactory);
+    factory.Refuse(IID_HostComponentFactory);
     for (const WrapperKind& kind : Kinds()) {
         SCOPED_TRACE(kind.name);
         std::shared_ptr<void> wrapper = kind.make(Host());
@@ -186,14 +186,14 @@ TEST_F(DescriptionConstruction, AHostWithoutVersionTwoAffectsOnlyTheVersionTwoOp
 }
 
 TEST_F(DescriptionConstruction, AFactoryReportedButNotHandedOverThrowsAndKeepsNoReference) {
-    factory.SetAnswer(IID_IACFComponentFactory, aaxhost::Answer::kNullWithSuccess);
+    factory.SetAnswer(IID_HostComponentFactory, aaxhost::Answer::kNullWithSuccess);
     for (const WrapperKind& kind : Kinds()) {
         SCOPED_TRACE(kind.name);
         try {
             kind.make(Host());
             ADD_FAILURE() << "construction did not throw";
-        } catch (const ACFException& error) {
-            EXPECT_EQ(error.Result(), ACF_E_POINTER);
+        } catch (const ResultError& error) {
+            EXPECT_EQ(error.Code(), ACF_E_POINTER);
         }
         EXPECT_EQ(factory.OutstandingReferences(), 0);
     }

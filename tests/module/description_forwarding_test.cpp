@@ -49,7 +49,7 @@ struct HostChildren {
 
 std::vector<ForwardingRow<AAX_IEffectDescriptor>> EffectRows(const HostChildren& host) {
     using E = AAX_IEffectDescriptor;
-    const AAX_Result missing = AAX_ERROR_NULL_OBJECT;
+    const Result missing = AAX_ERROR_NULL_OBJECT;
     return {
         {"AddComponent",
          3,
@@ -118,7 +118,7 @@ std::vector<ForwardingRow<AAX_IEffectDescriptor>> EffectRows(const HostChildren&
 
 std::vector<ForwardingRow<AAX_IComponentDescriptor>> ComponentRows(const HostChildren& host) {
     using C = AAX_IComponentDescriptor;
-    const AAX_Result missing = AAX_ERROR_NULL_OBJECT;
+    const Result missing = AAX_ERROR_NULL_OBJECT;
     return {
         {"Clear", 3, false, [](C& c) { return c.Clear(); }, {}, missing},
         {"AddReservedField",
@@ -243,7 +243,7 @@ std::vector<ForwardingRow<AAX_IPropertyMap>> PropertyMapRows() {
 
 std::vector<ForwardingRow<AAX_ICollection>> CollectionRows(const HostChildren& host) {
     using L = AAX_ICollection;
-    const AAX_Result missing = AAX_ERROR_NULL_OBJECT;
+    const Result missing = AAX_ERROR_NULL_OBJECT;
     return {
         {"AddEffect",
          7,
@@ -374,7 +374,7 @@ TEST_F(DescriptionForwarding, AddEffectNeedsADescriptorWithAHostObject) {
 TEST_F(DescriptionForwarding, PropertyQueriesAnswerWhatTheHostMapHolds) {
     AAX_VPropertyMap map(Host());
     ASSERT_EQ(map.AddProperty(12, 0x56713331), AAX_SUCCESS);
-    AAX_CPropertyValue value = 0;
+    PropertyValue value = 0;
     EXPECT_TRUE(map.GetProperty(12, &value));
     EXPECT_EQ(value, 0x56713331);
     value = -1;
@@ -397,11 +397,11 @@ TEST_F(DescriptionForwarding, PropertyQueriesAnswerWhatTheHostMapHolds) {
 }
 
 TEST_F(DescriptionForwarding, PropertyQueriesWithoutHostMapAnswerFalseAndWriteNothing) {
-    recorder.SetAnswer(DescriptionObject::kPropertyMap, IID_AAX_IACFPropertyMap_V2,
+    recorder.SetAnswer(DescriptionObject::kPropertyMap, IID_HostPropertyMapV2,
                        aaxhost::Answer::kRefuse);
     AAX_VPropertyMap withoutVersion2(Host());
     ASSERT_EQ(withoutVersion2.AddProperty(12, 4), AAX_SUCCESS);
-    AAX_CPropertyValue value = 0;
+    PropertyValue value = 0;
     EXPECT_TRUE(withoutVersion2.GetProperty(12, &value));
     const uint32_t* held = nullptr;
     uint32_t count = 9;

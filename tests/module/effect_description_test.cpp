@@ -17,46 +17,42 @@ using testing::StrictMock;
 class MockEffectDescriptor : public AAX_IEffectDescriptor {
   public:
     MOCK_METHOD(AAX_IComponentDescriptor*, NewComponentDescriptor, (), (override));
-    MOCK_METHOD(AAX_Result, AddComponent, (AAX_IComponentDescriptor*), (override));
-    MOCK_METHOD(AAX_Result, AddName, (const char*), (override));
-    MOCK_METHOD(AAX_Result, AddCategory, (uint32_t), (override));
-    MOCK_METHOD(AAX_Result, AddCategoryBypassParameter, (uint32_t, AAX_CParamID), (override));
-    MOCK_METHOD(AAX_Result, AddProcPtr, (AAX_CCreateObjectProc, uint32_t), (override));
+    MOCK_METHOD(Result, AddComponent, (AAX_IComponentDescriptor*), (override));
+    MOCK_METHOD(Result, AddName, (const char*), (override));
+    MOCK_METHOD(Result, AddCategory, (uint32_t), (override));
+    MOCK_METHOD(Result, AddCategoryBypassParameter, (uint32_t, ParameterId), (override));
+    MOCK_METHOD(Result, AddProcPtr, (CreationProc, uint32_t), (override));
     MOCK_METHOD(AAX_IPropertyMap*, NewPropertyMap, (), (override));
-    MOCK_METHOD(AAX_Result, SetProperties, (AAX_IPropertyMap*), (override));
-    MOCK_METHOD(AAX_Result, AddResourceInfo, (int32_t, const char*), (override));
-    MOCK_METHOD(AAX_Result, AddMeterDescription, (uint32_t, const char*, AAX_IPropertyMap*),
+    MOCK_METHOD(Result, SetProperties, (AAX_IPropertyMap*), (override));
+    MOCK_METHOD(Result, AddResourceInfo, (int32_t, const char*), (override));
+    MOCK_METHOD(Result, AddMeterDescription, (uint32_t, const char*, AAX_IPropertyMap*),
                 (override));
-    MOCK_METHOD(AAX_Result, AddControlMIDINode, (uint32_t, int32_t, const char*, uint32_t),
-                (override));
+    MOCK_METHOD(Result, AddControlMIDINode, (uint32_t, int32_t, const char*, uint32_t), (override));
 };
 
 class MockComponentDescriptor : public AAX_IComponentDescriptor {
   public:
-    MOCK_METHOD(AAX_Result, Clear, (), (override));
-    MOCK_METHOD(AAX_Result, AddAudioIn, (AAX_CFieldIndex), (override));
-    MOCK_METHOD(AAX_Result, AddAudioOut, (AAX_CFieldIndex), (override));
-    MOCK_METHOD(AAX_Result, AddAudioBufferLength, (AAX_CFieldIndex), (override));
-    MOCK_METHOD(AAX_Result, AddSampleRate, (AAX_CFieldIndex), (override));
-    MOCK_METHOD(AAX_Result, AddClock, (AAX_CFieldIndex), (override));
-    MOCK_METHOD(AAX_Result, AddSideChainIn, (AAX_CFieldIndex), (override));
-    MOCK_METHOD(AAX_Result, AddDataInPort, (AAX_CFieldIndex, uint32_t, int32_t), (override));
-    MOCK_METHOD(AAX_Result, AddAuxOutputStem, (AAX_CFieldIndex, AAX_CStemFormat, const char*),
-                (override));
-    MOCK_METHOD(AAX_Result, AddPrivateData, (AAX_CFieldIndex, int32_t, uint32_t), (override));
-    MOCK_METHOD(AAX_Result, AddTemporaryData, (AAX_CFieldIndex, uint32_t), (override));
-    MOCK_METHOD(AAX_Result, AddDmaInstance, (AAX_CFieldIndex, int32_t), (override));
-    MOCK_METHOD(AAX_Result, AddMeters, (AAX_CFieldIndex, const uint32_t*, uint32_t), (override));
-    MOCK_METHOD(AAX_Result, AddMIDINode, (AAX_CFieldIndex, int32_t, const char*, uint32_t),
-                (override));
-    MOCK_METHOD(AAX_Result, AddReservedField, (AAX_CFieldIndex, uint32_t), (override));
+    MOCK_METHOD(Result, Clear, (), (override));
+    MOCK_METHOD(Result, AddAudioIn, (FieldIndex), (override));
+    MOCK_METHOD(Result, AddAudioOut, (FieldIndex), (override));
+    MOCK_METHOD(Result, AddAudioBufferLength, (FieldIndex), (override));
+    MOCK_METHOD(Result, AddSampleRate, (FieldIndex), (override));
+    MOCK_METHOD(Result, AddClock, (FieldIndex), (override));
+    MOCK_METHOD(Result, AddSideChainIn, (FieldIndex), (override));
+    MOCK_METHOD(Result, AddDataInPort, (FieldIndex, uint32_t, int32_t), (override));
+    MOCK_METHOD(Result, AddAuxOutputStem, (FieldIndex, StemFormat, const char*), (override));
+    MOCK_METHOD(Result, AddPrivateData, (FieldIndex, int32_t, uint32_t), (override));
+    MOCK_METHOD(Result, AddTemporaryData, (FieldIndex, uint32_t), (override));
+    MOCK_METHOD(Result, AddDmaInstance, (FieldIndex, int32_t), (override));
+    MOCK_METHOD(Result, AddMeters, (FieldIndex, const uint32_t*, uint32_t), (override));
+    MOCK_METHOD(Result, AddMIDINode, (FieldIndex, int32_t, const char*, uint32_t), (override));
+    MOCK_METHOD(Result, AddReservedField, (FieldIndex, uint32_t), (override));
     MOCK_METHOD(AAX_IPropertyMap*, NewPropertyMap, (), (override));
     MOCK_METHOD(AAX_IPropertyMap*, DuplicatePropertyMap, (AAX_IPropertyMap*), (override));
-    MOCK_METHOD(AAX_Result, AddProcessProc_Native,
-                (AAX_CRenderProc, AAX_IPropertyMap*, AAX_CInstanceInitProc, AAX_CBackgroundProc,
-                 uint32_t*),
+    MOCK_METHOD(Result, AddProcessProc_Native,
+                (ProcessProc, AAX_IPropertyMap*, InstanceInitProc, BackgroundProc, uint32_t*),
                 (override));
-    MOCK_METHOD(AAX_Result, AddProcessProc_TI,
+    MOCK_METHOD(Result, AddProcessProc_TI,
                 (const char*, const char*, AAX_IPropertyMap*, const char*, const char*, uint32_t*),
                 (override));
 };

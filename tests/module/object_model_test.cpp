@@ -9,10 +9,10 @@
 namespace {
 
 // Identifiers that differ from IACFUnknown's in exactly one of their 16 bytes.
-std::vector<acfIID> OneByteAway(const acfIID& iid) {
-    std::vector<acfIID> near;
-    for (size_t i = 0; i < sizeof(acfIID); ++i) {
-        acfIID changed = iid;
+std::vector<InterfaceId> OneByteAway(const InterfaceId& iid) {
+    std::vector<InterfaceId> near;
+    for (size_t i = 0; i < sizeof(InterfaceId); ++i) {
+        InterfaceId changed = iid;
         reinterpret_cast<unsigned char*>(&changed)[i] ^= 0x01;
         near.push_back(changed);
     }
@@ -20,7 +20,7 @@ std::vector<acfIID> OneByteAway(const acfIID& iid) {
 }
 
 TEST(AcfIdentifier, TextFormFillsTheFieldsInOrder) {
-    const acfIID expected{
+    const InterfaceId expected{
         0x9D5E3E3D, 0x52DC, 0x5EFB, {0x20, 0x18, 0xDE, 0x1D, 0xE2, 0xE6, 0x3F, 0x4E}};
     EXPECT_EQ(MakeUID("9D5E3E3D-52DC-5EFB-2018-DE1DE2E63F4E"), expected);
     EXPECT_EQ(MakeUID("9d5e3e3d-52dc-5efb-2018-de1de2e63f4e"), expected);
@@ -28,7 +28,7 @@ TEST(AcfIdentifier, TextFormFillsTheFieldsInOrder) {
 
 TEST(AcfIdentifier, EqualOnlyWhenAllSixteenBytesAre) {
     EXPECT_EQ(IID_IACFUnknown, MakeUID("00000000-0000-0000-C000-000000000046"));
-    for (const acfIID& near : OneByteAway(IID_IACFUnknown)) {
+    for (const InterfaceId& near : OneByteAway(IID_IACFUnknown)) {
         EXPECT_FALSE(near == IID_IACFUnknown);
     }
 }
@@ -91,7 +91,7 @@ TEST(ObjectModel, QueryForIACFUnknownGivesTheInnerUnknownWithOneReference) {
     object->AddRef();
 
     void* answer = nullptr;
-    ASSERT_EQ(object->QueryInterface(IID_IACFUnknown, &answer), ACF_OK);
+    ASSERT_EQ(object->QueryInterface(IID_IACFUnknown, &answer), AAX_SUCCESS);
     ASSERT_NE(answer, nullptr);
     auto* unknown = static_cast<IACFUnknown*>(answer);
     EXPECT_NE(static_cast<void*>(unknown), static_cast<void*>(object));
@@ -109,7 +109,7 @@ TEST(ObjectModel, InnerUnknownAnswersTheObjectsOwnInterfaceWithItsFirstBase) {
     auto* object = new TestObject(record);
     IACFUnknown* inner = object->GetOuterUnknown();
     void* answer = nullptr;
-    ASSERT_EQ(inner->QueryInterface(IID_ITestCounter, &answer), ACF_OK);
+    ASSERT_EQ(inner->QueryInterface(IID_ITestCounter, &answer), AAX_SUCCESS);
     EXPECT_EQ(answer, static_cast<void*>(object));
     auto* counter = static_cast<ITestCounter*>(answer);
     EXPECT_EQ(counter->Value(), 7);
@@ -121,10 +121,10 @@ TEST(ObjectModel, UnknownIdentifierIsRefusedWithANullOutPointer) {
     LifeRecord record;
     ITestCounter* object = new TestObject(record);
     object->AddRef();
-    std::vector<acfIID> refused = OneByteAway(IID_IACFUnknown);
-    const std::vector<acfIID> nearOwn = OneByteAway(IID_ITestCounter);
+    std::vector<InterfaceId> refused = OneByteAway(IID_IACFUnknown);
+    const std::vector<InterfaceId> nearOwn = OneByteAway(IID_ITestCounter);
     refused.insert(refused.end(), nearOwn.begin(), nearOwn.end());
-    for (const acfIID& iid : refused) {
+    for (const InterfaceId& iid : refused) {
         void* answer = &record;
         EXPECT_EQ(object->QueryInterface(iid, &answer), ACF_E_NOINTERFACE);
         EXPECT_EQ(answer, nullptr);

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 #include "module/object_model.h"
 
 class ITestCounter : public IACFUnknown {
@@ -13,7 +13,7 @@ class ITestCounter : public IACFUnknown {
     virtual int32_t Value() = 0;  // 3
 };
 
-inline constexpr acfIID IID_ITestCounter = MakeUID("6F1C2A0B-3D4E-4F50-8172-93A4B5C6D7E8");
+inline constexpr InterfaceId IID_ITestCounter = MakeUID("6F1C2A0B-3D4E-4F50-8172-93A4B5C6D7E8");
 
 // What happened to test objects, in order; several objects may share one record.
 struct LifeRecord {
@@ -23,7 +23,7 @@ struct LifeRecord {
     std::atomic<bool> finalizedBeforeDestruction{false};
 };
 
-class TestObject final : public ACFObject<ITestCounter> {
+class TestObject final : public CountedObject<ITestCounter> {
   public:
     explicit TestObject(LifeRecord& record) : mRecord(record) {}
     ~TestObject() override {
@@ -38,12 +38,12 @@ class TestObject final : public ACFObject<ITestCounter> {
         ++mRecord.finalized;
     }
 
-    ACFRESULT InternalQueryInterface(const acfIID& iid, void** out) override {
+    Result InternalQueryInterface(const InterfaceId& iid, void** out) override {
         if (out != nullptr && iid == IID_ITestCounter) {
             ITestCounter* self = this;
             *out = self;
             self->AddRef();
-            return ACF_OK;
+            return AAX_SUCCESS;
         }
         return CACFUnknown::InternalQueryInterface(iid, out);
     }

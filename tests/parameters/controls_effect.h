@@ -12,7 +12,7 @@ inline constexpr const char* kBypassName = "Master Bypass\nMstr Byp\nByp";
 
 class ControlsEffect : public AAX_CEffectParameters {
   public:
-    AAX_Result EffectInit() override {
+    Result EffectInit() override {
         ParameterManager().AddParameter(MakeFloatParameter("gain", 0.0f, 200.0f).release());
         ParameterManager().AddParameter(MakeSwitchParameter("mute").release());
         auto bypass = MakeSwitchParameter(kMasterBypassID);
@@ -25,5 +25,5 @@ class ControlsEffect : public AAX_CEffectParameters {
     }
 
     bool withPreview = false;
-    AAX_Result initResult = AAX_SUCCESS;
+    Result initResult = AAX_SUCCESS;
 };

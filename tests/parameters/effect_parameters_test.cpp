@@ -26,17 +26,17 @@ TEST_F(EffectParametersBase, AnswersBothInterfacesWithTheObjectAndUnknownWithThe
     IACFUnknown* unknown = nullptr;
     ASSERT_EQ(
         (*effect_)->QueryInterface(IID_AAX_IACFEffectParameters, reinterpret_cast<void**>(&v1)),
-        ACF_OK);
+        AAX_SUCCESS);
     ASSERT_EQ(
         (*effect_)->QueryInterface(IID_AAX_IACFEffectParameters_V2, reinterpret_cast<void**>(&v2)),
-        ACF_OK);
+        AAX_SUCCESS);
     ASSERT_EQ((*effect_)->QueryInterface(IID_IACFUnknown, reinterpret_cast<void**>(&unknown)),
-              ACF_OK);
+              AAX_SUCCESS);
     EXPECT_EQ(static_cast<void*>(v1), static_cast<void*>(effect_->get()));
     EXPECT_EQ(static_cast<void*>(v2), static_cast<void*>(effect_->get()));
     EXPECT_NE(static_cast<void*>(unknown), static_cast<void*>(effect_->get()));
     void* other = &other;
-    EXPECT_EQ((*effect_)->QueryInterface(IID_AAX_IACFController, &other), ACF_E_NOINTERFACE);
+    EXPECT_EQ((*effect_)->QueryInterface(IID_HostController, &other), ACF_E_NOINTERFACE);
     EXPECT_EQ(other, nullptr);
     EXPECT_EQ(unknown->Release(), 3u);
     EXPECT_EQ(v2->Release(), 2u);
@@ -124,8 +124,8 @@ TEST_F(EffectParametersBase, UnknownIdentifiersAnswerAsEachOperationPromises) {
     Initialize();
     struct Row {
         const char* operation;
-        std::function<AAX_Result(AAX_IACFEffectParameters&)> call;
-        AAX_Result expected;
+        std::function<Result(AAX_IACFEffectParameters&)> call;
+        Result expected;
     };
     double value = 7.0;
     int32_t number = 7;
@@ -336,7 +336,7 @@ TEST_F(EffectParametersBase, FixedAnswersOfTheRemainingSlots) {
     EXPECT_EQ(std::memcmp(field, expected, sizeof field), 0);
 
     int32_t count = 0;
-    AAX_CTypeID chunkID = 7;
+    TypeCode chunkID = 7;
     EXPECT_EQ((*effect_)->GetNumberOfChunks(&count), AAX_SUCCESS);
     EXPECT_EQ(count, 1);
     EXPECT_EQ((*effect_)->GetChunkIDFromIndex(0, &chunkID), AAX_SUCCESS);
@@ -350,7 +350,7 @@ TEST_F(EffectParametersBase, FixedAnswersOfTheRemainingSlots) {
     uint32_t written = 9;
     EXPECT_EQ((*effect_)->GetCustomData(FourCharCode("blck"), 4, field, &written), AAX_SUCCESS);
     EXPECT_EQ(written, 0u);
-    AAX_CMidiPacket packet{};
+    MidiPacket packet{};
     EXPECT_EQ((*effect_)->UpdateParameterTouch("gain", true), AAX_SUCCESS);
     EXPECT_EQ((*effect_)->TimerWakeup(), AAX_SUCCESS);
     EXPECT_EQ((*effect_)->GetCurveData(0, nullptr, 0, nullptr), AAX_ERROR_UNIMPLEMENTED);

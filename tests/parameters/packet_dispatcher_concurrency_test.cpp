@@ -19,7 +19,7 @@ class CounterHandler : public AAX_IPacketHandler {
   public:
     explicit CounterHandler(const std::atomic<int32_t>* counter) : mCounter(counter) {}
     CounterHandler* Clone() const override { return new CounterHandler(*this); }
-    AAX_Result Call(AAX_CParamID, AAX_CPacket& packet) const override {
+    Result Call(ParameterId, AAX_CPacket& packet) const override {
         packet.SetValue(mCounter->load());
         return AAX_SUCCESS;
     }

@@ -14,10 +14,10 @@ namespace {
 // A handler that logs which registration it serves and answers a fixed result.
 class LoggingHandler : public AAX_IPacketHandler {
   public:
-    LoggingHandler(std::vector<std::string>* log, std::string tag, AAX_Result result = AAX_SUCCESS)
+    LoggingHandler(std::vector<std::string>* log, std::string tag, Result result = AAX_SUCCESS)
         : mLog(log), mTag(std::move(tag)), mResult(result) {}
     LoggingHandler* Clone() const override { return new LoggingHandler(*this); }
-    AAX_Result Call(AAX_CParamID identifier, AAX_CPacket& packet) const override {
+    Result Call(ParameterId identifier, AAX_CPacket& packet) const override {
         mLog->push_back(mTag + ":" + identifier);
         packet.SetValue<int32_t>(static_cast<int32_t>(mLog->size()));
         return mResult;
@@ -26,7 +26,7 @@ class LoggingHandler : public AAX_IPacketHandler {
   private:
     std::vector<std::string>* mLog;
     std::string mTag;
-    AAX_Result mResult;
+    Result mResult;
 };
 
 class PacketDispatch : public ::testing::Test {
@@ -88,7 +88,7 @@ TEST_F(PacketDispatch, NewRegistrationPostsOnceWithoutSetDirtyAndAgainOnlyWhenDi
 TEST_F(PacketDispatch, SingleValuePacketHoldsTheValueInProcessorOrder) {
     struct Case {
         AAX_IParameter* parameter;
-        AAX_Result result;
+        Result result;
         std::vector<uint8_t> payload;
     };
     auto gain = MakeFloatParameter("Gain", 0.0f, 1.0f);
@@ -184,8 +184,8 @@ TEST_F(PacketDispatch, WithoutControllerPacketsWaitForOne) {
 
 TEST(PacketHandler, CallsTheExtendedCallbackElseThePlainOneElseFails) {
     struct Worker {
-        AAX_Result Plain(AAX_CPacket&) { return 1; }
-        AAX_Result Extended(AAX_CParamID, AAX_CPacket&) { return 2; }
+        Result Plain(AAX_CPacket&) { return 1; }
+        Result Extended(ParameterId, AAX_CPacket&) { return 2; }
     } worker;
     AAX_CPacket packet(0);
     const AAX_CPacketHandler<Worker> plain(&worker, &Worker::Plain);

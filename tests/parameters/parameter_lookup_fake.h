@@ -4,11 +4,11 @@
 #include "parameters/aax_parameter_lookup.h"
 #include "parameters/aax_parameter_manager.h"
 
-class ManagerLookup : public AAX_IParameterLookup {
+class ManagerLookup : public ParameterLookup {
   public:
     explicit ManagerLookup(const AAX_CParameterManager& manager) : mManager(manager) {}
 
-    AAX_Result GetParameter(AAX_CParamID identifier, AAX_IParameter** parameter) override {
+    Result GetParameter(ParameterId identifier, AAX_IParameter** parameter) override {
         *parameter = mManager.GetParameterByID(identifier);
         return *parameter == nullptr ? AAX_ERROR_INVALID_PARAMETER_ID : AAX_SUCCESS;
     }

@@ -16,17 +16,17 @@ struct AutomationCall {
 
 class RecordingAutomationDelegate : public AAX_IAutomationDelegate {
   public:
-    AAX_Result RegisterParameter(AAX_CParamID id) override { return Record("register", id); }
-    AAX_Result UnregisterParameter(AAX_CParamID id) override { return Record("unregister", id); }
-    AAX_Result PostSetValueRequest(AAX_CParamID id, double normalized) const override {
+    Result RegisterParameter(ParameterId id) override { return Record("register", id); }
+    Result UnregisterParameter(ParameterId id) override { return Record("unregister", id); }
+    Result PostSetValueRequest(ParameterId id, double normalized) const override {
         return Record("set", id, normalized);
     }
-    AAX_Result PostCurrentValue(AAX_CParamID id, double normalized) const override {
+    Result PostCurrentValue(ParameterId id, double normalized) const override {
         return Record("post", id, normalized);
     }
-    AAX_Result PostTouchRequest(AAX_CParamID id) override { return Record("touch", id); }
-    AAX_Result PostReleaseRequest(AAX_CParamID id) override { return Record("release", id); }
-    AAX_Result GetTouchState(AAX_CParamID id, bool* touched) override {
+    Result PostTouchRequest(ParameterId id) override { return Record("touch", id); }
+    Result PostReleaseRequest(ParameterId id) override { return Record("release", id); }
+    Result GetTouchState(ParameterId id, bool* touched) override {
         *touched = false;
         return Record("touchstate", id);
     }
@@ -34,7 +34,7 @@ class RecordingAutomationDelegate : public AAX_IAutomationDelegate {
     mutable std::vector<AutomationCall> calls;
 
   private:
-    AAX_Result Record(const char* operation, AAX_CParamID id, double value = 0.0) const {
+    Result Record(const char* operation, ParameterId id, double value = 0.0) const {
         calls.push_back({operation, id, value});
         return AAX_SUCCESS;
     }

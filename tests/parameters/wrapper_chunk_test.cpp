@@ -18,7 +18,7 @@ namespace {
 
 using testplugin::Call;
 
-constexpr AAX_CTypeID kUniqueID = 0x56513331;  // the test plug-in's 'VQ31'
+constexpr TypeCode kUniqueID = 0x56513331;  // the test plug-in's 'VQ31'
 
 testplugin::Script ChunkScript(const std::string& bytes) {
     testplugin::Script script = MirrorScript(1);
@@ -60,7 +60,7 @@ class WrapperChunk : public WrapperTest {
 TEST_F(WrapperChunk, TheOneChunkIsThePlugInsUniqueID) {
     CreateAndInitialize(ChunkScript("state"));
     int32_t count = 0;
-    AAX_CTypeID id = 7;
+    TypeCode id = 7;
     EXPECT_EQ((*effect_)->GetNumberOfChunks(&count), AAX_SUCCESS);
     EXPECT_EQ(count, 1);
     EXPECT_EQ((*effect_)->GetChunkIDFromIndex(0, &id), AAX_SUCCESS);
@@ -187,7 +187,7 @@ TEST_F(WrapperChunk, WithoutThePlugInEveryChunkOperationIsRefused) {
     effect_ = std::make_unique<HostedEffect>(
         static_cast<IACFUnknown*>(static_cast<AAX_IACFEffectParameters_V2*>(object_)));
     Initialize();
-    AAX_CTypeID id = 7;
+    TypeCode id = 7;
     EXPECT_EQ((*effect_)->GetChunkIDFromIndex(0, &id), AAX_SUCCESS);
     EXPECT_EQ(id, 0u);
     uint32_t size = 9;

@@ -98,7 +98,8 @@ class PeerPlugins : public testing::TestWithParam<Peer> {
             aaxhost::InstanceOptions{channels, kSampleRate, aaxhost::SetRequestAnswer::kQueued});
         ASSERT_TRUE(instance_->Ready()) << instance_->Failure();
         void* object = nullptr;
-        ASSERT_EQ(instance_->Effect().QueryInterface(IID_AAXWrapper_Parameters, &object), ACF_OK);
+        ASSERT_EQ(instance_->Effect().QueryInterface(IID_AAXWrapper_Parameters, &object),
+                  AAX_SUCCESS);
         effect_ = static_cast<AAXWrapper_Parameters*>(object)->GetVstInterface()->effect;
         instance_->Effect().Release();
         ASSERT_NE(effect_, nullptr);

@@ -15,29 +15,29 @@ class FakeTransport : public BoundaryObject<AAX_ITransport>, public ck_transport
   public:
     FakeTransport() { ck_transport_state_init(this); }
 
-    AAX_Result GetCurrentTempo(double* value) const override {
+    Result GetCurrentTempo(double* value) const override {
         if (tempoResult == AAX_SUCCESS) *value = tempo;
         return tempoResult;
     }
-    AAX_Result GetCurrentMeter(int32_t* num, int32_t* den) const override {
+    Result GetCurrentMeter(int32_t* num, int32_t* den) const override {
         if (meterResult != AAX_SUCCESS) return meterResult;
         *num = numerator;
         *den = denominator;
         return AAX_SUCCESS;
     }
-    AAX_Result IsTransportPlaying(bool* value) const override {
+    Result IsTransportPlaying(bool* value) const override {
         *value = playing;
         return AAX_SUCCESS;
     }
-    AAX_Result GetCurrentTickPosition(int64_t*) const override { return kNo; }
-    AAX_Result GetCurrentLoopPosition(bool*, int64_t*, int64_t*) const override { return kNo; }
-    AAX_Result GetCurrentNativeSampleLocation(int64_t* location) const override {
+    Result TransportSlot4(int64_t*) const override { return kNo; }
+    Result TransportSlot5(bool*, int64_t*, int64_t*) const override { return kNo; }
+    Result GetCurrentNativeSampleLocation(int64_t* location) const override {
         if (locationResult == AAX_SUCCESS) *location = sampleLocation;
         return locationResult;
     }
-    AAX_Result GetCustomTickPosition(int64_t*, int64_t) const override { return kNo; }
-    AAX_Result GetBarBeatPosition(int32_t* bar, int32_t* beat, int64_t* tick,
-                                  int64_t location) const override {
+    Result TransportSlot7(int64_t*, int64_t) const override { return kNo; }
+    Result GetBarBeatPosition(int32_t* bar, int32_t* beat, int64_t* tick,
+                              int64_t location) const override {
         const_cast<FakeTransport*>(this)->barBeatLocationAsked = location;
         if (barBeatResult != AAX_SUCCESS) return barBeatResult;
         *bar = bars;
@@ -45,23 +45,23 @@ class FakeTransport : public BoundaryObject<AAX_ITransport>, public ck_transport
         *tick = ticks;
         return AAX_SUCCESS;
     }
-    AAX_Result GetTicksPerQuarter(uint32_t*) const override { return kNo; }
-    AAX_Result GetCurrentTicksPerBeat(uint32_t*) const override { return kNo; }
-    AAX_Result GetTimelineSelectionStartPosition(int64_t*) const override { return kNo; }
-    AAX_Result GetTimeCodeInfo(int32_t*, int32_t*) const override { return kNo; }
-    AAX_Result GetFeetFramesInfo(int32_t*, int64_t*) const override { return kNo; }
+    Result TransportSlot9(uint32_t*) const override { return kNo; }
+    Result TransportSlot10(uint32_t*) const override { return kNo; }
+    Result TransportSlot11(int64_t*) const override { return kNo; }
+    Result TransportSlot12(int32_t*, int32_t*) const override { return kNo; }
+    Result TransportSlot13(int32_t*, int64_t*) const override { return kNo; }
 
   private:
-    static constexpr AAX_Result kNo = AAX_ERROR_UNIMPLEMENTED;
+    static constexpr Result kNo = AAX_ERROR_UNIMPLEMENTED;
 };
 
-class FakeMidiNode : public BoundaryObject<AAX_IMIDINode> {
+class FakeMidiNode : public BoundaryObject<MidiNode> {
   public:
     // Null gives no transport; an input node has none.
     explicit FakeMidiNode(AAX_ITransport* transport = nullptr) : transport_(transport) {}
 
     // Sets the block's packets; the buffer is reserved so that a block allocates nothing.
-    void SetPackets(const std::vector<AAX_CMidiPacket>& packets) {
+    void SetPackets(const std::vector<MidiPacket>& packets) {
         packets_.reserve(512);
         packets_ = packets;
         stream_.mBufferSize = static_cast<uint32_t>(packets_.size());
@@ -69,17 +69,17 @@ class FakeMidiNode : public BoundaryObject<AAX_IMIDINode> {
     }
     bool hasStream = true;
 
-    AAX_CMidiStream* GetNodeBuffer() override { return hasStream ? &stream_ : nullptr; }
-    AAX_Result PostMIDIPacket(AAX_CMidiPacket*) override { return AAX_ERROR_UNIMPLEMENTED; }
+    MidiStream* GetNodeBuffer() override { return hasStream ? &stream_ : nullptr; }
+    Result MidiNodeSlot2(MidiPacket*) override { return AAX_ERROR_UNIMPLEMENTED; }
     AAX_ITransport* GetTransport() override { return transport_; }
 
   private:
     AAX_ITransport* transport_;
-    std::vector<AAX_CMidiPacket> packets_;
-    AAX_CMidiStream stream_{};
+    std::vector<MidiPacket> packets_;
+    MidiStream stream_{};
 };
 
-inline AAX_CMidiPacket Packet(uint32_t timestamp, unsigned char status, unsigned char data1,
-                              unsigned char data2) {
-    return AAX_CMidiPacket{timestamp, 3, {status, data1, data2, 0x55}, false};
+inline MidiPacket Packet(uint32_t timestamp, unsigned char status, unsigned char data1,
+                         unsigned char data2) {
+    return MidiPacket{timestamp, 3, {status, data1, data2, 0x55}, false};
 }

@@ -24,7 +24,7 @@ std::vector<Call> OfKind(const std::vector<Call>& calls, CallKind kind) {
     return selected;
 }
 
-static_assert(std::is_same_v<decltype(&RenderCallback), AAX_CRenderProc>);
+static_assert(std::is_same_v<decltype(&RenderCallback), ProcessProc>);
 
 }  // namespace
 
@@ -48,8 +48,8 @@ TEST_F(RenderCallbackTest, StereoPlugInOnAStereoInstanceGetsTheHostsOwnChannels)
 
 TEST_P(RenderMidi, EachMidiPacketIsOneSingleEventCallBeforeTheAudio) {
     Load();
-    const std::vector<AAX_CMidiPacket> packets = {Packet(0, 0x90, 60, 100), Packet(17, 0x80, 60, 0),
-                                                  Packet(63, 0xB0, 7, 90)};
+    const std::vector<MidiPacket> packets = {Packet(0, 0x90, 60, 100), Packet(17, 0x80, 60, 0),
+                                             Packet(63, 0xB0, 7, 90)};
     host->SetMidiPackets(packets);
     host->Render();
 

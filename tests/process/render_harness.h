@@ -75,9 +75,9 @@ class RenderHarness {
     }
 
     // The block's MIDI input; the nodes hold their packets without allocating while rendering.
-    void SetMidiPackets(const std::vector<AAX_CMidiPacket>& packets) {
+    void SetMidiPackets(const std::vector<MidiPacket>& packets) {
         cxxMidiNode_.SetPackets(packets);
-        static_assert(sizeof(ck_midi_packet) == sizeof(AAX_CMidiPacket));
+        static_assert(sizeof(ck_midi_packet) == sizeof(MidiPacket));
         ck_midi_node_set_packets(
             &cMidiNode_, reinterpret_cast<const ck_midi_packet*>(packets.data()), packets.size());
     }
@@ -87,7 +87,7 @@ class RenderHarness {
         cMidiNode_.hasStream = false;
     }
     // A transport node of the same kind that has no transport.
-    AAX_IMIDINode* NodeWithoutTransport() {
+    MidiNode* NodeWithoutTransport() {
         return Node(&cxxNodeWithoutTransport_, &cNodeWithoutTransport_);
     }
 
@@ -112,8 +112,8 @@ class RenderHarness {
     int32_t loaded = 0;
 
   private:
-    AAX_IMIDINode* Node(FakeMidiNode* cxx, ck_midi_node* c) const {
-        return objects_ == HostObjects::kC ? reinterpret_cast<AAX_IMIDINode*>(c) : cxx;
+    MidiNode* Node(FakeMidiNode* cxx, ck_midi_node* c) const {
+        return objects_ == HostObjects::kC ? reinterpret_cast<MidiNode*>(c) : cxx;
     }
 
     HostObjects objects_;

@@ -20,9 +20,9 @@ inline const std::vector<aaxhost::DataPort> kEffectDataPorts = {
 
 struct EffectHost {
     EffectHost() {
-        controller.Lend(IID_AAX_IACFAutomationDelegate, automation.Unknown());
-        controller.Lend(IID_AAX_IACFTransport, transport.Unknown());
-        controller.Lend(IID_AAX_IACFTransport_V2, transport.Unknown());
+        controller.Lend(IID_HostAutomationDelegate, automation.Unknown());
+        controller.Lend(IID_HostTransport, transport.Unknown());
+        controller.Lend(IID_HostTransportV2, transport.Unknown());
         controller.ConnectContext(context, kEffectDataPorts);
     }
     EffectHost(const EffectHost&) = delete;

@@ -17,7 +17,7 @@ class HostedEffect {
     // `object` is a newly created effect-parameters object (reference count 0).
     explicit HostedEffect(IACFUnknown* object) {
         void* answer = nullptr;
-        EXPECT_EQ(object->QueryInterface(IID_AAX_IACFEffectParameters_V2, &answer), ACF_OK);
+        EXPECT_EQ(object->QueryInterface(IID_AAX_IACFEffectParameters_V2, &answer), AAX_SUCCESS);
         mEffect = static_cast<AAX_IACFEffectParameters_V2*>(answer);
     }
     ~HostedEffect() { Release(); }

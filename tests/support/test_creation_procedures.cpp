@@ -7,15 +7,15 @@
 
 namespace {
 
-template <const acfIID& kOwnIdentifier>
-class TestCreatedObject final : public ACFObject<IACFUnknown> {
+template <const InterfaceId& kOwnIdentifier>
+class TestCreatedObject final : public CountedObject<IACFUnknown> {
   public:
-    ACFRESULT InternalQueryInterface(const acfIID& iid, void** out) override {
+    Result InternalQueryInterface(const InterfaceId& iid, void** out) override {
         if (out != nullptr && iid == kOwnIdentifier) {
             IACFUnknown* self = this;
             *out = self;
             self->AddRef();
-            return ACF_OK;
+            return AAX_SUCCESS;
         }
         return CACFUnknown::InternalQueryInterface(iid, out);
     }

@@ -4,8 +4,9 @@
 // module's live-object count includes it.
 #pragma once
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 
-inline constexpr acfIID IID_TestEffectParametersObject =
+inline constexpr InterfaceId IID_TestEffectParametersObject =
     MakeUID("5B0E7A21-4C3D-4E8F-9A1B-2C3D4E5F6071");
-inline constexpr acfIID IID_TestEffectGUIObject = MakeUID("5B0E7A22-4C3D-4E8F-9A1B-2C3D4E5F6072");
+inline constexpr InterfaceId IID_TestEffectGUIObject =
+    MakeUID("5B0E7A22-4C3D-4E8F-9A1B-2C3D4E5F6072");

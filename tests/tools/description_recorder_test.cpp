@@ -22,8 +22,9 @@ class DescriptionRecorderTest : public testing::Test {
   protected:
     void SetUp() override {
         void* answer = nullptr;
-        ASSERT_EQ(factory.Unknown()->QueryInterface(IID_IACFComponentFactory, &answer), ACF_OK);
-        creator = static_cast<IACFComponentFactory*>(answer);
+        ASSERT_EQ(factory.Unknown()->QueryInterface(IID_HostComponentFactory, &answer),
+                  AAX_SUCCESS);
+        creator = static_cast<HostComponentFactory*>(answer);
     }
 
     void TearDown() override {
@@ -35,7 +36,7 @@ class DescriptionRecorderTest : public testing::Test {
 
     // Creates a host object as the module does; the test releases it when it ends.
     template <class Interface>
-    Interface* Create(const acfCLSID& clsid, const acfIID& iid, ACFRESULT expected = ACF_OK) {
+    Interface* Create(const ClassId& clsid, const InterfaceId& iid, Result expected = AAX_SUCCESS) {
         void* created = &created;
         EXPECT_EQ(creator->CreateComponent(clsid, nullptr, iid, &created), expected);
         if (created != nullptr) made.push_back(created);
@@ -44,13 +45,13 @@ class DescriptionRecorderTest : public testing::Test {
 
     aaxhost::StandInComponentFactory factory;
     aaxhost::DescriptionRecorder recorder{factory};
-    IACFComponentFactory* creator = nullptr;
+    HostComponentFactory* creator = nullptr;
     std::vector<void*> made;
 };
 
 TEST_F(DescriptionRecorderTest, MakesANewObjectForEachRequestOrRefusesTheClass) {
-    auto* first = Create<AAX_IACFPropertyMap>(CLSID_AAX_PropertyMap, IID_AAX_IACFPropertyMap);
-    auto* second = Create<AAX_IACFPropertyMap>(CLSID_AAX_PropertyMap, IID_AAX_IACFPropertyMap);
+    auto* first = Create<HostPropertyMap>(CLSID_HostPropertyMap, IID_HostPropertyMap);
+    auto* second = Create<HostPropertyMap>(CLSID_HostPropertyMap, IID_HostPropertyMap);
     ASSERT_NE(first, nullptr);
     EXPECT_NE(first, second);
     ASSERT_EQ(recorder.Count(DescriptionObject::kPropertyMap), 2u);
@@ -58,16 +59,15 @@ TEST_F(DescriptionRecorderTest, MakesANewObjectForEachRequestOrRefusesTheClass) 
     EXPECT_EQ(recorder.PropertyMap(0).OutstandingReferences(), 1);
 
     recorder.RefuseCreation(DescriptionObject::kCollection);
-    EXPECT_EQ(Create<void>(CLSID_AAX_Collection, IID_AAX_IACFCollection, ACF_E_NOINTERFACE),
-              nullptr);
+    EXPECT_EQ(Create<void>(CLSID_HostCollection, IID_HostCollection, ACF_E_NOINTERFACE), nullptr);
     EXPECT_EQ(recorder.Count(DescriptionObject::kCollection), 0u);
     EXPECT_EQ(recorder.FindPropertyMap(nullptr), nullptr);
 }
 
 TEST_F(DescriptionRecorderTest, RecordsEveryCallInOrderAndAnswersTheResultsSetByKind) {
     auto* effect =
-        Create<AAX_IACFEffectDescriptor>(CLSID_AAX_EffectDescriptor, IID_AAX_IACFEffectDescriptor);
-    auto* map = Create<AAX_IACFPropertyMap>(CLSID_AAX_PropertyMap, IID_AAX_IACFPropertyMap);
+        Create<HostEffectDescriptor>(CLSID_HostEffectDescriptor, IID_HostEffectDescriptor);
+    auto* map = Create<HostPropertyMap>(CLSID_HostPropertyMap, IID_HostPropertyMap);
     recorder.Log(DescriptionObject::kEffectDescriptor).SetResult(4, -7);
     EXPECT_EQ(effect->AddName("VQ"), -7);
     EXPECT_EQ(map->AddProperty(11, 3), AAX_SUCCESS);
@@ -86,21 +86,21 @@ TEST_F(DescriptionRecorderTest, RecordsEveryCallInOrderAndAnswersTheResultsSetBy
 }
 
 TEST_F(DescriptionRecorderTest, AnswersSetForAKindApplyToTheObjectsMadeLater) {
-    recorder.SetAnswer(DescriptionObject::kComponentDescriptor, IID_AAX_IACFComponentDescriptor_V2,
+    recorder.SetAnswer(DescriptionObject::kComponentDescriptor, IID_HostComponentDescriptorV2,
                        aaxhost::Answer::kRefuse);
-    Create<void>(CLSID_AAX_ComponentDescriptor, IID_AAX_IACFComponentDescriptor);
-    EXPECT_EQ(Create<void>(CLSID_AAX_ComponentDescriptor, IID_AAX_IACFComponentDescriptor_V2,
+    Create<void>(CLSID_HostComponentDescriptor, IID_HostComponentDescriptor);
+    EXPECT_EQ(Create<void>(CLSID_HostComponentDescriptor, IID_HostComponentDescriptorV2,
                            ACF_E_NOINTERFACE),
               nullptr);
-    EXPECT_NE(Create<void>(CLSID_AAX_EffectDescriptor, IID_AAX_IACFEffectDescriptor_V2), nullptr);
+    EXPECT_NE(Create<void>(CLSID_HostEffectDescriptor, IID_HostEffectDescriptorV2), nullptr);
 }
 
 TEST_F(DescriptionRecorderTest, ComponentsAreKeptAsTheyWereWhenAdded) {
     auto* effect =
-        Create<AAX_IACFEffectDescriptor>(CLSID_AAX_EffectDescriptor, IID_AAX_IACFEffectDescriptor);
-    auto* component = Create<AAX_IACFComponentDescriptor>(CLSID_AAX_ComponentDescriptor,
-                                                          IID_AAX_IACFComponentDescriptor);
-    auto* map = Create<AAX_IACFPropertyMap>(CLSID_AAX_PropertyMap, IID_AAX_IACFPropertyMap);
+        Create<HostEffectDescriptor>(CLSID_HostEffectDescriptor, IID_HostEffectDescriptor);
+    auto* component =
+        Create<HostComponentDescriptor>(CLSID_HostComponentDescriptor, IID_HostComponentDescriptor);
+    auto* map = Create<HostPropertyMap>(CLSID_HostPropertyMap, IID_HostPropertyMap);
     map->AddProperty(51, 1);
     component->AddAudioIn(0);
     component->AddDataInPort(7, 8, 1);
@@ -132,12 +132,12 @@ TEST_F(DescriptionRecorderTest, ComponentsAreKeptAsTheyWereWhenAdded) {
 }
 
 TEST_F(DescriptionRecorderTest, PropertyMapKeepsOneValueAnIdentifierInTheOrderFirstAdded) {
-    auto* map = Create<AAX_IACFPropertyMap_V2>(CLSID_AAX_PropertyMap, IID_AAX_IACFPropertyMap_V2);
+    auto* map = Create<HostPropertyMapV2>(CLSID_HostPropertyMap, IID_HostPropertyMapV2);
     map->AddProperty(13, 1);
     map->AddProperty(11, 2);
     map->AddProperty(13, 3);
     EXPECT_EQ(recorder.PropertyMap(0).Held(), (aaxhost::Properties{{13, 3}, {11, 2}}));
-    AAX_CPropertyValue value = 0;
+    PropertyValue value = 0;
     EXPECT_TRUE(map->GetProperty(13, &value));
     EXPECT_EQ(value, 3);
     map->RemoveProperty(13);
@@ -147,9 +147,9 @@ TEST_F(DescriptionRecorderTest, PropertyMapKeepsOneValueAnIdentifierInTheOrderFi
 }
 
 TEST_F(DescriptionRecorderTest, CollectionKeepsThePackageAndAnswersWithItsDefinition) {
-    auto* collection = Create<AAX_IACFCollection>(CLSID_AAX_Collection, IID_AAX_IACFCollection);
+    auto* collection = Create<HostCollection>(CLSID_HostCollection, IID_HostCollection);
     auto* effect =
-        Create<AAX_IACFEffectDescriptor>(CLSID_AAX_EffectDescriptor, IID_AAX_IACFEffectDescriptor);
+        Create<HostEffectDescriptor>(CLSID_HostEffectDescriptor, IID_HostEffectDescriptor);
     effect->AddName("VQ 318");
     effect->AddProcPtr(nullptr, 4);
     collection->AddEffect("com.morvane.vq318", effect);
@@ -168,7 +168,7 @@ TEST_F(DescriptionRecorderTest, CollectionKeepsThePackageAndAnswersWithItsDefini
     EXPECT_EQ(package.effects[0].FindCreationProcedure(4), nullptr);
 
     void* definition = nullptr;
-    ASSERT_EQ(collection->QueryInterface(IID_ACFPluginDefinition, &definition), ACF_OK);
+    ASSERT_EQ(collection->QueryInterface(IID_HostPluginDefinition, &definition), AAX_SUCCESS);
     EXPECT_EQ(definition, recorder.Collection(0).Definition());
     static_cast<IACFUnknown*>(definition)->Release();
 }

@@ -18,7 +18,7 @@ TEST(ModuleLibrary, FindsTheSevenEntryPointsOfAModule) {
     EXPECT_NE(entry.startup, nullptr);
     EXPECT_NE(entry.shutdown, nullptr);
     uint64_t version = 0;
-    EXPECT_EQ(entry.getSDKVersion(&version), ACF_OK);
+    EXPECT_EQ(entry.getSDKVersion(&version), AAX_SUCCESS);
     EXPECT_NE(version, 0u);
 }
 

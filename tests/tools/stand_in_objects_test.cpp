@@ -22,7 +22,7 @@ using aaxhost::Text;
 using Kind = ReferenceEvent::Kind;
 
 template <class Interface>
-Interface* Query(IACFUnknown* unknown, const acfIID& iid, ACFRESULT expected = ACF_OK) {
+Interface* Query(IACFUnknown* unknown, const InterfaceId& iid, Result expected = AAX_SUCCESS) {
     void* answer = &answer;
     EXPECT_EQ(unknown->QueryInterface(iid, &answer), expected);
     return static_cast<Interface*>(answer);
@@ -30,8 +30,8 @@ Interface* Query(IACFUnknown* unknown, const acfIID& iid, ACFRESULT expected = A
 
 TEST(StandInObject, AnswersEachVersionWithItsOwnInterfaceAndOneReference) {
     aaxhost::StandInController controller;
-    auto* v1 = Query<AAX_IACFController>(controller.Unknown(), IID_AAX_IACFController);
-    auto* v2 = Query<AAX_IACFController_V2>(controller.Unknown(), IID_AAX_IACFController_V2);
+    auto* v1 = Query<HostController>(controller.Unknown(), IID_HostController);
+    auto* v2 = Query<HostControllerV2>(controller.Unknown(), IID_HostControllerV2);
     ASSERT_NE(v1, nullptr);
     ASSERT_NE(v2, nullptr);
     EXPECT_NE(static_cast<void*>(v1), static_cast<void*>(v2));
@@ -40,16 +40,16 @@ TEST(StandInObject, AnswersEachVersionWithItsOwnInterfaceAndOneReference) {
     EXPECT_EQ(v2->Release(), 1u);
     EXPECT_EQ(v1->Release(), 0u);
     const std::vector<ReferenceEvent> expected = {
-        {Kind::kQuery, IID_AAX_IACFController},      {Kind::kAddRef, IID_AAX_IACFController},
-        {Kind::kQuery, IID_AAX_IACFController_V2},   {Kind::kAddRef, IID_AAX_IACFController_V2},
-        {Kind::kRelease, IID_AAX_IACFController_V2}, {Kind::kRelease, IID_AAX_IACFController},
+        {Kind::kQuery, IID_HostController},     {Kind::kAddRef, IID_HostController},
+        {Kind::kQuery, IID_HostControllerV2},   {Kind::kAddRef, IID_HostControllerV2},
+        {Kind::kRelease, IID_HostControllerV2}, {Kind::kRelease, IID_HostController},
     };
     EXPECT_EQ(controller.ReferenceEvents(), expected);
 }
 
 TEST(StandInObject, EveryInterfaceAnswersIACFUnknownWithTheSameIdentity) {
     aaxhost::StandInController controller;
-    auto* v2 = Query<AAX_IACFController_V2>(controller.Unknown(), IID_AAX_IACFController_V2);
+    auto* v2 = Query<HostControllerV2>(controller.Unknown(), IID_HostControllerV2);
     auto* throughV2 = Query<IACFUnknown>(v2, IID_IACFUnknown);
     auto* throughUnknown = Query<IACFUnknown>(controller.Unknown(), IID_IACFUnknown);
     EXPECT_EQ(throughV2, controller.Unknown());
@@ -62,27 +62,26 @@ TEST(StandInObject, EveryInterfaceAnswersIACFUnknownWithTheSameIdentity) {
 
 TEST(StandInObject, RefusesUnknownAndRefusedIdentifiersWithoutAReference) {
     aaxhost::StandInController controller;
-    controller.Refuse(IID_AAX_IACFController_V2);
-    EXPECT_EQ(Query<void>(controller.Unknown(), IID_AAX_IACFController_V2, ACF_E_NOINTERFACE),
-              nullptr);
-    EXPECT_EQ(Query<void>(controller.Unknown(), IID_IACFComponentFactory, ACF_E_NOINTERFACE),
+    controller.Refuse(IID_HostControllerV2);
+    EXPECT_EQ(Query<void>(controller.Unknown(), IID_HostControllerV2, ACF_E_NOINTERFACE), nullptr);
+    EXPECT_EQ(Query<void>(controller.Unknown(), IID_HostComponentFactory, ACF_E_NOINTERFACE),
               nullptr);
     EXPECT_EQ(controller.OutstandingReferences(), 0);
 }
 
 TEST(StandInObject, CanReportSuccessWithoutAnInterface) {
     aaxhost::StandInController controller;
-    controller.SetAnswer(IID_AAX_IACFController, Answer::kNullWithSuccess);
-    EXPECT_EQ(Query<void>(controller.Unknown(), IID_AAX_IACFController, ACF_OK), nullptr);
-    controller.SetAnswer(IID_AAX_IACFController, Answer::kInterface);
-    auto* v1 = Query<AAX_IACFController>(controller.Unknown(), IID_AAX_IACFController);
+    controller.SetAnswer(IID_HostController, Answer::kNullWithSuccess);
+    EXPECT_EQ(Query<void>(controller.Unknown(), IID_HostController, AAX_SUCCESS), nullptr);
+    controller.SetAnswer(IID_HostController, Answer::kInterface);
+    auto* v1 = Query<HostController>(controller.Unknown(), IID_HostController);
     ASSERT_NE(v1, nullptr);
     v1->Release();
 }
 
 TEST(StandInObject, OverReleaseShowsAsNegativeOutstandingReferences) {
     aaxhost::StandInController controller;
-    auto* v1 = Query<AAX_IACFController>(controller.Unknown(), IID_AAX_IACFController);
+    auto* v1 = Query<HostController>(controller.Unknown(), IID_HostController);
     v1->Release();
     v1->Release();
     EXPECT_EQ(controller.OutstandingReferences(), -1);
@@ -94,7 +93,7 @@ TEST(StandInObject, ReferencesFromSeveralThreadsBalance) {
     for (int t = 0; t < 4; ++t) {
         threads.emplace_back([&controller] {
             for (int i = 0; i < 500; ++i) {
-                auto* v1 = Query<AAX_IACFController>(controller.Unknown(), IID_AAX_IACFController);
+                auto* v1 = Query<HostController>(controller.Unknown(), IID_HostController);
                 v1->Release();
             }
         });
@@ -108,7 +107,7 @@ TEST(StandInController, RecordsCallsBySlotAndAnswersTheSetResult) {
     aaxhost::StandInController controller;
     controller.SetSampleRate(48000.0f);
     controller.Log().SetResult(12, AAX_ERROR_INVALID_PARAMETER_ID);
-    auto* v1 = Query<AAX_IACFController>(controller.Unknown(), IID_AAX_IACFController);
+    auto* v1 = Query<HostController>(controller.Unknown(), IID_HostController);
     float rate = 0.0f;
     const int32_t payload = 1;
     EXPECT_EQ(v1->GetSampleRate(&rate), AAX_SUCCESS);
@@ -155,21 +154,21 @@ TEST(CallLog, ArgumentsOfDifferentKindsNeverCompareEqual) {
 TEST(StandInComponentFactory, CreatesProvidedComponentsWithOneReference) {
     aaxhost::StandInComponentFactory factory;
     aaxhost::StandInHostServices services;
-    factory.Provide(CLSID_AAX_HostServices, services);
-    auto* created = Query<IACFComponentFactory>(factory.Unknown(), IID_IACFComponentFactory);
+    factory.Provide(CLSID_HostGeneralServices, services);
+    auto* created = Query<HostComponentFactory>(factory.Unknown(), IID_HostComponentFactory);
     ASSERT_NE(created, nullptr);
 
     void* component = nullptr;
-    EXPECT_EQ(created->CreateComponent(CLSID_AAX_HostServices, nullptr, IID_AAX_IACFHostServices,
+    EXPECT_EQ(created->CreateComponent(CLSID_HostGeneralServices, nullptr, IID_HostGeneralServices,
                                        &component),
-              ACF_OK);
+              AAX_SUCCESS);
     ASSERT_NE(component, nullptr);
     EXPECT_EQ(services.OutstandingReferences(), 1);
-    static_cast<AAX_IACFHostServices*>(component)->Release();
+    static_cast<HostGeneralServices*>(component)->Release();
 
     component = &component;
     EXPECT_EQ(
-        created->CreateComponent(IID_IACFUnknown, nullptr, IID_AAX_IACFHostServices, &component),
+        created->CreateComponent(IID_IACFUnknown, nullptr, IID_HostGeneralServices, &component),
         ACF_E_NOINTERFACE);
     EXPECT_EQ(component, nullptr);
     created->Release();
@@ -181,20 +180,20 @@ TEST(StandInComponentFactory, CreatesProvidedComponentsWithOneReference) {
 TEST(StandInObject, LendsInterfacesOfOtherObjectsWhoseReferencesTheyKeep) {
     aaxhost::StandInController controller;
     aaxhost::StandInHostServices services;
-    controller.Lend(IID_AAX_IACFHostServices, services.Unknown());
-    auto* lent = Query<AAX_IACFHostServices>(controller.Unknown(), IID_AAX_IACFHostServices);
+    controller.Lend(IID_HostGeneralServices, services.Unknown());
+    auto* lent = Query<HostGeneralServices>(controller.Unknown(), IID_HostGeneralServices);
     ASSERT_NE(lent, nullptr);
     EXPECT_EQ(services.OutstandingReferences(), 1);
     EXPECT_EQ(controller.OutstandingReferences(), 0);
     lent->Release();
 
     // Refusals come first; a null provider withdraws the loan.
-    controller.Refuse(IID_AAX_IACFHostServices);
-    EXPECT_EQ(Query<void>(controller.Unknown(), IID_AAX_IACFHostServices, ACF_E_NOINTERFACE),
+    controller.Refuse(IID_HostGeneralServices);
+    EXPECT_EQ(Query<void>(controller.Unknown(), IID_HostGeneralServices, ACF_E_NOINTERFACE),
               nullptr);
-    controller.SetAnswer(IID_AAX_IACFHostServices, Answer::kInterface);
-    controller.Lend(IID_AAX_IACFHostServices, nullptr);
-    EXPECT_EQ(Query<void>(controller.Unknown(), IID_AAX_IACFHostServices, ACF_E_NOINTERFACE),
+    controller.SetAnswer(IID_HostGeneralServices, Answer::kInterface);
+    controller.Lend(IID_HostGeneralServices, nullptr);
+    EXPECT_EQ(Query<void>(controller.Unknown(), IID_HostGeneralServices, ACF_E_NOINTERFACE),
               nullptr);
     EXPECT_EQ(services.OutstandingReferences(), 0);
 }
@@ -208,7 +207,7 @@ TEST(StandInController, ConnectedContextFieldsAreDataPortsThatPacketsFill) {
     EXPECT_EQ(*context.inputChannelCount, 0);
     EXPECT_EQ(context.pluginLoaded, nullptr);
 
-    auto* v1 = Query<AAX_IACFController>(controller.Unknown(), IID_AAX_IACFController);
+    auto* v1 = Query<HostController>(controller.Unknown(), IID_HostController);
     const int32_t channels = 2;
     void* pointer = &controller;
     EXPECT_EQ(v1->PostPacket(kFieldInputChannelCount, &channels, 4), AAX_SUCCESS);

@@ -5,52 +5,51 @@
 
 namespace aaxhost {
 
-double HostTransport::TicksAt(int64_t sampleLocation) const {
+double NodeTransport::TicksAt(int64_t sampleLocation) const {
     const double seconds = static_cast<double>(sampleLocation) / state.sampleRate;
     return seconds * state.tempo / 60.0 * kTransportTicksPerQuarter;
 }
 
-AAX_Result HostTransport::GetCurrentTempo(double* tempo) const {
+Result NodeTransport::GetCurrentTempo(double* tempo) const {
     *tempo = state.tempo;
     return AAX_SUCCESS;
 }
 
-AAX_Result HostTransport::GetCurrentMeter(int32_t* numerator, int32_t* denominator) const {
+Result NodeTransport::GetCurrentMeter(int32_t* numerator, int32_t* denominator) const {
     *numerator = state.meterNumerator;
     *denominator = state.meterDenominator;
     return AAX_SUCCESS;
 }
 
-AAX_Result HostTransport::IsTransportPlaying(bool* isPlaying) const {
+Result NodeTransport::IsTransportPlaying(bool* isPlaying) const {
     *isPlaying = state.playing;
     return AAX_SUCCESS;
 }
 
-AAX_Result HostTransport::GetCurrentTickPosition(int64_t* ticks) const {
-    *ticks = static_cast<int64_t>(TicksAt(state.sampleLocation));
+Result NodeTransport::TransportSlot4(int64_t* a1) const {
+    *a1 = static_cast<int64_t>(TicksAt(state.sampleLocation));
     return AAX_SUCCESS;
 }
 
-AAX_Result HostTransport::GetCurrentLoopPosition(bool* looping, int64_t* loopStartTick,
-                                                 int64_t* loopEndTick) const {
-    *looping = false;
-    *loopStartTick = 0;
-    *loopEndTick = 0;
+Result NodeTransport::TransportSlot5(bool* a1, int64_t* a2, int64_t* a3) const {
+    *a1 = false;
+    *a2 = 0;
+    *a3 = 0;
     return AAX_SUCCESS;
 }
 
-AAX_Result HostTransport::GetCurrentNativeSampleLocation(int64_t* sampleLocation) const {
+Result NodeTransport::GetCurrentNativeSampleLocation(int64_t* sampleLocation) const {
     *sampleLocation = state.sampleLocation;
     return AAX_SUCCESS;
 }
 
-AAX_Result HostTransport::GetCustomTickPosition(int64_t* ticks, int64_t sampleLocation) const {
-    *ticks = static_cast<int64_t>(TicksAt(sampleLocation));
+Result NodeTransport::TransportSlot7(int64_t* a1, int64_t a2) const {
+    *a1 = static_cast<int64_t>(TicksAt(a2));
     return AAX_SUCCESS;
 }
 
-AAX_Result HostTransport::GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* displayTicks,
-                                             int64_t sampleLocation) const {
+Result NodeTransport::GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* displayTicks,
+                                         int64_t sampleLocation) const {
     const int32_t denominator = std::max(state.meterDenominator, 1);
     const int32_t numerator = std::max(state.meterNumerator, 1);
     const double ticksPerBeat = kTransportTicksPerQuarter * 4.0 / denominator;
@@ -62,27 +61,27 @@ AAX_Result HostTransport::GetBarBeatPosition(int32_t* bars, int32_t* beats, int6
     return AAX_SUCCESS;
 }
 
-AAX_Result HostTransport::GetTicksPerQuarter(uint32_t* ticks) const {
-    *ticks = static_cast<uint32_t>(kTransportTicksPerQuarter);
+Result NodeTransport::TransportSlot9(uint32_t* a1) const {
+    *a1 = static_cast<uint32_t>(kTransportTicksPerQuarter);
     return AAX_SUCCESS;
 }
 
-AAX_Result HostTransport::GetCurrentTicksPerBeat(uint32_t* ticks) const {
-    *ticks = static_cast<uint32_t>(kTransportTicksPerQuarter * 4.0 /
-                                   std::max(state.meterDenominator, 1));
+Result NodeTransport::TransportSlot10(uint32_t* a1) const {
+    *a1 = static_cast<uint32_t>(kTransportTicksPerQuarter * 4.0 /
+                                std::max(state.meterDenominator, 1));
     return AAX_SUCCESS;
 }
 
-AAX_Result HostTransport::GetTimelineSelectionStartPosition(int64_t* sampleLocation) const {
-    *sampleLocation = 0;
+Result NodeTransport::TransportSlot11(int64_t* a1) const {
+    *a1 = 0;
     return AAX_SUCCESS;
 }
 
-AAX_Result HostTransport::GetTimeCodeInfo(int32_t*, int32_t*) const {
+Result NodeTransport::TransportSlot12(int32_t*, int32_t*) const {
     return AAX_ERROR_UNIMPLEMENTED;
 }
 
-AAX_Result HostTransport::GetFeetFramesInfo(int32_t*, int64_t*) const {
+Result NodeTransport::TransportSlot13(int32_t*, int64_t*) const {
     return AAX_ERROR_UNIMPLEMENTED;
 }
 
@@ -91,14 +90,14 @@ HostMidiNode::HostMidiNode(AAX_ITransport* transport) : mTransport(transport) {
     mStream.mBuffer = mPackets.data();
 }
 
-void HostMidiNode::SetPackets(const AAX_CMidiPacket* packets, size_t count) {
+void HostMidiNode::SetPackets(const MidiPacket* packets, size_t count) {
     count = std::min(count, kCapacity);
     mPackets.assign(packets, packets + count);
     mStream.mBuffer = mPackets.data();
     mStream.mBufferSize = static_cast<uint32_t>(count);
 }
 
-AAX_Result HostMidiNode::PostMIDIPacket(AAX_CMidiPacket*) {
+Result HostMidiNode::MidiNodeSlot2(MidiPacket*) {
     return AAX_ERROR_UNIMPLEMENTED;
 }
 

@@ -22,25 +22,24 @@ struct TransportState {
 
 // Answers tempo, meter, playing state, sample location and the bar, beat and ticks that the
 // sample location falls on at a constant tempo from sample 0 (bar 1, beat 1).
-class HostTransport final : public BoundaryObject<AAX_ITransport> {
+class NodeTransport final : public BoundaryObject<AAX_ITransport> {
   public:
     TransportState state;
 
-    AAX_Result GetCurrentTempo(double* tempo) const override;
-    AAX_Result GetCurrentMeter(int32_t* numerator, int32_t* denominator) const override;
-    AAX_Result IsTransportPlaying(bool* isPlaying) const override;
-    AAX_Result GetCurrentTickPosition(int64_t* ticks) const override;
-    AAX_Result GetCurrentLoopPosition(bool* looping, int64_t* loopStartTick,
-                                      int64_t* loopEndTick) const override;
-    AAX_Result GetCurrentNativeSampleLocation(int64_t* sampleLocation) const override;
-    AAX_Result GetCustomTickPosition(int64_t* ticks, int64_t sampleLocation) const override;
-    AAX_Result GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* displayTicks,
-                                  int64_t sampleLocation) const override;
-    AAX_Result GetTicksPerQuarter(uint32_t* ticks) const override;
-    AAX_Result GetCurrentTicksPerBeat(uint32_t* ticks) const override;
-    AAX_Result GetTimelineSelectionStartPosition(int64_t* sampleLocation) const override;
-    AAX_Result GetTimeCodeInfo(int32_t* frameRate, int32_t* offset) const override;
-    AAX_Result GetFeetFramesInfo(int32_t* frameRate, int64_t* offset) const override;
+    Result GetCurrentTempo(double* tempo) const override;
+    Result GetCurrentMeter(int32_t* numerator, int32_t* denominator) const override;
+    Result IsTransportPlaying(bool* isPlaying) const override;
+    Result TransportSlot4(int64_t*) const override;
+    Result TransportSlot5(bool*, int64_t*, int64_t*) const override;
+    Result GetCurrentNativeSampleLocation(int64_t* sampleLocation) const override;
+    Result TransportSlot7(int64_t*, int64_t) const override;
+    Result GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* displayTicks,
+                              int64_t sampleLocation) const override;
+    Result TransportSlot9(uint32_t*) const override;
+    Result TransportSlot10(uint32_t*) const override;
+    Result TransportSlot11(int64_t*) const override;
+    Result TransportSlot12(int32_t*, int32_t*) const override;
+    Result TransportSlot13(int32_t*, int64_t*) const override;
 
   private:
     // Transport ticks from sample 0 to `sampleLocation`.
@@ -48,24 +47,24 @@ class HostTransport final : public BoundaryObject<AAX_ITransport> {
 };
 
 // A MIDI node: the transport node hands out a transport, an input node a block's packets.
-class HostMidiNode final : public BoundaryObject<AAX_IMIDINode> {
+class HostMidiNode final : public BoundaryObject<MidiNode> {
   public:
     static constexpr size_t kCapacity = 1024;
 
     explicit HostMidiNode(AAX_ITransport* transport = nullptr);
 
     // Keeps at most kCapacity packets for the next block; allocates nothing.
-    void SetPackets(const AAX_CMidiPacket* packets, size_t count);
+    void SetPackets(const MidiPacket* packets, size_t count);
     void ClearPackets() { SetPackets(nullptr, 0); }
 
-    AAX_CMidiStream* GetNodeBuffer() override { return &mStream; }
-    AAX_Result PostMIDIPacket(AAX_CMidiPacket* packet) override;
+    MidiStream* GetNodeBuffer() override { return &mStream; }
+    Result MidiNodeSlot2(MidiPacket*) override;
     AAX_ITransport* GetTransport() override { return mTransport; }
 
   private:
     AAX_ITransport* mTransport;
-    std::vector<AAX_CMidiPacket> mPackets;
-    AAX_CMidiStream mStream{};
+    std::vector<MidiPacket> mPackets;
+    MidiStream mStream{};
 };
 
 }  // namespace aaxhost

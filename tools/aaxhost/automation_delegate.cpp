@@ -3,7 +3,7 @@
 namespace aaxhost {
 
 StandInAutomationDelegate::StandInAutomationDelegate() : mFacet(*this) {
-    Offer<AAX_IACFAutomationDelegate>(IID_AAX_IACFAutomationDelegate, &mFacet);
+    Offer<HostAutomationDelegate>(IID_HostAutomationDelegate, &mFacet);
 }
 
 void StandInAutomationDelegate::AnswerSetRequests(AAX_IACFEffectParameters* effect,
@@ -31,7 +31,7 @@ size_t StandInAutomationDelegate::Pump() {
     }
 }
 
-void StandInAutomationDelegate::Answer(AAX_CParamID id, double normalized) {
+void StandInAutomationDelegate::Answer(ParameterId id, double normalized) {
     if (mEffect == nullptr || id == nullptr) return;
     if (mAnswer == SetRequestAnswer::kAtOnce) {
         mEffect->UpdateParameterNormalizedValue(id, normalized, 0);
@@ -42,36 +42,35 @@ void StandInAutomationDelegate::Answer(AAX_CParamID id, double normalized) {
 }
 
 StandInAutomationDelegate::Facet::Facet(StandInAutomationDelegate& owner)
-    : StandInFacet(owner, IID_AAX_IACFAutomationDelegate), mDelegate(owner) {}
+    : StandInFacet(owner, IID_HostAutomationDelegate), mDelegate(owner) {}
 
-AAX_Result StandInAutomationDelegate::Facet::RegisterParameter(AAX_CParamID id) {
+Result StandInAutomationDelegate::Facet::RegisterParameter(ParameterId id) {
     return mDelegate.mLog.Record(3, Text(id));
 }
 
-AAX_Result StandInAutomationDelegate::Facet::UnregisterParameter(AAX_CParamID id) {
+Result StandInAutomationDelegate::Facet::UnregisterParameter(ParameterId id) {
     return mDelegate.mLog.Record(4, Text(id));
 }
 
-AAX_Result StandInAutomationDelegate::Facet::PostSetValueRequest(AAX_CParamID id,
-                                                                 double normalized) {
-    const AAX_Result result = mDelegate.mLog.Record(5, Text(id), Arg(normalized));
+Result StandInAutomationDelegate::Facet::PostSetValueRequest(ParameterId id, double normalized) {
+    const Result result = mDelegate.mLog.Record(5, Text(id), Arg(normalized));
     mDelegate.Answer(id, normalized);
     return result;
 }
 
-AAX_Result StandInAutomationDelegate::Facet::PostCurrentValue(AAX_CParamID id, double normalized) {
+Result StandInAutomationDelegate::Facet::PostCurrentValue(ParameterId id, double normalized) {
     return mDelegate.mLog.Record(6, Text(id), Arg(normalized));
 }
 
-AAX_Result StandInAutomationDelegate::Facet::PostTouchRequest(AAX_CParamID id) {
+Result StandInAutomationDelegate::Facet::PostTouchRequest(ParameterId id) {
     return mDelegate.mLog.Record(7, Text(id));
 }
 
-AAX_Result StandInAutomationDelegate::Facet::PostReleaseRequest(AAX_CParamID id) {
+Result StandInAutomationDelegate::Facet::PostReleaseRequest(ParameterId id) {
     return mDelegate.mLog.Record(8, Text(id));
 }
 
-AAX_Result StandInAutomationDelegate::Facet::GetTouchState(AAX_CParamID id, bool* touched) {
+Result StandInAutomationDelegate::Facet::GetTouchState(ParameterId id, bool* touched) {
     return mDelegate.mLog.Record(9, Text(id), Arg(touched));
 }
 

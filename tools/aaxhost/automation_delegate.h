@@ -39,23 +39,23 @@ class StandInAutomationDelegate : public StandInObject {
         double normalized;
     };
 
-    class Facet final : public StandInFacet<AAX_IACFAutomationDelegate> {
+    class Facet final : public StandInFacet<HostAutomationDelegate> {
       public:
         explicit Facet(StandInAutomationDelegate& owner);
 
-        AAX_Result RegisterParameter(AAX_CParamID id) override;
-        AAX_Result UnregisterParameter(AAX_CParamID id) override;
-        AAX_Result PostSetValueRequest(AAX_CParamID id, double normalized) override;
-        AAX_Result PostCurrentValue(AAX_CParamID id, double normalized) override;
-        AAX_Result PostTouchRequest(AAX_CParamID id) override;
-        AAX_Result PostReleaseRequest(AAX_CParamID id) override;
-        AAX_Result GetTouchState(AAX_CParamID id, bool* touched) override;
+        Result RegisterParameter(ParameterId id) override;
+        Result UnregisterParameter(ParameterId id) override;
+        Result PostSetValueRequest(ParameterId id, double normalized) override;
+        Result PostCurrentValue(ParameterId id, double normalized) override;
+        Result PostTouchRequest(ParameterId id) override;
+        Result PostReleaseRequest(ParameterId id) override;
+        Result GetTouchState(ParameterId id, bool* touched) override;
 
       private:
         StandInAutomationDelegate& mDelegate;
     };
 
-    void Answer(AAX_CParamID id, double normalized);
+    void Answer(ParameterId id, double normalized);
 
     CallLog mLog;
     std::mutex mQueueMutex;

@@ -14,12 +14,12 @@ struct ArgumentPrinter {
     void operator()(double value) const { stream << value; }
     void operator()(const void* value) const { stream << value; }
     void operator()(const std::string& value) const { stream << '"' << value << '"'; }
-    void operator()(const acfIID& value) const { stream << IdentifierText(value); }
+    void operator()(const InterfaceId& value) const { stream << IdentifierText(value); }
 };
 
 }  // namespace
 
-std::string IdentifierText(const acfIID& iid) {
+std::string IdentifierText(const InterfaceId& iid) {
     std::ostringstream stream;
     stream << std::hex << std::uppercase << std::setfill('0') << std::setw(8) << iid.data1 << '-'
            << std::setw(4) << iid.data2 << '-' << std::setw(4) << iid.data3 << '-';
@@ -44,7 +44,7 @@ std::ostream& operator<<(std::ostream& stream, const Call& call) {
     return stream << ')';
 }
 
-AAX_Result CallLog::Reply(int32_t slot, std::vector<CallArgument> arguments) {
+Result CallLog::Reply(int32_t slot, std::vector<CallArgument> arguments) {
     {
         std::lock_guard lock(mMutex);
         mCalls.push_back(Call{slot, std::move(arguments)});
@@ -52,7 +52,7 @@ AAX_Result CallLog::Reply(int32_t slot, std::vector<CallArgument> arguments) {
     return ResultFor(slot);
 }
 
-AAX_Result CallLog::ResultFor(int32_t slot) const {
+Result CallLog::ResultFor(int32_t slot) const {
     std::lock_guard lock(mMutex);
     const auto result = mResults.find(slot);
     return result == mResults.end() ? AAX_SUCCESS : result->second;
@@ -68,7 +68,7 @@ void CallLog::Clear() {
     mCalls.clear();
 }
 
-void CallLog::SetResult(int32_t slot, AAX_Result result) {
+void CallLog::SetResult(int32_t slot, Result result) {
     std::lock_guard lock(mMutex);
     mResults[slot] = result;
 }

@@ -12,13 +12,13 @@
 #include <variant>
 #include <vector>
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 
 namespace aaxhost {
 
 // One argument as the host saw it: integers widened to 64 bits, floats to double, texts copied,
 // every other pointer by address.
-using CallArgument = std::variant<int64_t, double, const void*, std::string, acfIID>;
+using CallArgument = std::variant<int64_t, double, const void*, std::string, InterfaceId>;
 
 inline CallArgument Arg(int32_t value) {
     return int64_t{value};
@@ -38,7 +38,7 @@ inline CallArgument Arg(float value) {
 inline CallArgument Arg(double value) {
     return value;
 }
-inline CallArgument Arg(const acfIID& value) {
+inline CallArgument Arg(const InterfaceId& value) {
     return value;
 }
 inline CallArgument Arg(std::nullptr_t) {
@@ -57,7 +57,7 @@ CallArgument Arg(Result (*procedure)(Parameters...)) {
 CallArgument Text(const char* text);
 
 // The registry form of an identifier, for messages.
-std::string IdentifierText(const acfIID& iid);
+std::string IdentifierText(const InterfaceId& iid);
 
 struct Call {
     // The slot of the host interface that was called.
@@ -72,11 +72,11 @@ std::ostream& operator<<(std::ostream& stream, const Call& call);
 class CallLog {
   public:
     // Records the call and returns the result set for its slot.
-    AAX_Result Reply(int32_t slot, std::vector<CallArgument> arguments);
+    Result Reply(int32_t slot, std::vector<CallArgument> arguments);
     // As Reply, with the arguments one by one. While recording is off the call is only answered:
     // no argument list is built, so a call on a real-time thread allocates nothing.
     template <class... Arguments>
-    AAX_Result Record(int32_t slot, Arguments&&... arguments) {
+    Result Record(int32_t slot, Arguments&&... arguments) {
         if (!mRecording.load(std::memory_order_acquire)) return ResultFor(slot);
         return Reply(slot, {std::forward<Arguments>(arguments)...});
     }
@@ -86,15 +86,15 @@ class CallLog {
     // Forgets the calls recorded so far; the results set stay.
     void Clear();
     // The result that calls to `slot` answer from now on; AAX_SUCCESS until set.
-    void SetResult(int32_t slot, AAX_Result result);
+    void SetResult(int32_t slot, Result result);
 
   private:
-    AAX_Result ResultFor(int32_t slot) const;
+    Result ResultFor(int32_t slot) const;
 
     std::atomic<bool> mRecording{true};
     mutable std::mutex mMutex;
     std::vector<Call> mCalls;
-    std::map<int32_t, AAX_Result> mResults;
+    std::map<int32_t, Result> mResults;
 };
 
 }  // namespace aaxhost

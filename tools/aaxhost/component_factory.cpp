@@ -3,26 +3,26 @@
 namespace aaxhost {
 
 StandInComponentFactory::StandInComponentFactory() : mFacet(*this) {
-    Offer<IACFComponentFactory>(IID_IACFComponentFactory, &mFacet);
+    Offer<HostComponentFactory>(IID_HostComponentFactory, &mFacet);
 }
 
-void StandInComponentFactory::Provide(const acfCLSID& clsid, StandInObject& component) {
+void StandInComponentFactory::Provide(const ClassId& clsid, StandInObject& component) {
     ProvideEach(clsid, [&component] { return &component; });
 }
 
-void StandInComponentFactory::ProvideEach(const acfCLSID& clsid, Maker make) {
+void StandInComponentFactory::ProvideEach(const ClassId& clsid, Maker make) {
     mComponents.emplace_back(clsid, std::move(make));
 }
 
 StandInComponentFactory::Facet::Facet(StandInComponentFactory& owner)
-    : StandInFacet(owner, IID_IACFComponentFactory), mFactory(owner) {}
+    : StandInFacet(owner, IID_HostComponentFactory), mFactory(owner) {}
 
-ACFRESULT StandInComponentFactory::Facet::CreateComponent(const acfCLSID& clsid, IACFUnknown* outer,
-                                                          const acfIID& iid, void** out) {
-    const ACFRESULT result = mFactory.mLog.Reply(3, {Arg(clsid), Arg(outer), Arg(iid), Arg(out)});
+Result StandInComponentFactory::Facet::CreateComponent(const ClassId& clsid, IACFUnknown* outer,
+                                                       const InterfaceId& iid, void** out) {
+    const Result result = mFactory.mLog.Reply(3, {Arg(clsid), Arg(outer), Arg(iid), Arg(out)});
     if (out == nullptr) return ACF_E_POINTER;
     *out = nullptr;
-    if (result != ACF_OK) return result;
+    if (result != AAX_SUCCESS) return result;
     for (const auto& [provided, make] : mFactory.mComponents) {
         if (provided != clsid) continue;
         StandInObject* component = make();

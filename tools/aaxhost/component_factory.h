@@ -20,28 +20,28 @@ class StandInComponentFactory : public StandInObject {
     CallLog& Log() { return mLog; }
     // CreateComponent for `clsid` then answers with `component`'s interfaces; provided before the
     // factory is handed out.
-    void Provide(const acfCLSID& clsid, StandInObject& component);
+    void Provide(const ClassId& clsid, StandInObject& component);
     // CreateComponent for `clsid` then answers with the interfaces of the object that `make`
     // returns for that request; a null object refuses the request. The maker owns the objects.
     using Maker = std::function<StandInObject*()>;
-    void ProvideEach(const acfCLSID& clsid, Maker make);
+    void ProvideEach(const ClassId& clsid, Maker make);
 
   private:
-    class Facet final : public StandInFacet<IACFComponentFactory> {
+    class Facet final : public StandInFacet<HostComponentFactory> {
       public:
         explicit Facet(StandInComponentFactory& owner);
 
         // Fails with the result set for slot 3, if any, and with ACF_E_NOINTERFACE for a class
         // that was not provided or whose maker refused.
-        ACFRESULT CreateComponent(const acfCLSID& clsid, IACFUnknown* outer, const acfIID& iid,
-                                  void** out) override;
+        Result CreateComponent(const ClassId& clsid, IACFUnknown* outer, const InterfaceId& iid,
+                               void** out) override;
 
       private:
         StandInComponentFactory& mFactory;
     };
 
     CallLog mLog;
-    std::vector<std::pair<acfCLSID, Maker>> mComponents;
+    std::vector<std::pair<ClassId, Maker>> mComponents;
     Facet mFacet;
 };
 

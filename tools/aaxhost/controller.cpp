@@ -6,9 +6,9 @@
 namespace aaxhost {
 
 StandInController::StandInController()
-    : mVersion1(*this, IID_AAX_IACFController), mVersion2(*this, IID_AAX_IACFController_V2) {
-    Offer<AAX_IACFController>(IID_AAX_IACFController, &mVersion1);
-    Offer<AAX_IACFController_V2>(IID_AAX_IACFController_V2, &mVersion2);
+    : mVersion1(*this, IID_HostController), mVersion2(*this, IID_HostControllerV2) {
+    Offer<HostController>(IID_HostController, &mVersion1);
+    Offer<HostControllerV2>(IID_HostControllerV2, &mVersion2);
 }
 
 void StandInController::SetStemFormats(int32_t input, int32_t output) {
@@ -29,8 +29,7 @@ void StandInController::ConnectContext(AlgorithmContext& context,
     mConnected = true;
 }
 
-AAX_Result StandInController::Deliver(uint32_t fieldIndex, const void* payload,
-                                      uint32_t payloadSize) {
+Result StandInController::Deliver(uint32_t fieldIndex, const void* payload, uint32_t payloadSize) {
     if (!mConnected) return AAX_SUCCESS;
     for (PortStorage& storage : mPorts) {
         if (storage.port.fieldIndex != fieldIndex) continue;
@@ -55,99 +54,98 @@ AAX_Result StandInController::Deliver(uint32_t fieldIndex, const void* payload,
     return AAX_ERROR_NULL_OBJECT;
 }
 
-StandInController::Facet::Facet(StandInController& owner, const acfIID& iid)
+StandInController::Facet::Facet(StandInController& owner, const InterfaceId& iid)
     : StandInFacet(owner, iid), mController(owner) {}
 
-AAX_Result StandInController::Facet::GetEffectID(AAX_IString* effectID) {
-    return mController.mLog.Record(3, Arg(effectID));
+Result StandInController::Facet::HostControllerSlot3(void* a1) {
+    return mController.mLog.Record(3, Arg(a1));
 }
 
-AAX_Result StandInController::Facet::GetSampleRate(float* sampleRate) {
+Result StandInController::Facet::GetSampleRate(float* sampleRate) {
     if (sampleRate != nullptr) *sampleRate = mController.mSampleRate;
     return mController.mLog.Record(4, Arg(sampleRate));
 }
 
-AAX_Result StandInController::Facet::GetInputStemFormat(int32_t* stemFormat) {
+Result StandInController::Facet::GetInputStemFormat(int32_t* stemFormat) {
     if (stemFormat != nullptr) *stemFormat = mController.mInputStemFormat;
     return mController.mLog.Record(5, Arg(stemFormat));
 }
 
-AAX_Result StandInController::Facet::GetOutputStemFormat(int32_t* stemFormat) {
+Result StandInController::Facet::GetOutputStemFormat(int32_t* stemFormat) {
     if (stemFormat != nullptr) *stemFormat = mController.mOutputStemFormat;
     return mController.mLog.Record(6, Arg(stemFormat));
 }
 
-AAX_Result StandInController::Facet::GetSignalLatency(int32_t* samples) {
-    return mController.mLog.Record(7, Arg(samples));
+Result StandInController::Facet::HostControllerSlot7(int32_t* a1) {
+    return mController.mLog.Record(7, Arg(a1));
 }
 
-AAX_Result StandInController::Facet::GetCycleCount(int32_t field, int32_t* cycles) {
-    return mController.mLog.Record(8, Arg(field), Arg(cycles));
+Result StandInController::Facet::HostControllerSlot8(int32_t a1, int32_t* a2) {
+    return mController.mLog.Record(8, Arg(a1), Arg(a2));
 }
 
-AAX_Result StandInController::Facet::GetTODLocation(int64_t* location) {
-    return mController.mLog.Record(9, Arg(location));
+Result StandInController::Facet::HostControllerSlot9(int64_t* a1) {
+    return mController.mLog.Record(9, Arg(a1));
 }
 
-AAX_Result StandInController::Facet::SetSignalLatency(int32_t samples) {
-    return mController.mLog.Record(10, Arg(samples));
+Result StandInController::Facet::HostControllerSlot10(int32_t a1) {
+    return mController.mLog.Record(10, Arg(a1));
 }
 
-AAX_Result StandInController::Facet::SetCycleCount(int32_t* fields, int32_t* values,
-                                                   int32_t count) {
-    return mController.mLog.Record(11, Arg(fields), Arg(values), Arg(count));
+Result StandInController::Facet::HostControllerSlot11(int32_t* a1, int32_t* a2, int32_t a3) {
+    return mController.mLog.Record(11, Arg(a1), Arg(a2), Arg(a3));
 }
 
-AAX_Result StandInController::Facet::PostPacket(uint32_t fieldIndex, const void* payload,
-                                                uint32_t payloadSize) {
-    const AAX_Result delivered = mController.Deliver(fieldIndex, payload, payloadSize);
-    const AAX_Result reply =
+Result StandInController::Facet::PostPacket(uint32_t fieldIndex, const void* payload,
+                                            uint32_t payloadSize) {
+    const Result delivered = mController.Deliver(fieldIndex, payload, payloadSize);
+    const Result reply =
         mController.mLog.Record(12, Arg(fieldIndex), Arg(payload), Arg(payloadSize));
     return delivered != AAX_SUCCESS ? delivered : reply;
 }
 
-AAX_Result StandInController::Facet::GetCurrentMeterValue(uint32_t meterID, float* value) {
-    return mController.mLog.Record(13, Arg(meterID), Arg(value));
+Result StandInController::Facet::HostControllerSlot13(uint32_t a1, float* a2) {
+    return mController.mLog.Record(13, Arg(a1), Arg(a2));
 }
 
-AAX_Result StandInController::Facet::GetMeterPeakValue(uint32_t meterID, float* value) {
-    return mController.mLog.Record(14, Arg(meterID), Arg(value));
+Result StandInController::Facet::HostControllerSlot14(uint32_t a1, float* a2) {
+    return mController.mLog.Record(14, Arg(a1), Arg(a2));
 }
 
-AAX_Result StandInController::Facet::ClearMeterPeakValue(uint32_t meterID) {
-    return mController.mLog.Record(15, Arg(meterID));
+Result StandInController::Facet::HostControllerSlot15(uint32_t a1) {
+    return mController.mLog.Record(15, Arg(a1));
 }
 
-AAX_Result StandInController::Facet::GetMeterClipped(uint32_t meterID, bool* clipped) {
-    return mController.mLog.Record(16, Arg(meterID), Arg(clipped));
+Result StandInController::Facet::HostControllerSlot16(uint32_t a1, bool* a2) {
+    return mController.mLog.Record(16, Arg(a1), Arg(a2));
 }
 
-AAX_Result StandInController::Facet::ClearMeterClipped(uint32_t meterID) {
-    return mController.mLog.Record(17, Arg(meterID));
+Result StandInController::Facet::HostControllerSlot17(uint32_t a1) {
+    return mController.mLog.Record(17, Arg(a1));
 }
 
-AAX_Result StandInController::Facet::GetMeterCount(uint32_t* count) {
-    return mController.mLog.Record(18, Arg(count));
+Result StandInController::Facet::HostControllerSlot18(uint32_t* a1) {
+    return mController.mLog.Record(18, Arg(a1));
 }
 
-AAX_Result StandInController::Facet::GetNextMIDIPacket(uint32_t* nodeID, void* packet) {
-    return mController.mLog.Record(19, Arg(nodeID), Arg(packet));
+Result StandInController::Facet::HostControllerSlot19(uint32_t* a1, void* a2) {
+    return mController.mLog.Record(19, Arg(a1), Arg(a2));
 }
 
-AAX_Result StandInController::Facet::GetCurrentAutomationTimestamp(uint32_t* timestamp) {
-    return mController.mLog.Record(20, Arg(timestamp));
+Result StandInController::Facet::HostControllerSlot20(uint32_t* a1) {
+    return mController.mLog.Record(20, Arg(a1));
 }
 
-AAX_Result StandInController::Facet::GetHostName(AAX_IString* name) {
-    return mController.mLog.Record(21, Arg(name));
+Result StandInController::Facet::HostControllerSlot21(void* a1) {
+    return mController.mLog.Record(21, Arg(a1));
 }
 
-AAX_Result StandInController::Facet::GetPlugInTargetPlatform(int32_t* platform) {
-    return mController.mLog.Record(22, Arg(platform));
+Result StandInController::Facet::HostControllerSlot22(int32_t* a1) {
+    return mController.mLog.Record(22, Arg(a1));
 }
 
-AAX_Result StandInController::Facet::GetIsAudioSuite(bool* isAudioSuite) {
-    return mController.mLog.Record(23, Arg(isAudioSuite));
+Result StandInController::Facet::HostControllerSlot23(bool* a1) {
+    return mController.mLog.Record(23, Arg(a1));
 }
 
 }  // namespace aaxhost

@@ -40,32 +40,31 @@ class StandInController : public StandInObject {
     void ConnectContext(AlgorithmContext& context, const std::vector<DataPort>& ports);
 
   private:
-    class Facet final : public StandInFacet<AAX_IACFController_V2> {
+    class Facet final : public StandInFacet<HostControllerV2> {
       public:
-        Facet(StandInController& owner, const acfIID& iid);
+        Facet(StandInController& owner, const InterfaceId& iid);
 
-        AAX_Result GetEffectID(AAX_IString* effectID) override;
-        AAX_Result GetSampleRate(float* sampleRate) override;
-        AAX_Result GetInputStemFormat(int32_t* stemFormat) override;
-        AAX_Result GetOutputStemFormat(int32_t* stemFormat) override;
-        AAX_Result GetSignalLatency(int32_t* samples) override;
-        AAX_Result GetCycleCount(int32_t field, int32_t* cycles) override;
-        AAX_Result GetTODLocation(int64_t* location) override;
-        AAX_Result SetSignalLatency(int32_t samples) override;
-        AAX_Result SetCycleCount(int32_t* fields, int32_t* values, int32_t count) override;
-        AAX_Result PostPacket(uint32_t fieldIndex, const void* payload,
-                              uint32_t payloadSize) override;
-        AAX_Result GetCurrentMeterValue(uint32_t meterID, float* value) override;
-        AAX_Result GetMeterPeakValue(uint32_t meterID, float* value) override;
-        AAX_Result ClearMeterPeakValue(uint32_t meterID) override;
-        AAX_Result GetMeterClipped(uint32_t meterID, bool* clipped) override;
-        AAX_Result ClearMeterClipped(uint32_t meterID) override;
-        AAX_Result GetMeterCount(uint32_t* count) override;
-        AAX_Result GetNextMIDIPacket(uint32_t* nodeID, void* packet) override;
-        AAX_Result GetCurrentAutomationTimestamp(uint32_t* timestamp) override;
-        AAX_Result GetHostName(AAX_IString* name) override;
-        AAX_Result GetPlugInTargetPlatform(int32_t* platform) override;
-        AAX_Result GetIsAudioSuite(bool* isAudioSuite) override;
+        Result HostControllerSlot3(void*) override;
+        Result GetSampleRate(float* sampleRate) override;
+        Result GetInputStemFormat(int32_t* stemFormat) override;
+        Result GetOutputStemFormat(int32_t* stemFormat) override;
+        Result HostControllerSlot7(int32_t*) override;
+        Result HostControllerSlot8(int32_t, int32_t*) override;
+        Result HostControllerSlot9(int64_t*) override;
+        Result HostControllerSlot10(int32_t) override;
+        Result HostControllerSlot11(int32_t*, int32_t*, int32_t) override;
+        Result PostPacket(uint32_t fieldIndex, const void* payload, uint32_t payloadSize) override;
+        Result HostControllerSlot13(uint32_t, float*) override;
+        Result HostControllerSlot14(uint32_t, float*) override;
+        Result HostControllerSlot15(uint32_t) override;
+        Result HostControllerSlot16(uint32_t, bool*) override;
+        Result HostControllerSlot17(uint32_t) override;
+        Result HostControllerSlot18(uint32_t*) override;
+        Result HostControllerSlot19(uint32_t*, void*) override;
+        Result HostControllerSlot20(uint32_t*) override;
+        Result HostControllerSlot21(void*) override;
+        Result HostControllerSlot22(int32_t*) override;
+        Result HostControllerSlot23(bool*) override;
 
       private:
         StandInController& mController;
@@ -78,7 +77,7 @@ class StandInController : public StandInObject {
     };
 
     // The host's copy into a connected port; AAX_SUCCESS while no context is connected.
-    AAX_Result Deliver(uint32_t fieldIndex, const void* payload, uint32_t payloadSize);
+    Result Deliver(uint32_t fieldIndex, const void* payload, uint32_t payloadSize);
 
     CallLog mLog;
     std::vector<PortStorage> mPorts;

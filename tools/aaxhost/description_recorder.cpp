@@ -42,7 +42,7 @@ std::ostream& operator<<(std::ostream& stream, const DescriptionCall& call) {
     return stream << call.object << ' ' << call.serial << ", " << call.call;
 }
 
-AAX_Result RecordingObject::Reply(int32_t slot, std::vector<CallArgument> arguments) {
+Result RecordingObject::Reply(int32_t slot, std::vector<CallArgument> arguments) {
     return mRecorder.Reply(*this, slot, std::move(arguments));
 }
 
@@ -59,15 +59,15 @@ StandInObject* DescriptionRecorder::Make(std::vector<std::unique_ptr<Made>>& obj
 }
 
 DescriptionRecorder::DescriptionRecorder(StandInComponentFactory& factory) {
-    factory.ProvideEach(CLSID_AAX_Collection,
+    factory.ProvideEach(CLSID_HostCollection,
                         [this] { return Make(mCollections, DescriptionObject::kCollection); });
-    factory.ProvideEach(CLSID_AAX_EffectDescriptor, [this] {
+    factory.ProvideEach(CLSID_HostEffectDescriptor, [this] {
         return Make(mEffectDescriptors, DescriptionObject::kEffectDescriptor);
     });
-    factory.ProvideEach(CLSID_AAX_ComponentDescriptor, [this] {
+    factory.ProvideEach(CLSID_HostComponentDescriptor, [this] {
         return Make(mComponentDescriptors, DescriptionObject::kComponentDescriptor);
     });
-    factory.ProvideEach(CLSID_AAX_PropertyMap,
+    factory.ProvideEach(CLSID_HostPropertyMap,
                         [this] { return Make(mPropertyMaps, DescriptionObject::kPropertyMap); });
 }
 
@@ -75,7 +75,7 @@ void DescriptionRecorder::RefuseCreation(DescriptionObject kind) {
     mRefused.insert(kind);
 }
 
-void DescriptionRecorder::SetAnswer(DescriptionObject kind, const acfIID& iid, Answer answer) {
+void DescriptionRecorder::SetAnswer(DescriptionObject kind, const InterfaceId& iid, Answer answer) {
     mAnswers.emplace_back(kind, std::make_pair(iid, answer));
 }
 
@@ -83,8 +83,8 @@ CallLog& DescriptionRecorder::Log(DescriptionObject kind) {
     return mLogs[static_cast<size_t>(kind)];
 }
 
-AAX_Result DescriptionRecorder::Reply(const RecordingObject& object, int32_t slot,
-                                      std::vector<CallArgument> arguments) {
+Result DescriptionRecorder::Reply(const RecordingObject& object, int32_t slot,
+                                  std::vector<CallArgument> arguments) {
     std::lock_guard lock(mCallsMutex);
     mCalls.push_back(DescriptionCall{object.Kind(), object.Serial(), {slot, arguments}});
     return Log(object.Kind()).Reply(slot, std::move(arguments));
@@ -145,17 +145,16 @@ int64_t DescriptionRecorder::OutstandingReferences() const {
 }
 
 const RecordingEffectDescriptor* DescriptionRecorder::FindEffectDescriptor(
-    const AAX_IACFEffectDescriptor* descriptor) const {
+    const HostEffectDescriptor* descriptor) const {
     return FindOffering(mEffectDescriptors, descriptor);
 }
 
 const RecordingComponentDescriptor* DescriptionRecorder::FindComponentDescriptor(
-    const AAX_IACFComponentDescriptor* descriptor) const {
+    const HostComponentDescriptor* descriptor) const {
     return FindOffering(mComponentDescriptors, descriptor);
 }
 
-const RecordingPropertyMap* DescriptionRecorder::FindPropertyMap(
-    const AAX_IACFPropertyMap* map) const {
+const RecordingPropertyMap* DescriptionRecorder::FindPropertyMap(const HostPropertyMap* map) const {
     return FindOffering(mPropertyMaps, map);
 }
 

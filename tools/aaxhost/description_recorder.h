@@ -37,7 +37,7 @@ class DescriptionRecorder {
     // The factory refuses to create objects of `kind` (ACF_E_NOINTERFACE).
     void RefuseCreation(DescriptionObject kind);
     // Every object of `kind` made from now on answers `iid` this way.
-    void SetAnswer(DescriptionObject kind, const acfIID& iid, Answer answer);
+    void SetAnswer(DescriptionObject kind, const InterfaceId& iid, Answer answer);
     // The calls on the objects of `kind`. Results set on it (CallLog::SetResult) answer the calls
     // on every object of that kind from then on; a failure result leaves the object unchanged.
     CallLog& Log(DescriptionObject kind);
@@ -57,16 +57,15 @@ class DescriptionRecorder {
     // The object behind an interface that the module handed back, or null for null or an
     // interface of no description object.
     const RecordingEffectDescriptor* FindEffectDescriptor(
-        const AAX_IACFEffectDescriptor* descriptor) const;
+        const HostEffectDescriptor* descriptor) const;
     const RecordingComponentDescriptor* FindComponentDescriptor(
-        const AAX_IACFComponentDescriptor* descriptor) const;
-    const RecordingPropertyMap* FindPropertyMap(const AAX_IACFPropertyMap* map) const;
+        const HostComponentDescriptor* descriptor) const;
+    const RecordingPropertyMap* FindPropertyMap(const HostPropertyMap* map) const;
 
   private:
     friend class RecordingObject;
 
-    AAX_Result Reply(const RecordingObject& object, int32_t slot,
-                     std::vector<CallArgument> arguments);
+    Result Reply(const RecordingObject& object, int32_t slot, std::vector<CallArgument> arguments);
     // Makes the next object of a kind for the factory, or refuses with null.
     template <class Made>
     StandInObject* Make(std::vector<std::unique_ptr<Made>>& objects, DescriptionObject kind);
@@ -77,7 +76,7 @@ class DescriptionRecorder {
     std::vector<std::unique_ptr<RecordingPropertyMap>> mPropertyMaps;
 
     std::set<DescriptionObject> mRefused;
-    std::vector<std::pair<DescriptionObject, std::pair<acfIID, Answer>>> mAnswers;
+    std::vector<std::pair<DescriptionObject, std::pair<InterfaceId, Answer>>> mAnswers;
     CallLog mLogs[4];
 
     mutable std::mutex mCallsMutex;

@@ -3,19 +3,19 @@
 namespace aaxhost {
 
 StandInHostServices::StandInHostServices() : mFacet(*this) {
-    Offer<AAX_IACFHostServices>(IID_AAX_IACFHostServices, &mFacet);
+    Offer<HostGeneralServices>(IID_HostGeneralServices, &mFacet);
 }
 
 StandInHostServices::Facet::Facet(StandInHostServices& owner)
-    : StandInFacet(owner, IID_AAX_IACFHostServices), mLog(owner.mLog) {}
+    : StandInFacet(owner, IID_HostGeneralServices), mLog(owner.mLog) {}
 
-AAX_Result StandInHostServices::Facet::HandleAssertFailure(const char* file, int32_t line,
-                                                           const char* note) {
-    return mLog.Reply(3, {Text(file), Arg(line), Text(note)});
+Result StandInHostServices::Facet::HostGeneralServicesSlot3(const char* a1, int32_t a2,
+                                                            const char* a3) {
+    return mLog.Reply(3, {Text(a1), Arg(a2), Text(a3)});
 }
 
-AAX_Result StandInHostServices::Facet::Trace(int32_t priority, const char* message) {
-    return mLog.Reply(4, {Arg(priority), Text(message)});
+Result StandInHostServices::Facet::HostGeneralServicesSlot4(int32_t a1, const char* a2) {
+    return mLog.Reply(4, {Arg(a1), Text(a2)});
 }
 
 }  // namespace aaxhost

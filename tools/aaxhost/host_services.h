@@ -17,12 +17,12 @@ class StandInHostServices : public StandInObject {
     CallLog& Log() { return mLog; }
 
   private:
-    class Facet final : public StandInFacet<AAX_IACFHostServices> {
+    class Facet final : public StandInFacet<HostGeneralServices> {
       public:
         explicit Facet(StandInHostServices& owner);
 
-        AAX_Result HandleAssertFailure(const char* file, int32_t line, const char* note) override;
-        AAX_Result Trace(int32_t priority, const char* message) override;
+        Result HostGeneralServicesSlot3(const char*, int32_t, const char*) override;
+        Result HostGeneralServicesSlot4(int32_t, const char*) override;
 
       private:
         CallLog& mLog;

@@ -9,13 +9,13 @@
 namespace aaxhost {
 
 struct ModuleEntryPoints {
-    ACFRegisterPluginProc registerPlugin = nullptr;
-    ACFRegisterComponentProc registerComponent = nullptr;
-    ACFGetClassFactoryProc getClassFactory = nullptr;
-    ACFCanUnloadNowProc canUnloadNow = nullptr;
-    ACFStartupProc startup = nullptr;
-    ACFShutdownProc shutdown = nullptr;
-    ACFGetSDKVersionProc getSDKVersion = nullptr;
+    RegisterPluginProc registerPlugin = nullptr;
+    RegisterComponentProc registerComponent = nullptr;
+    GetClassFactoryProc getClassFactory = nullptr;
+    CanUnloadNowProc canUnloadNow = nullptr;
+    StartupProc startup = nullptr;
+    ShutdownProc shutdown = nullptr;
+    GetSDKVersionProc getSDKVersion = nullptr;
 };
 
 struct LoadedModule {

@@ -4,7 +4,7 @@
 
 namespace aaxhost {
 
-std::optional<AAX_CPropertyValue> FindProperty(const Properties& properties, AAX_CPropertyID id) {
+std::optional<PropertyValue> FindProperty(const Properties& properties, PropertyId id) {
     const auto found = std::find_if(properties.begin(), properties.end(),
                                     [id](const auto& property) { return property.first == id; });
     if (found == properties.end()) return std::nullopt;
@@ -33,7 +33,7 @@ std::ostream& operator<<(std::ostream& stream, const DeclaredField& field) {
     return stream;
 }
 
-AAX_CCreateObjectProc Effect::FindCreationProcedure(uint32_t procID) const {
+CreationProc Effect::FindCreationProcedure(uint32_t procID) const {
     const auto found =
         std::find_if(creationProcedures.begin(), creationProcedures.end(),
                      [procID](const CreationProcedure& entry) { return entry.procID == procID; });

@@ -17,9 +17,9 @@ namespace aaxhost {
 
 // Properties in the order they were first added; a later value for an identifier replaces the
 // earlier one in place.
-using Properties = std::vector<std::pair<AAX_CPropertyID, AAX_CPropertyValue>>;
+using Properties = std::vector<std::pair<PropertyId, PropertyValue>>;
 
-std::optional<AAX_CPropertyValue> FindProperty(const Properties& properties, AAX_CPropertyID id);
+std::optional<PropertyValue> FindProperty(const Properties& properties, PropertyId id);
 
 // One declaration of an algorithm context field. Members that do not belong to the kind are 0.
 struct DeclaredField {
@@ -33,7 +33,7 @@ struct DeclaredField {
         // A declaration that the host keeps only by its slot on the component descriptor.
         kOther,
     };
-    AAX_CFieldIndex index = 0;
+    FieldIndex index = 0;
     Kind kind = Kind::kOther;
     uint32_t packetSize = 0;
     int32_t portType = 0;
@@ -47,11 +47,11 @@ struct DeclaredField {
 std::ostream& operator<<(std::ostream& stream, const DeclaredField& field);
 
 struct ProcessProcedure {
-    AAX_CRenderProc procedure = nullptr;
+    ProcessProc procedure = nullptr;
     // The properties of the map given with the procedure, when one was given.
     std::optional<Properties> properties;
-    AAX_CInstanceInitProc instanceInitProc = nullptr;
-    AAX_CBackgroundProc backgroundProc = nullptr;
+    InstanceInitProc instanceInitProc = nullptr;
+    BackgroundProc backgroundProc = nullptr;
     uint32_t* processProcID = nullptr;
 
     bool operator==(const ProcessProcedure& other) const = default;
@@ -65,7 +65,7 @@ struct Component {
 };
 
 struct CreationProcedure {
-    AAX_CCreateObjectProc procedure = nullptr;
+    CreationProc procedure = nullptr;
     uint32_t procID = 0;
 
     bool operator==(const CreationProcedure& other) const = default;
@@ -82,7 +82,7 @@ struct Effect {
     std::optional<Properties> properties;
 
     // The procedure registered under `procID`, or null.
-    AAX_CCreateObjectProc FindCreationProcedure(uint32_t procID) const;
+    CreationProc FindCreationProcedure(uint32_t procID) const;
 };
 
 struct Package {

@@ -15,24 +15,24 @@ class RecordingCollection final : public RecordingObject {
     RecordingCollection(DescriptionRecorder& recorder, size_t serial);
 
     const Package& Declared() const { return mPackage; }
-    AAX_IACFCollection* Interface() { return &mFacet; }
+    HostCollection* Interface() { return &mFacet; }
     // What the collection answers for the plug-in definition identifier.
     IACFUnknown* Definition() { return &mDefinition; }
 
   private:
-    class Facet final : public StandInFacet<AAX_IACFCollection> {
+    class Facet final : public StandInFacet<HostCollection> {
       public:
         explicit Facet(RecordingCollection& owner);
 
-        AAX_Result HostSlot3() override;
-        AAX_Result HostSlot4() override;
-        AAX_Result HostSlot5() override;
-        AAX_Result HostSlot6() override;
-        AAX_Result AddEffect(const char* effectID, AAX_IACFEffectDescriptor* descriptor) override;
-        AAX_Result SetManufacturerName(const char* name) override;
-        AAX_Result AddPackageName(const char* name) override;
-        AAX_Result SetPackageVersion(uint32_t version) override;
-        AAX_Result SetProperties(AAX_IACFPropertyMap* properties) override;
+        Result HostCollectionSlot3() override;
+        Result HostCollectionSlot4() override;
+        Result HostCollectionSlot5() override;
+        Result HostCollectionSlot6() override;
+        Result AddEffect(const char* effectID, HostEffectDescriptor* descriptor) override;
+        Result SetManufacturerName(const char* name) override;
+        Result AddPackageName(const char* name) override;
+        Result SetPackageVersion(uint32_t version) override;
+        Result SetProperties(HostPropertyMap* properties) override;
 
       private:
         RecordingCollection& mCollection;

@@ -16,48 +16,41 @@ class RecordingComponentDescriptor final : public RecordingObject {
 
     const Component& Declared() const { return mComponent; }
     // Whether `descriptor` is one of this object's interfaces.
-    bool Offers(const AAX_IACFComponentDescriptor* descriptor) const;
-    AAX_IACFComponentDescriptor* Interface() { return &mVersion1; }
+    bool Offers(const HostComponentDescriptor* descriptor) const;
+    HostComponentDescriptor* Interface() { return &mVersion1; }
 
   private:
-    class Facet final : public StandInFacet<AAX_IACFComponentDescriptor_V2> {
+    class Facet final : public StandInFacet<HostComponentDescriptorV2> {
       public:
-        Facet(RecordingComponentDescriptor& owner, const acfIID& iid);
+        Facet(RecordingComponentDescriptor& owner, const InterfaceId& iid);
 
-        AAX_Result Clear() override;
-        AAX_Result AddReservedField(AAX_CFieldIndex field, uint32_t fieldType) override;
-        AAX_Result AddAudioIn(AAX_CFieldIndex field) override;
-        AAX_Result AddAudioOut(AAX_CFieldIndex field) override;
-        AAX_Result AddAudioBufferLength(AAX_CFieldIndex field) override;
-        AAX_Result AddSampleRate(AAX_CFieldIndex field) override;
-        AAX_Result AddClock(AAX_CFieldIndex field) override;
-        AAX_Result AddSideChainIn(AAX_CFieldIndex field) override;
-        AAX_Result AddDataInPort(AAX_CFieldIndex field, uint32_t packetSize,
-                                 int32_t portType) override;
-        AAX_Result AddAuxOutputStem(AAX_CFieldIndex field, AAX_CStemFormat stemFormat,
-                                    const char* name) override;
-        AAX_Result AddPrivateData(AAX_CFieldIndex field, int32_t dataSize,
-                                  uint32_t options) override;
-        AAX_Result AddDmaInstance(AAX_CFieldIndex field, int32_t dmaMode) override;
-        AAX_Result AddMIDINode(AAX_CFieldIndex field, int32_t nodeType, const char* nodeName,
-                               uint32_t channelMask) override;
-        AAX_Result AddProcessProc_Native(AAX_CRenderProc processProc,
-                                         AAX_IACFPropertyMap* properties,
-                                         AAX_CInstanceInitProc instanceInitProc,
-                                         AAX_CBackgroundProc backgroundProc,
-                                         uint32_t* processProcID) override;
-        AAX_Result AddProcessProc_TI(const char* libraryName, const char* processProcName,
-                                     AAX_IACFPropertyMap* properties,
-                                     const char* instanceInitProcName,
-                                     const char* backgroundProcName,
+        Result Clear() override;
+        Result AddReservedField(FieldIndex field, uint32_t fieldType) override;
+        Result AddAudioIn(FieldIndex field) override;
+        Result AddAudioOut(FieldIndex field) override;
+        Result AddAudioBufferLength(FieldIndex field) override;
+        Result AddSampleRate(FieldIndex field) override;
+        Result AddClock(FieldIndex field) override;
+        Result AddSideChainIn(FieldIndex field) override;
+        Result AddDataInPort(FieldIndex field, uint32_t packetSize, int32_t portType) override;
+        Result AddAuxOutputStem(FieldIndex field, StemFormat stemFormat, const char* name) override;
+        Result AddPrivateData(FieldIndex field, int32_t dataSize, uint32_t options) override;
+        Result AddDmaInstance(FieldIndex field, int32_t dmaMode) override;
+        Result AddMIDINode(FieldIndex field, int32_t nodeType, const char* nodeName,
+                           uint32_t channelMask) override;
+        Result AddProcessProc_Native(ProcessProc processProc, HostPropertyMap* properties,
+                                     InstanceInitProc instanceInitProc,
+                                     BackgroundProc backgroundProc,
                                      uint32_t* processProcID) override;
-        AAX_Result AddMeters(AAX_CFieldIndex field, const uint32_t* meterIDs,
-                             uint32_t meterCount) override;
-        AAX_Result AddTemporaryData(AAX_CFieldIndex field, uint32_t dataElementSize) override;
+        Result AddProcessProc_TI(const char* libraryName, const char* processProcName,
+                                 HostPropertyMap* properties, const char* instanceInitProcName,
+                                 const char* backgroundProcName, uint32_t* processProcID) override;
+        Result AddMeters(FieldIndex field, const uint32_t* meterIDs, uint32_t meterCount) override;
+        Result AddTemporaryData(FieldIndex field, uint32_t dataElementSize) override;
 
       private:
         // Notes the call and keeps `field` when the call succeeds.
-        AAX_Result Declare(int32_t slot, std::vector<CallArgument> arguments, DeclaredField field);
+        Result Declare(int32_t slot, std::vector<CallArgument> arguments, DeclaredField field);
 
         RecordingComponentDescriptor& mDescriptor;
     };

@@ -8,21 +8,21 @@ namespace aaxhost {
 
 RecordingEffectDescriptor::RecordingEffectDescriptor(DescriptionRecorder& recorder, size_t serial)
     : RecordingObject(recorder, DescriptionObject::kEffectDescriptor, serial),
-      mVersion1(*this, IID_AAX_IACFEffectDescriptor),
-      mVersion2(*this, IID_AAX_IACFEffectDescriptor_V2) {
-    Offer<AAX_IACFEffectDescriptor>(IID_AAX_IACFEffectDescriptor, &mVersion1);
-    Offer<AAX_IACFEffectDescriptor_V2>(IID_AAX_IACFEffectDescriptor_V2, &mVersion2);
+      mVersion1(*this, IID_HostEffectDescriptor),
+      mVersion2(*this, IID_HostEffectDescriptorV2) {
+    Offer<HostEffectDescriptor>(IID_HostEffectDescriptor, &mVersion1);
+    Offer<HostEffectDescriptorV2>(IID_HostEffectDescriptorV2, &mVersion2);
 }
 
-bool RecordingEffectDescriptor::Offers(const AAX_IACFEffectDescriptor* descriptor) const {
+bool RecordingEffectDescriptor::Offers(const HostEffectDescriptor* descriptor) const {
     return descriptor != nullptr && (descriptor == &mVersion1 || descriptor == &mVersion2);
 }
 
-RecordingEffectDescriptor::Facet::Facet(RecordingEffectDescriptor& owner, const acfIID& iid)
+RecordingEffectDescriptor::Facet::Facet(RecordingEffectDescriptor& owner, const InterfaceId& iid)
     : StandInFacet(owner, iid), mDescriptor(owner) {}
 
-AAX_Result RecordingEffectDescriptor::Facet::AddComponent(AAX_IACFComponentDescriptor* component) {
-    const AAX_Result result = mDescriptor.Reply(3, {Arg(component)});
+Result RecordingEffectDescriptor::Facet::AddComponent(HostComponentDescriptor* component) {
+    const Result result = mDescriptor.Reply(3, {Arg(component)});
     if (result != AAX_SUCCESS) return result;
     if (const auto* declared = mDescriptor.Recorder().FindComponentDescriptor(component)) {
         mDescriptor.mEffect.components.push_back(declared->Declared());
@@ -30,34 +30,33 @@ AAX_Result RecordingEffectDescriptor::Facet::AddComponent(AAX_IACFComponentDescr
     return result;
 }
 
-AAX_Result RecordingEffectDescriptor::Facet::AddName(const char* name) {
-    const AAX_Result result = mDescriptor.Reply(4, {Text(name)});
+Result RecordingEffectDescriptor::Facet::AddName(const char* name) {
+    const Result result = mDescriptor.Reply(4, {Text(name)});
     if (result == AAX_SUCCESS && name != nullptr) mDescriptor.mEffect.names.emplace_back(name);
     return result;
 }
 
-AAX_Result RecordingEffectDescriptor::Facet::AddCategory(uint32_t category) {
-    const AAX_Result result = mDescriptor.Reply(5, {Arg(category)});
+Result RecordingEffectDescriptor::Facet::AddCategory(uint32_t category) {
+    const Result result = mDescriptor.Reply(5, {Arg(category)});
     if (result == AAX_SUCCESS) mDescriptor.mEffect.categories.push_back(category);
     return result;
 }
 
-AAX_Result RecordingEffectDescriptor::Facet::AddCategoryBypassParameter(uint32_t category,
-                                                                        AAX_CParamID parameterID) {
+Result RecordingEffectDescriptor::Facet::AddCategoryBypassParameter(uint32_t category,
+                                                                    ParameterId parameterID) {
     return mDescriptor.Reply(6, {Arg(category), Text(parameterID)});
 }
 
-AAX_Result RecordingEffectDescriptor::Facet::AddProcPtr(AAX_CCreateObjectProc procedure,
-                                                        uint32_t procID) {
-    const AAX_Result result = mDescriptor.Reply(7, {Arg(procedure), Arg(procID)});
+Result RecordingEffectDescriptor::Facet::AddProcPtr(CreationProc procedure, uint32_t procID) {
+    const Result result = mDescriptor.Reply(7, {Arg(procedure), Arg(procID)});
     if (result == AAX_SUCCESS) {
         mDescriptor.mEffect.creationProcedures.push_back(CreationProcedure{procedure, procID});
     }
     return result;
 }
 
-AAX_Result RecordingEffectDescriptor::Facet::SetProperties(AAX_IACFPropertyMap* properties) {
-    const AAX_Result result = mDescriptor.Reply(8, {Arg(properties)});
+Result RecordingEffectDescriptor::Facet::SetProperties(HostPropertyMap* properties) {
+    const Result result = mDescriptor.Reply(8, {Arg(properties)});
     if (result != AAX_SUCCESS) return result;
     if (const RecordingPropertyMap* map = mDescriptor.Recorder().FindPropertyMap(properties)) {
         mDescriptor.mEffect.properties = map->Held();
@@ -65,22 +64,22 @@ AAX_Result RecordingEffectDescriptor::Facet::SetProperties(AAX_IACFPropertyMap* 
     return result;
 }
 
-AAX_Result RecordingEffectDescriptor::Facet::AddResourceInfo(int32_t type, const char* info) {
-    const AAX_Result result = mDescriptor.Reply(9, {Arg(type), Text(info)});
+Result RecordingEffectDescriptor::Facet::AddResourceInfo(int32_t type, const char* info) {
+    const Result result = mDescriptor.Reply(9, {Arg(type), Text(info)});
     if (result == AAX_SUCCESS) {
         mDescriptor.mEffect.resources.emplace_back(type, info == nullptr ? "" : info);
     }
     return result;
 }
 
-AAX_Result RecordingEffectDescriptor::Facet::AddMeterDescription(uint32_t meterID, const char* name,
-                                                                 AAX_IACFPropertyMap* properties) {
+Result RecordingEffectDescriptor::Facet::AddMeterDescription(uint32_t meterID, const char* name,
+                                                             HostPropertyMap* properties) {
     return mDescriptor.Reply(10, {Arg(meterID), Text(name), Arg(properties)});
 }
 
-AAX_Result RecordingEffectDescriptor::Facet::AddControlMIDINode(uint32_t nodeID, int32_t nodeType,
-                                                                const char* nodeName,
-                                                                uint32_t channelMask) {
+Result RecordingEffectDescriptor::Facet::AddControlMIDINode(uint32_t nodeID, int32_t nodeType,
+                                                            const char* nodeName,
+                                                            uint32_t channelMask) {
     return mDescriptor.Reply(11, {Arg(nodeID), Arg(nodeType), Text(nodeName), Arg(channelMask)});
 }
 

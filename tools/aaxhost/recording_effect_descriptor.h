@@ -16,25 +16,25 @@ class RecordingEffectDescriptor final : public RecordingObject {
 
     const Effect& Declared() const { return mEffect; }
     // Whether `descriptor` is one of this object's interfaces.
-    bool Offers(const AAX_IACFEffectDescriptor* descriptor) const;
-    AAX_IACFEffectDescriptor* Interface() { return &mVersion1; }
+    bool Offers(const HostEffectDescriptor* descriptor) const;
+    HostEffectDescriptor* Interface() { return &mVersion1; }
 
   private:
-    class Facet final : public StandInFacet<AAX_IACFEffectDescriptor_V2> {
+    class Facet final : public StandInFacet<HostEffectDescriptorV2> {
       public:
-        Facet(RecordingEffectDescriptor& owner, const acfIID& iid);
+        Facet(RecordingEffectDescriptor& owner, const InterfaceId& iid);
 
-        AAX_Result AddComponent(AAX_IACFComponentDescriptor* component) override;
-        AAX_Result AddName(const char* name) override;
-        AAX_Result AddCategory(uint32_t category) override;
-        AAX_Result AddCategoryBypassParameter(uint32_t category, AAX_CParamID parameterID) override;
-        AAX_Result AddProcPtr(AAX_CCreateObjectProc procedure, uint32_t procID) override;
-        AAX_Result SetProperties(AAX_IACFPropertyMap* properties) override;
-        AAX_Result AddResourceInfo(int32_t type, const char* info) override;
-        AAX_Result AddMeterDescription(uint32_t meterID, const char* name,
-                                       AAX_IACFPropertyMap* properties) override;
-        AAX_Result AddControlMIDINode(uint32_t nodeID, int32_t nodeType, const char* nodeName,
-                                      uint32_t channelMask) override;
+        Result AddComponent(HostComponentDescriptor* component) override;
+        Result AddName(const char* name) override;
+        Result AddCategory(uint32_t category) override;
+        Result AddCategoryBypassParameter(uint32_t category, ParameterId parameterID) override;
+        Result AddProcPtr(CreationProc procedure, uint32_t procID) override;
+        Result SetProperties(HostPropertyMap* properties) override;
+        Result AddResourceInfo(int32_t type, const char* info) override;
+        Result AddMeterDescription(uint32_t meterID, const char* name,
+                                   HostPropertyMap* properties) override;
+        Result AddControlMIDINode(uint32_t nodeID, int32_t nodeType, const char* nodeName,
+                                  uint32_t channelMask) override;
 
       private:
         RecordingEffectDescriptor& mDescriptor;

@@ -41,7 +41,7 @@ class RecordingObject : public StandInObject {
 
     DescriptionRecorder& Recorder() const { return mRecorder; }
     // Notes the call and returns the result set for this kind and slot, AAX_SUCCESS until set.
-    AAX_Result Reply(int32_t slot, std::vector<CallArgument> arguments);
+    Result Reply(int32_t slot, std::vector<CallArgument> arguments);
 
   private:
     DescriptionRecorder& mRecorder;

@@ -17,20 +17,19 @@ class RecordingPropertyMap final : public RecordingObject {
 
     const Properties& Held() const { return mProperties; }
     // Whether `map` is one of this object's interfaces.
-    bool Offers(const AAX_IACFPropertyMap* map) const;
-    AAX_IACFPropertyMap* Interface() { return &mVersion1; }
+    bool Offers(const HostPropertyMap* map) const;
+    HostPropertyMap* Interface() { return &mVersion1; }
 
   private:
-    class Facet final : public StandInFacet<AAX_IACFPropertyMap_V2> {
+    class Facet final : public StandInFacet<HostPropertyMapV2> {
       public:
-        Facet(RecordingPropertyMap& owner, const acfIID& iid);
+        Facet(RecordingPropertyMap& owner, const InterfaceId& iid);
 
-        bool GetProperty(AAX_CPropertyID id, AAX_CPropertyValue* value) const override;
-        AAX_Result AddProperty(AAX_CPropertyID id, AAX_CPropertyValue value) override;
-        AAX_Result RemoveProperty(AAX_CPropertyID id) override;
-        AAX_Result AddPropertyWithIDArray(AAX_CPropertyID id, const uint32_t* ids,
-                                          uint32_t count) override;
-        bool GetPropertyWithIDArray(AAX_CPropertyID id, const uint32_t** ids,
+        bool GetProperty(PropertyId id, PropertyValue* value) const override;
+        Result AddProperty(PropertyId id, PropertyValue value) override;
+        Result RemoveProperty(PropertyId id) override;
+        Result AddPropertyWithIDArray(PropertyId id, const uint32_t* ids, uint32_t count) override;
+        bool GetPropertyWithIDArray(PropertyId id, const uint32_t** ids,
                                     uint32_t* count) const override;
 
       private:
@@ -38,7 +37,7 @@ class RecordingPropertyMap final : public RecordingObject {
     };
 
     Properties mProperties;
-    std::map<AAX_CPropertyID, std::vector<uint32_t>> mArrays;
+    std::map<PropertyId, std::vector<uint32_t>> mArrays;
     Facet mVersion1;
     Facet mVersion2;
 };

@@ -21,11 +21,11 @@ std::ostream& operator<<(std::ostream& stream, const ReferenceEvent& event) {
     return stream << IdentifierText(event.iid);
 }
 
-void StandInObject::SetAnswer(const acfIID& iid, Answer answer) {
+void StandInObject::SetAnswer(const InterfaceId& iid, Answer answer) {
     mAnswers.emplace_back(iid, answer);
 }
 
-void StandInObject::Lend(const acfIID& iid, IACFUnknown* provider) {
+void StandInObject::Lend(const InterfaceId& iid, IACFUnknown* provider) {
     mLoans.emplace_back(iid, provider);
 }
 
@@ -42,7 +42,7 @@ IACFUnknown* StandInObject::Unknown() const {
     return mOffered.empty() ? nullptr : mOffered.front().unknown;
 }
 
-ACFRESULT StandInObject::QueryInterface(const acfIID& iid, void** out) {
+Result StandInObject::QueryInterface(const InterfaceId& iid, void** out) {
     Note(ReferenceEvent::Kind::kQuery, iid);
     if (out == nullptr) return ACF_E_POINTER;
     *out = nullptr;
@@ -50,7 +50,7 @@ ACFRESULT StandInObject::QueryInterface(const acfIID& iid, void** out) {
         case Answer::kRefuse:
             return ACF_E_NOINTERFACE;
         case Answer::kNullWithSuccess:
-            return ACF_OK;
+            return AAX_SUCCESS;
         case Answer::kInterface:
             break;
     }
@@ -61,39 +61,39 @@ ACFRESULT StandInObject::QueryInterface(const acfIID& iid, void** out) {
     }
     offered->unknown->AddRef();
     *out = iid == IID_IACFUnknown ? static_cast<void*>(offered->unknown) : offered->pointer;
-    return ACF_OK;
+    return AAX_SUCCESS;
 }
 
-uint32_t StandInObject::AddRef(const acfIID& through) {
+uint32_t StandInObject::AddRef(const InterfaceId& through) {
     Note(ReferenceEvent::Kind::kAddRef, through);
     return static_cast<uint32_t>(mReferences.fetch_add(1) + 1);
 }
 
-uint32_t StandInObject::Release(const acfIID& through) {
+uint32_t StandInObject::Release(const InterfaceId& through) {
     Note(ReferenceEvent::Kind::kRelease, through);
     return static_cast<uint32_t>(mReferences.fetch_sub(1) - 1);
 }
 
-void StandInObject::Note(ReferenceEvent::Kind kind, const acfIID& iid) {
+void StandInObject::Note(ReferenceEvent::Kind kind, const InterfaceId& iid) {
     std::lock_guard lock(mEventsMutex);
     mEvents.push_back(ReferenceEvent{kind, iid});
 }
 
-Answer StandInObject::AnswerFor(const acfIID& iid) const {
+Answer StandInObject::AnswerFor(const InterfaceId& iid) const {
     // The latest setting for an identifier wins.
     const auto found = std::find_if(mAnswers.rbegin(), mAnswers.rend(),
                                     [&](const auto& entry) { return entry.first == iid; });
     return found == mAnswers.rend() ? Answer::kInterface : found->second;
 }
 
-IACFUnknown* StandInObject::Lender(const acfIID& iid) const {
+IACFUnknown* StandInObject::Lender(const InterfaceId& iid) const {
     // The latest loan of an identifier wins.
     const auto found = std::find_if(mLoans.rbegin(), mLoans.rend(),
                                     [&](const auto& entry) { return entry.first == iid; });
     return found == mLoans.rend() ? nullptr : found->second;
 }
 
-const StandInObject::Offered* StandInObject::Find(const acfIID& iid) const {
+const StandInObject::Offered* StandInObject::Find(const InterfaceId& iid) const {
     if (iid == IID_IACFUnknown) return mOffered.empty() ? nullptr : &mOffered.front();
     const auto found = std::find_if(mOffered.begin(), mOffered.end(),
                                     [&](const Offered& offered) { return offered.iid == iid; });

@@ -10,7 +10,7 @@
 #include <ostream>
 #include <vector>
 
-#include "abi/acf.h"
+#include "abi/unknown.h"
 
 namespace aaxhost {
 
@@ -20,7 +20,7 @@ struct ReferenceEvent {
     Kind kind;
     // For kQuery the identifier asked for; otherwise the identifier under which the interface
     // that took or gave the reference was handed out.
-    acfIID iid;
+    InterfaceId iid;
 
     bool operator==(const ReferenceEvent& other) const = default;
 };
@@ -30,7 +30,7 @@ std::ostream& operator<<(std::ostream& stream, const ReferenceEvent& event);
 enum class Answer {
     kInterface,        // the interface when the object has it, else ACF_E_NOINTERFACE
     kRefuse,           // ACF_E_NOINTERFACE and a null out pointer
-    kNullWithSuccess,  // ACF_OK and a null out pointer, as a faulty host does
+    kNullWithSuccess,  // AAX_SUCCESS and a null out pointer, as a faulty host does
 };
 
 // Answers are set before the object is handed out; references may be taken and given on any
@@ -40,12 +40,12 @@ class StandInObject {
     StandInObject(const StandInObject&) = delete;
     StandInObject& operator=(const StandInObject&) = delete;
 
-    void SetAnswer(const acfIID& iid, Answer answer);
-    void Refuse(const acfIID& iid) { SetAnswer(iid, Answer::kRefuse); }
+    void SetAnswer(const InterfaceId& iid, Answer answer);
+    void Refuse(const InterfaceId& iid) { SetAnswer(iid, Answer::kRefuse); }
     // Answers `iid` with what `provider` answers, as a host's controller hands out the other
     // objects of the instance; the reference is then the provider's. A null provider withdraws
     // the loan. The object's own interfaces and refusals come first.
-    void Lend(const acfIID& iid, IACFUnknown* provider);
+    void Lend(const InterfaceId& iid, IACFUnknown* provider);
 
     // References handed out and not yet given back; negative after too many releases.
     int64_t OutstandingReferences() const;
@@ -56,9 +56,9 @@ class StandInObject {
 
     // The IACFUnknown operations of all the object's interfaces; `through` names the interface
     // that was called.
-    ACFRESULT QueryInterface(const acfIID& iid, void** out);
-    uint32_t AddRef(const acfIID& through);
-    uint32_t Release(const acfIID& through);
+    Result QueryInterface(const InterfaceId& iid, void** out);
+    uint32_t AddRef(const InterfaceId& through);
+    uint32_t Release(const InterfaceId& through);
 
   protected:
     StandInObject() = default;
@@ -67,25 +67,25 @@ class StandInObject {
     // Answers `iid` with `facet`, an interface implementation that the derived object owns. The
     // first interface offered is also the object's IACFUnknown.
     template <class Interface>
-    void Offer(const acfIID& iid, Interface* facet) {
+    void Offer(const InterfaceId& iid, Interface* facet) {
         mOffered.push_back(Offered{iid, static_cast<void*>(facet), facet});
     }
 
   private:
     struct Offered {
-        acfIID iid;
+        InterfaceId iid;
         void* pointer;
         IACFUnknown* unknown;
     };
 
-    void Note(ReferenceEvent::Kind kind, const acfIID& iid);
-    Answer AnswerFor(const acfIID& iid) const;
-    const Offered* Find(const acfIID& iid) const;
-    IACFUnknown* Lender(const acfIID& iid) const;
+    void Note(ReferenceEvent::Kind kind, const InterfaceId& iid);
+    Answer AnswerFor(const InterfaceId& iid) const;
+    const Offered* Find(const InterfaceId& iid) const;
+    IACFUnknown* Lender(const InterfaceId& iid) const;
 
     std::vector<Offered> mOffered;
-    std::vector<std::pair<acfIID, Answer>> mAnswers;
-    std::vector<std::pair<acfIID, IACFUnknown*>> mLoans;
+    std::vector<std::pair<InterfaceId, Answer>> mAnswers;
+    std::vector<std::pair<InterfaceId, IACFUnknown*>> mLoans;
     std::atomic<int64_t> mReferences{0};
     mutable std::mutex mEventsMutex;
     std::vector<ReferenceEvent> mEvents;
@@ -96,9 +96,9 @@ class StandInObject {
 template <class Interface>
 class StandInFacet : public Interface {
   public:
-    StandInFacet(StandInObject& owner, const acfIID& iid) : mOwner(owner), mIid(iid) {}
+    StandInFacet(StandInObject& owner, const InterfaceId& iid) : mOwner(owner), mIid(iid) {}
 
-    ACFRESULT QueryInterface(const acfIID& iid, void** out) override {
+    Result QueryInterface(const InterfaceId& iid, void** out) override {
         return mOwner.QueryInterface(iid, out);
     }
     uint32_t AddRef() override { return mOwner.AddRef(mIid); }
@@ -106,7 +106,7 @@ class StandInFacet : public Interface {
 
   private:
     StandInObject& mOwner;
-    const acfIID mIid;
+    const InterfaceId mIid;
 };
 
 }  // namespace aaxhost

@@ -3,67 +3,65 @@
 namespace aaxhost {
 
 StandInTransport::StandInTransport()
-    : mVersion1(*this, IID_AAX_IACFTransport), mVersion2(*this, IID_AAX_IACFTransport_V2) {
-    Offer<AAX_IACFTransport>(IID_AAX_IACFTransport, &mVersion1);
-    Offer<AAX_IACFTransport_V2>(IID_AAX_IACFTransport_V2, &mVersion2);
+    : mVersion1(*this, IID_HostTransport), mVersion2(*this, IID_HostTransportV2) {
+    Offer<HostTransport>(IID_HostTransport, &mVersion1);
+    Offer<HostTransportV2>(IID_HostTransportV2, &mVersion2);
 }
 
-StandInTransport::Facet::Facet(StandInTransport& owner, const acfIID& iid)
+StandInTransport::Facet::Facet(StandInTransport& owner, const InterfaceId& iid)
     : StandInFacet(owner, iid), mLog(owner.mLog) {}
 
-AAX_Result StandInTransport::Facet::GetCurrentTempo(double* tempo) {
+Result StandInTransport::Facet::GetCurrentTempo(double* tempo) {
     return mLog.Record(3, Arg(tempo));
 }
 
-AAX_Result StandInTransport::Facet::GetCurrentMeter(int32_t* numerator, int32_t* denominator) {
+Result StandInTransport::Facet::GetCurrentMeter(int32_t* numerator, int32_t* denominator) {
     return mLog.Record(4, Arg(numerator), Arg(denominator));
 }
 
-AAX_Result StandInTransport::Facet::IsTransportPlaying(bool* isPlaying) {
+Result StandInTransport::Facet::IsTransportPlaying(bool* isPlaying) {
     return mLog.Record(5, Arg(isPlaying));
 }
 
-AAX_Result StandInTransport::Facet::GetCurrentTickPosition(int64_t* ticks) {
-    return mLog.Record(6, Arg(ticks));
+Result StandInTransport::Facet::HostTransportSlot6(int64_t* a1) {
+    return mLog.Record(6, Arg(a1));
 }
 
-AAX_Result StandInTransport::Facet::GetCurrentLoopPosition(bool* looping, int64_t* loopStartTick,
-                                                           int64_t* loopEndTick) {
-    return mLog.Record(7, Arg(looping), Arg(loopStartTick), Arg(loopEndTick));
+Result StandInTransport::Facet::HostTransportSlot7(bool* a1, int64_t* a2, int64_t* a3) {
+    return mLog.Record(7, Arg(a1), Arg(a2), Arg(a3));
 }
 
-AAX_Result StandInTransport::Facet::GetCurrentNativeSampleLocation(int64_t* sampleLocation) {
+Result StandInTransport::Facet::GetCurrentNativeSampleLocation(int64_t* sampleLocation) {
     return mLog.Record(8, Arg(sampleLocation));
 }
 
-AAX_Result StandInTransport::Facet::GetCustomTickPosition(int64_t* ticks, int64_t sampleLocation) {
-    return mLog.Record(9, Arg(ticks), Arg(sampleLocation));
+Result StandInTransport::Facet::HostTransportSlot9(int64_t* a1, int64_t a2) {
+    return mLog.Record(9, Arg(a1), Arg(a2));
 }
 
-AAX_Result StandInTransport::Facet::GetBarBeatPosition(int32_t* bars, int32_t* beats,
-                                                       int64_t* displayTicks,
-                                                       int64_t sampleLocation) {
+Result StandInTransport::Facet::GetBarBeatPosition(int32_t* bars, int32_t* beats,
+                                                   int64_t* displayTicks, int64_t sampleLocation) {
     return mLog.Record(10, Arg(bars), Arg(beats), Arg(displayTicks), Arg(sampleLocation));
 }
 
-AAX_Result StandInTransport::Facet::GetTicksPerQuarter(uint32_t* ticks) {
-    return mLog.Record(11, Arg(ticks));
+Result StandInTransport::Facet::HostTransportSlot11(uint32_t* a1) {
+    return mLog.Record(11, Arg(a1));
 }
 
-AAX_Result StandInTransport::Facet::GetCurrentTicksPerBeat(uint32_t* ticks) {
-    return mLog.Record(12, Arg(ticks));
+Result StandInTransport::Facet::HostTransportSlot12(uint32_t* a1) {
+    return mLog.Record(12, Arg(a1));
 }
 
-AAX_Result StandInTransport::Facet::GetTimelineSelectionStartPosition(int64_t* sampleLocation) {
-    return mLog.Record(13, Arg(sampleLocation));
+Result StandInTransport::Facet::HostTransportSlot13(int64_t* a1) {
+    return mLog.Record(13, Arg(a1));
 }
 
-AAX_Result StandInTransport::Facet::GetTimeCodeInfo(int32_t* frameRate, int32_t* offset) {
-    return mLog.Record(14, Arg(frameRate), Arg(offset));
+Result StandInTransport::Facet::HostTransportSlot14(int32_t* a1, int32_t* a2) {
+    return mLog.Record(14, Arg(a1), Arg(a2));
 }
 
-AAX_Result StandInTransport::Facet::GetFeetFramesInfo(int32_t* frameRate, int64_t* offset) {
-    return mLog.Record(15, Arg(frameRate), Arg(offset));
+Result StandInTransport::Facet::HostTransportSlot15(int32_t* a1, int64_t* a2) {
+    return mLog.Record(15, Arg(a1), Arg(a2));
 }
 
 }  // namespace aaxhost

@@ -17,25 +17,24 @@ class StandInTransport : public StandInObject {
     CallLog& Log() { return mLog; }
 
   private:
-    class Facet final : public StandInFacet<AAX_IACFTransport_V2> {
+    class Facet final : public StandInFacet<HostTransportV2> {
       public:
-        Facet(StandInTransport& owner, const acfIID& iid);
+        Facet(StandInTransport& owner, const InterfaceId& iid);
 
-        AAX_Result GetCurrentTempo(double* tempo) override;
-        AAX_Result GetCurrentMeter(int32_t* numerator, int32_t* denominator) override;
-        AAX_Result IsTransportPlaying(bool* isPlaying) override;
-        AAX_Result GetCurrentTickPosition(int64_t* ticks) override;
-        AAX_Result GetCurrentLoopPosition(bool* looping, int64_t* loopStartTick,
-                                          int64_t* loopEndTick) override;
-        AAX_Result GetCurrentNativeSampleLocation(int64_t* sampleLocation) override;
-        AAX_Result GetCustomTickPosition(int64_t* ticks, int64_t sampleLocation) override;
-        AAX_Result GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* displayTicks,
-                                      int64_t sampleLocation) override;
-        AAX_Result GetTicksPerQuarter(uint32_t* ticks) override;
-        AAX_Result GetCurrentTicksPerBeat(uint32_t* ticks) override;
-        AAX_Result GetTimelineSelectionStartPosition(int64_t* sampleLocation) override;
-        AAX_Result GetTimeCodeInfo(int32_t* frameRate, int32_t* offset) override;
-        AAX_Result GetFeetFramesInfo(int32_t* frameRate, int64_t* offset) override;
+        Result GetCurrentTempo(double* tempo) override;
+        Result GetCurrentMeter(int32_t* numerator, int32_t* denominator) override;
+        Result IsTransportPlaying(bool* isPlaying) override;
+        Result HostTransportSlot6(int64_t*) override;
+        Result HostTransportSlot7(bool*, int64_t*, int64_t*) override;
+        Result GetCurrentNativeSampleLocation(int64_t* sampleLocation) override;
+        Result HostTransportSlot9(int64_t*, int64_t) override;
+        Result GetBarBeatPosition(int32_t* bars, int32_t* beats, int64_t* displayTicks,
+                                  int64_t sampleLocation) override;
+        Result HostTransportSlot11(uint32_t*) override;
+        Result HostTransportSlot12(uint32_t*) override;
+        Result HostTransportSlot13(int64_t*) override;
+        Result HostTransportSlot14(int32_t*, int32_t*) override;
+        Result HostTransportSlot15(int32_t*, int64_t*) override;
 
       private:
         CallLog& mLog;

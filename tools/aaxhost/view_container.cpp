@@ -3,7 +3,7 @@
 namespace aaxhost {
 
 StandInViewContainer::StandInViewContainer() : mFacet(*this) {
-    Offer<AAX_IACFViewContainer>(IID_AAX_IACFViewContainer, &mFacet);
+    Offer<HostViewContainer>(IID_HostViewContainer, &mFacet);
 }
 
 void StandInViewContainer::SetNativeView(int32_t type, void* view) {
@@ -12,7 +12,7 @@ void StandInViewContainer::SetNativeView(int32_t type, void* view) {
 }
 
 StandInViewContainer::Facet::Facet(StandInViewContainer& owner)
-    : StandInFacet(owner, IID_AAX_IACFViewContainer), mContainer(owner) {}
+    : StandInFacet(owner, IID_HostViewContainer), mContainer(owner) {}
 
 int32_t StandInViewContainer::Facet::GetType() {
     mContainer.mLog.Record(3);
@@ -24,27 +24,24 @@ void* StandInViewContainer::Facet::GetPtr() {
     return mContainer.mView;
 }
 
-AAX_Result StandInViewContainer::Facet::GetModifiers(uint32_t* modifiers) {
-    return mContainer.mLog.Record(5, Arg(modifiers));
+Result StandInViewContainer::Facet::HostViewContainerSlot5(uint32_t* a1) {
+    return mContainer.mLog.Record(5, Arg(a1));
 }
 
-AAX_Result StandInViewContainer::Facet::SetViewSize(float height, float width) {
-    return mContainer.mLog.Record(6, Arg(height), Arg(width));
+Result StandInViewContainer::Facet::HostViewContainerSlot6(float a1, float a2) {
+    return mContainer.mLog.Record(6, Arg(a1), Arg(a2));
 }
 
-AAX_Result StandInViewContainer::Facet::HandleParameterMouseDown(AAX_CParamID id,
-                                                                 uint32_t modifiers) {
-    return mContainer.mLog.Record(7, Text(id), Arg(modifiers));
+Result StandInViewContainer::Facet::HostViewContainerSlot7(const char* a1, uint32_t a2) {
+    return mContainer.mLog.Record(7, Text(a1), Arg(a2));
 }
 
-AAX_Result StandInViewContainer::Facet::HandleParameterMouseDrag(AAX_CParamID id,
-                                                                 uint32_t modifiers) {
-    return mContainer.mLog.Record(8, Text(id), Arg(modifiers));
+Result StandInViewContainer::Facet::HostViewContainerSlot8(const char* a1, uint32_t a2) {
+    return mContainer.mLog.Record(8, Text(a1), Arg(a2));
 }
 
-AAX_Result StandInViewContainer::Facet::HandleParameterMouseUp(AAX_CParamID id,
-                                                               uint32_t modifiers) {
-    return mContainer.mLog.Record(9, Text(id), Arg(modifiers));
+Result StandInViewContainer::Facet::HostViewContainerSlot9(const char* a1, uint32_t a2) {
+    return mContainer.mLog.Record(9, Text(a1), Arg(a2));
 }
 
 }  // namespace aaxhost

@@ -19,17 +19,17 @@ class StandInViewContainer : public StandInObject {
     void SetNativeView(int32_t type, void* view);
 
   private:
-    class Facet final : public StandInFacet<AAX_IACFViewContainer> {
+    class Facet final : public StandInFacet<HostViewContainer> {
       public:
         explicit Facet(StandInViewContainer& owner);
 
         int32_t GetType() override;
         void* GetPtr() override;
-        AAX_Result GetModifiers(uint32_t* modifiers) override;
-        AAX_Result SetViewSize(float height, float width) override;
-        AAX_Result HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers) override;
-        AAX_Result HandleParameterMouseDrag(AAX_CParamID id, uint32_t modifiers) override;
-        AAX_Result HandleParameterMouseUp(AAX_CParamID id, uint32_t modifiers) override;
+        Result HostViewContainerSlot5(uint32_t*) override;
+        Result HostViewContainerSlot6(float, float) override;
+        Result HostViewContainerSlot7(const char*, uint32_t) override;
+        Result HostViewContainerSlot8(const char*, uint32_t) override;
+        Result HostViewContainerSlot9(const char*, uint32_t) override;
 
       private:
         StandInViewContainer& mContainer;

@@ -35,7 +35,7 @@ typedef struct ck_string {
 } ck_string;
 void ck_string_init(ck_string* string, const char* text);
 
-/* ---- Transport: slots 0 deleting destructor, 1 GetCurrentTempo ... 13 GetFeetFramesInfo. */
+/* ---- Transport: slots 0 deleting destructor, 1 GetCurrentTempo ... 13 TransportSlot13. */
 typedef struct ck_transport_state {
     bool playing;
     int64_t sampleLocation;
@@ -60,7 +60,7 @@ typedef struct ck_transport {
 } ck_transport;
 void ck_transport_init(ck_transport* transport);
 
-/* ---- MIDI node: slots 0 deleting destructor, 1 GetNodeBuffer, 2 PostMIDIPacket,
+/* ---- MIDI node: slots 0 deleting destructor, 1 GetNodeBuffer, 2 MidiNodeSlot2,
  * 3 GetTransport. Packets and streams have the host's layout. */
 typedef struct ck_midi_packet {
     uint32_t timestamp;
@@ -80,7 +80,7 @@ typedef struct ck_midi_node {
     ck_midi_stream stream;
     bool hasStream;
     ck_transport* transport; /* null for an input node */
-    int posted;              /* packets sent out through PostMIDIPacket */
+    int posted;              /* packets sent out through MidiNodeSlot2 */
 } ck_midi_node;
 void ck_midi_node_init(ck_midi_node* node, ck_transport* transport);
 /* Copies at most CK_MIDI_CAPACITY packets as the block's input. */
@@ -115,8 +115,8 @@ typedef struct ck_automation {
 /* One reference held by the caller. */
 void ck_automation_init(ck_automation* automation);
 
-/* ---- View container: IACFUnknown slots 0 to 2, then 3 GetType, 4 GetPtr, 5 GetModifiers,
- * 6 SetViewSize, 7 to 9 the parameter mouse events. */
+/* ---- View container: IACFUnknown slots 0 to 2, then 3 GetType, 4 GetPtr, 5 to 9
+ * HostViewContainerSlot5 to HostViewContainerSlot9. */
 typedef struct ck_view {
     const void* table;
     int32_t references;

@@ -45,9 +45,9 @@ static int32_t query_interface(self_t* self, const ck_uid* iid, void** out) {
     return 0;
 }
 
-static int32_t effect_id(self_t* s, void* id) {
+static int32_t slot_3(self_t* s, void* a2) {
     (void)s;
-    (void)id;
+    (void)a2;
     return kUnimplemented;
 }
 static int32_t sample_rate(self_t* s, float* rate) {
@@ -62,32 +62,32 @@ static int32_t output_stem(self_t* s, int32_t* f) {
     *f = s->outputStemFormat;
     return 0;
 }
-static int32_t signal_latency(self_t* s, int32_t* v) {
+static int32_t slot_7(self_t* s, int32_t* a2) {
     (void)s;
-    (void)v;
+    (void)a2;
     return kUnimplemented;
 }
-static int32_t cycle_count(self_t* s, int32_t f, int32_t* v) {
+static int32_t slot_8(self_t* s, int32_t a2, int32_t* a3) {
     (void)s;
-    (void)f;
-    (void)v;
+    (void)a2;
+    (void)a3;
     return kUnimplemented;
 }
-static int32_t tod_location(self_t* s, int64_t* v) {
+static int32_t slot_9(self_t* s, int64_t* a2) {
     (void)s;
-    (void)v;
+    (void)a2;
     return kUnimplemented;
 }
-static int32_t set_latency(self_t* s, int32_t v) {
+static int32_t slot_10(self_t* s, int32_t a2) {
     (void)s;
-    (void)v;
+    (void)a2;
     return kUnimplemented;
 }
-static int32_t set_cycle_count(self_t* s, int32_t* f, int32_t* v, int32_t n) {
+static int32_t slot_11(self_t* s, int32_t* a2, int32_t* a3, int32_t a4) {
     (void)s;
-    (void)f;
-    (void)v;
-    (void)n;
+    (void)a2;
+    (void)a3;
+    (void)a4;
     return kUnimplemented;
 }
 
@@ -110,51 +110,51 @@ static int32_t post_packet(self_t* self, uint32_t field, const void* payload, ui
     return 0;
 }
 
-static int32_t meter_value(self_t* s, uint32_t m, float* v) {
+static int32_t slot_13_14(self_t* s, uint32_t a2, float* a3) {
     (void)s;
-    (void)m;
-    (void)v;
+    (void)a2;
+    (void)a3;
     return kUnimplemented;
 }
-static int32_t meter_clear(self_t* s, uint32_t m) {
+static int32_t slot_15_17(self_t* s, uint32_t a2) {
     (void)s;
-    (void)m;
+    (void)a2;
     return kUnimplemented;
 }
-static int32_t meter_clipped(self_t* s, uint32_t m, bool* v) {
+static int32_t slot_16(self_t* s, uint32_t a2, bool* a3) {
     (void)s;
-    (void)m;
-    (void)v;
+    (void)a2;
+    (void)a3;
     return kUnimplemented;
 }
-static int32_t meter_count(self_t* s, uint32_t* v) {
+static int32_t slot_18(self_t* s, uint32_t* a2) {
     (void)s;
-    (void)v;
+    (void)a2;
     return kUnimplemented;
 }
-static int32_t next_midi(self_t* s, uint32_t* n, void* p) {
+static int32_t slot_19(self_t* s, uint32_t* a2, void* a3) {
     (void)s;
-    (void)n;
-    (void)p;
+    (void)a2;
+    (void)a3;
     return kUnimplemented;
 }
-static int32_t timestamp(self_t* s, uint32_t* v) {
+static int32_t slot_20(self_t* s, uint32_t* a2) {
     (void)s;
-    (void)v;
+    (void)a2;
     return kUnimplemented;
 }
-static int32_t host_name(self_t* s, void* name) {
+static int32_t slot_21(self_t* s, void* a2) {
     (void)s;
-    (void)name;
+    (void)a2;
     return kUnimplemented;
 }
-static int32_t platform(self_t* s, int32_t* v) {
+static int32_t slot_22(self_t* s, int32_t* a2) {
     (void)s;
-    (void)v;
+    (void)a2;
     return kUnimplemented;
 }
-static int32_t audio_suite(self_t* s, bool* v) {
-    *v = false;
+static int32_t slot_23(self_t* s, bool* a2) {
+    *a2 = false;
     (void)s;
     return 0;
 }
@@ -163,34 +163,33 @@ typedef struct controller_table {
     int32_t (*queryInterface)(self_t*, const ck_uid*, void**);
     uint32_t (*addRef)(self_t*);
     uint32_t (*release)(self_t*);
-    int32_t (*getEffectID)(self_t*, void*);
+    int32_t (*hostControllerSlot3)(self_t*, void*);
     int32_t (*getSampleRate)(self_t*, float*);
     int32_t (*getInputStemFormat)(self_t*, int32_t*);
     int32_t (*getOutputStemFormat)(self_t*, int32_t*);
-    int32_t (*getSignalLatency)(self_t*, int32_t*);
-    int32_t (*getCycleCount)(self_t*, int32_t, int32_t*);
-    int32_t (*getTODLocation)(self_t*, int64_t*);
-    int32_t (*setSignalLatency)(self_t*, int32_t);
-    int32_t (*setCycleCount)(self_t*, int32_t*, int32_t*, int32_t);
+    int32_t (*hostControllerSlot7)(self_t*, int32_t*);
+    int32_t (*hostControllerSlot8)(self_t*, int32_t, int32_t*);
+    int32_t (*hostControllerSlot9)(self_t*, int64_t*);
+    int32_t (*hostControllerSlot10)(self_t*, int32_t);
+    int32_t (*hostControllerSlot11)(self_t*, int32_t*, int32_t*, int32_t);
     int32_t (*postPacket)(self_t*, uint32_t, const void*, uint32_t);
-    int32_t (*getCurrentMeterValue)(self_t*, uint32_t, float*);
-    int32_t (*getMeterPeakValue)(self_t*, uint32_t, float*);
-    int32_t (*clearMeterPeakValue)(self_t*, uint32_t);
-    int32_t (*getMeterClipped)(self_t*, uint32_t, bool*);
-    int32_t (*clearMeterClipped)(self_t*, uint32_t);
-    int32_t (*getMeterCount)(self_t*, uint32_t*);
-    int32_t (*getNextMIDIPacket)(self_t*, uint32_t*, void*);
-    int32_t (*getCurrentAutomationTimestamp)(self_t*, uint32_t*);
-    int32_t (*getHostName)(self_t*, void*);
-    int32_t (*getPlugInTargetPlatform)(self_t*, int32_t*);
-    int32_t (*getIsAudioSuite)(self_t*, bool*);
+    int32_t (*hostControllerSlot13)(self_t*, uint32_t, float*);
+    int32_t (*hostControllerSlot14)(self_t*, uint32_t, float*);
+    int32_t (*hostControllerSlot15)(self_t*, uint32_t);
+    int32_t (*hostControllerSlot16)(self_t*, uint32_t, bool*);
+    int32_t (*hostControllerSlot17)(self_t*, uint32_t);
+    int32_t (*hostControllerSlot18)(self_t*, uint32_t*);
+    int32_t (*hostControllerSlot19)(self_t*, uint32_t*, void*);
+    int32_t (*hostControllerSlot20)(self_t*, uint32_t*);
+    int32_t (*hostControllerSlot21)(self_t*, void*);
+    int32_t (*hostControllerSlot22)(self_t*, int32_t*);
+    int32_t (*hostControllerSlot23)(self_t*, bool*);
 } controller_table;
 
 static const controller_table kTable = {
-    query_interface, add_ref,        release,     effect_id,    sample_rate,   input_stem,
-    output_stem,     signal_latency, cycle_count, tod_location, set_latency,   set_cycle_count,
-    post_packet,     meter_value,    meter_value, meter_clear,  meter_clipped, meter_clear,
-    meter_count,     next_midi,      timestamp,   host_name,    platform,      audio_suite};
+    query_interface, add_ref,    release, slot_3,  sample_rate, input_stem, output_stem, slot_7,
+    slot_8,          slot_9,     slot_10, slot_11, post_packet, slot_13_14, slot_13_14,  slot_15_17,
+    slot_16,         slot_15_17, slot_18, slot_19, slot_20,     slot_21,    slot_22,     slot_23};
 
 void ck_controller_init(ck_controller* controller) {
     memset(controller, 0, sizeof *controller);

@@ -6,7 +6,7 @@
 typedef struct midi_node_table {
     void* (*deletingDestructor)(ck_midi_node*, uint32_t);
     ck_midi_stream* (*getNodeBuffer)(ck_midi_node*);
-    int32_t (*postMIDIPacket)(ck_midi_node*, ck_midi_packet*);
+    int32_t (*midiNodeSlot2)(ck_midi_node*, ck_midi_packet*);
     ck_transport* (*getTransport)(ck_midi_node*);
 } midi_node_table;
 
@@ -19,8 +19,8 @@ static ck_midi_stream* node_buffer(ck_midi_node* self) {
     return self->hasStream ? &self->stream : NULL;
 }
 
-static int32_t post(ck_midi_node* self, ck_midi_packet* packet) {
-    (void)packet;
+static int32_t slot_2(ck_midi_node* self, ck_midi_packet* a2) {
+    (void)a2;
     ++self->posted;
     return 0;
 }
@@ -29,7 +29,7 @@ static ck_transport* transport(ck_midi_node* self) {
     return self->transport;
 }
 
-static const midi_node_table kTable = {destroy, node_buffer, post, transport};
+static const midi_node_table kTable = {destroy, node_buffer, slot_2, transport};
 
 void ck_midi_node_init(ck_midi_node* node, ck_transport* transport) {
     memset(node, 0, sizeof *node);

@@ -8,16 +8,16 @@ typedef struct transport_table {
     int32_t (*getCurrentTempo)(const ck_transport*, double*);
     int32_t (*getCurrentMeter)(const ck_transport*, int32_t*, int32_t*);
     int32_t (*isTransportPlaying)(const ck_transport*, bool*);
-    int32_t (*getCurrentTickPosition)(const ck_transport*, int64_t*);
-    int32_t (*getCurrentLoopPosition)(const ck_transport*, bool*, int64_t*, int64_t*);
+    int32_t (*transportSlot4)(const ck_transport*, int64_t*);
+    int32_t (*transportSlot5)(const ck_transport*, bool*, int64_t*, int64_t*);
     int32_t (*getCurrentNativeSampleLocation)(const ck_transport*, int64_t*);
-    int32_t (*getCustomTickPosition)(const ck_transport*, int64_t*, int64_t);
+    int32_t (*transportSlot7)(const ck_transport*, int64_t*, int64_t);
     int32_t (*getBarBeatPosition)(ck_transport*, int32_t*, int32_t*, int64_t*, int64_t);
-    int32_t (*getTicksPerQuarter)(const ck_transport*, uint32_t*);
-    int32_t (*getCurrentTicksPerBeat)(const ck_transport*, uint32_t*);
-    int32_t (*getTimelineSelectionStartPosition)(const ck_transport*, int64_t*);
-    int32_t (*getTimeCodeInfo)(const ck_transport*, int32_t*, int32_t*);
-    int32_t (*getFeetFramesInfo)(const ck_transport*, int32_t*, int64_t*);
+    int32_t (*transportSlot9)(const ck_transport*, uint32_t*);
+    int32_t (*transportSlot10)(const ck_transport*, uint32_t*);
+    int32_t (*transportSlot11)(const ck_transport*, int64_t*);
+    int32_t (*transportSlot12)(const ck_transport*, int32_t*, int32_t*);
+    int32_t (*transportSlot13)(const ck_transport*, int32_t*, int64_t*);
 } transport_table;
 
 static void* destroy(ck_transport* self, uint32_t flags) {
@@ -57,50 +57,50 @@ static int32_t bar_beat(ck_transport* self, int32_t* bars, int32_t* beats, int64
     return 0;
 }
 
-static int32_t no_ticks(const ck_transport* self, int64_t* ticks) {
+static int32_t slot_4_11(const ck_transport* self, int64_t* a2) {
     (void)self;
-    (void)ticks;
+    (void)a2;
     return kUnimplemented;
 }
 
-static int32_t no_loop(const ck_transport* self, bool* looping, int64_t* start, int64_t* end) {
+static int32_t slot_5(const ck_transport* self, bool* a2, int64_t* a3, int64_t* a4) {
     (void)self;
-    (void)looping;
-    (void)start;
-    (void)end;
+    (void)a2;
+    (void)a3;
+    (void)a4;
     return kUnimplemented;
 }
 
-static int32_t no_custom_ticks(const ck_transport* self, int64_t* ticks, int64_t location) {
+static int32_t slot_7(const ck_transport* self, int64_t* a2, int64_t a3) {
     (void)self;
-    (void)ticks;
-    (void)location;
+    (void)a2;
+    (void)a3;
     return kUnimplemented;
 }
 
-static int32_t no_count(const ck_transport* self, uint32_t* count) {
+static int32_t slot_9_10(const ck_transport* self, uint32_t* a2) {
     (void)self;
-    (void)count;
+    (void)a2;
     return kUnimplemented;
 }
 
-static int32_t no_time_code(const ck_transport* self, int32_t* rate, int32_t* offset) {
+static int32_t slot_12(const ck_transport* self, int32_t* a2, int32_t* a3) {
     (void)self;
-    (void)rate;
-    (void)offset;
+    (void)a2;
+    (void)a3;
     return kUnimplemented;
 }
 
-static int32_t no_feet_frames(const ck_transport* self, int32_t* rate, int64_t* offset) {
+static int32_t slot_13(const ck_transport* self, int32_t* a2, int64_t* a3) {
     (void)self;
-    (void)rate;
-    (void)offset;
+    (void)a2;
+    (void)a3;
     return kUnimplemented;
 }
 
-static const transport_table kTable = {destroy,  tempo,    meter,           playing,       no_ticks,
-                                       no_loop,  location, no_custom_ticks, bar_beat,      no_count,
-                                       no_count, no_ticks, no_time_code,    no_feet_frames};
+static const transport_table kTable = {destroy,   tempo,     meter,   playing,  slot_4_11,
+                                       slot_5,    location,  slot_7,  bar_beat, slot_9_10,
+                                       slot_9_10, slot_4_11, slot_12, slot_13};
 
 void ck_transport_state_init(ck_transport_state* state) {
     const ck_transport_state initial = {false, 0, 120.0, 4, 4, 1, 1, 0, 0, 0, 0, 0, -1};

@@ -20,23 +20,23 @@ static void* get_ptr(self_t* self) {
     return self->native;
 }
 
-static int32_t get_modifiers(self_t* self, uint32_t* modifiers) {
+static int32_t slot_5(self_t* self, uint32_t* a2) {
     (void)self;
-    *modifiers = 0;
+    *a2 = 0;
     return 0;
 }
 
-static int32_t set_view_size(self_t* self, float height, float width) {
+static int32_t slot_6(self_t* self, float a2, float a3) {
     (void)self;
-    (void)height;
-    (void)width;
+    (void)a2;
+    (void)a3;
     return 0;
 }
 
-static int32_t mouse(self_t* self, const char* id, uint32_t modifiers) {
+static int32_t slot_7_to_9(self_t* self, const char* a2, uint32_t a3) {
     (void)self;
-    (void)id;
-    (void)modifiers;
+    (void)a2;
+    (void)a3;
     return 0;
 }
 
@@ -46,23 +46,16 @@ typedef struct view_table {
     uint32_t (*release)(void*);
     int32_t (*getType)(self_t*);
     void* (*getPtr)(self_t*);
-    int32_t (*getModifiers)(self_t*, uint32_t*);
-    int32_t (*setViewSize)(self_t*, float, float);
-    int32_t (*handleParameterMouseDown)(self_t*, const char*, uint32_t);
-    int32_t (*handleParameterMouseDrag)(self_t*, const char*, uint32_t);
-    int32_t (*handleParameterMouseUp)(self_t*, const char*, uint32_t);
+    int32_t (*hostViewContainerSlot5)(self_t*, uint32_t*);
+    int32_t (*hostViewContainerSlot6)(self_t*, float, float);
+    int32_t (*hostViewContainerSlot7)(self_t*, const char*, uint32_t);
+    int32_t (*hostViewContainerSlot8)(self_t*, const char*, uint32_t);
+    int32_t (*hostViewContainerSlot9)(self_t*, const char*, uint32_t);
 } view_table;
 
-static const view_table kTable = {query_interface,
-                                  ck_counted_add_ref,
-                                  ck_counted_release,
-                                  get_type,
-                                  get_ptr,
-                                  get_modifiers,
-                                  set_view_size,
-                                  mouse,
-                                  mouse,
-                                  mouse};
+static const view_table kTable = {
+    query_interface, ck_counted_add_ref, ck_counted_release, get_type,   get_ptr, slot_5,
+    slot_6,          slot_7_to_9,        slot_7_to_9,        slot_7_to_9};
 
 void ck_view_init(ck_view* view, int32_t type, void* native) {
     memset(view, 0, sizeof *view);

@@ -25,7 +25,7 @@ TEST(BlockEvents, GivesAutomationOnceWhenDueAndMidiWithOffsets) {
     EXPECT_EQ(due[1].identifier, "tone");
     EXPECT_TRUE(events.AutomationDue(100).empty()) << "each point once";
 
-    std::vector<AAX_CMidiPacket> packets = events.MidiIn(0, 3);
+    std::vector<MidiPacket> packets = events.MidiIn(0, 3);
     ASSERT_EQ(packets.size(), 2u);
     EXPECT_EQ(packets[0].mTimestamp, 0u);
     EXPECT_EQ(packets[1].mTimestamp, 2u);

@@ -21,13 +21,13 @@ std::vector<AutomationPoint> BlockEvents::AutomationDue(int64_t firstFrame) {
     return due;
 }
 
-std::vector<AAX_CMidiPacket> BlockEvents::MidiIn(int64_t firstFrame, int32_t frames) {
-    std::vector<AAX_CMidiPacket> packets;
+std::vector<MidiPacket> BlockEvents::MidiIn(int64_t firstFrame, int32_t frames) {
+    std::vector<MidiPacket> packets;
     while (mNextMessage < mMidi.size() &&
            FrameOf(mMidi[mNextMessage].seconds) < firstFrame + frames) {
         const MidiMessageAt& message = mMidi[mNextMessage++];
         const int64_t offset = FrameOf(message.seconds) - firstFrame;
-        AAX_CMidiPacket packet{};
+        MidiPacket packet{};
         packet.mTimestamp = static_cast<uint32_t>(offset < 0 ? 0 : offset);
         packet.mLength = 3;
         for (size_t i = 0; i < 3; ++i) packet.mData[i] = message.bytes[i];

@@ -19,7 +19,7 @@ class BlockEvents {
     // The automation points due at or before `firstFrame`, each given once, in time order.
     std::vector<AutomationPoint> AutomationDue(int64_t firstFrame);
     // The MIDI messages in [firstFrame, firstFrame + frames), each with its offset in the block.
-    std::vector<AAX_CMidiPacket> MidiIn(int64_t firstFrame, int32_t frames);
+    std::vector<MidiPacket> MidiIn(int64_t firstFrame, int32_t frames);
 
   private:
     int64_t FrameOf(double seconds) const;

@@ -123,7 +123,7 @@ int RenderCommand(const Options& options, std::ostream& out, std::ostream& err) 
                                                               point.value);
             }
             instance.Service();
-            const std::vector<AAX_CMidiPacket> packets = events.MidiIn(firstFrame, count);
+            const std::vector<MidiPacket> packets = events.MidiIn(firstFrame, count);
             instance.MidiInput().SetPackets(packets.data(), packets.size());
             for (size_t c = 0; c < inBlock.size(); ++c) {
                 std::copy_n(inputs.audio.channels[c].begin() + static_cast<ptrdiff_t>(first), count,

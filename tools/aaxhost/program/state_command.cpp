@@ -13,7 +13,7 @@ int StateCommand(const Options& options, std::ostream& out, std::ostream& err) {
     std::string error;
     SavedState state;
     if (options.command == Command::kStateSave) {
-        const AAX_Result saved = instance.SaveState(state);
+        const Result saved = instance.SaveState(state);
         if (saved != AAX_SUCCESS) {
             err << "aaxhost: the effect gave no chunk (result " << saved << ")\n";
             return kExitFailure;
@@ -35,7 +35,7 @@ int StateCommand(const Options& options, std::ostream& out, std::ostream& err) {
         err << "aaxhost: " << options.stateFile << ": " << error << '\n';
         return kExitFailure;
     }
-    const AAX_Result loaded = instance.LoadState(state);
+    const Result loaded = instance.LoadState(state);
     if (loaded != AAX_SUCCESS) {
         err << "aaxhost: the effect refused the chunk in " << options.stateFile << " (result "
             << loaded << ")\n";

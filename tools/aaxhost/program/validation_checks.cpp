@@ -13,7 +13,7 @@ constexpr int32_t kBlockSizes[] = {32, 64, 128, 256, 512, 1024};
 constexpr int32_t kMinBlock = 32;
 constexpr int32_t kMaxBlock = 1024;
 
-std::string Result(const char* what, AAX_Result result) {
+std::string Failed(const char* what, Result result) {
     return std::string(what) + " failed with " + std::to_string(result);
 }
 
@@ -86,16 +86,16 @@ std::string CheckParameterFuzz(ValidationContext& context) {
         for (int32_t i = 0; i < 100 * context.Level() && failure.empty(); ++i) {
             const std::string& id = identifiers[context.Random()() % identifiers.size()];
             const double wanted = context.RandomNormalized();
-            const AAX_Result set = effect.SetParameterNormalizedValue(id.c_str(), wanted);
+            const Result set = effect.SetParameterNormalizedValue(id.c_str(), wanted);
             if (set != AAX_SUCCESS) {
-                failure = Result(("setting " + id).c_str(), set);
+                failure = Failed(("setting " + id).c_str(), set);
                 break;
             }
             instance->Service();
             double value = -1.0;
-            const AAX_Result got = effect.GetParameterNormalizedValue(id.c_str(), &value);
+            const Result got = effect.GetParameterNormalizedValue(id.c_str(), &value);
             HostString text;
-            const AAX_Result shown = effect.GetParameterValueString(id.c_str(), &text, 32);
+            const Result shown = effect.GetParameterValueString(id.c_str(), &text, 32);
             if (got != AAX_SUCCESS || shown != AAX_SUCCESS) {
                 failure = id + ": reading the value back failed with " +
                           std::to_string(got != AAX_SUCCESS ? got : shown);
@@ -120,9 +120,9 @@ std::string CheckStateRoundTrip(ValidationContext& context) {
     for (int32_t round = 0; round < context.Level() && failure.empty(); ++round) {
         SavedState before;
         SavedState after;
-        AAX_Result result = instance->SaveState(before);
+        Result result = instance->SaveState(before);
         if (result != AAX_SUCCESS) {
-            failure = Result("saving", result);
+            failure = Failed("saving", result);
             break;
         }
         for (const std::string& id : identifiers) {
@@ -132,9 +132,9 @@ std::string CheckStateRoundTrip(ValidationContext& context) {
         result = instance->LoadState(before);
         instance->Service();
         if (result != AAX_SUCCESS) {
-            failure = Result("restoring", result);
+            failure = Failed("restoring", result);
         } else if ((result = instance->SaveState(after)) != AAX_SUCCESS) {
-            failure = Result("saving after the restore", result);
+            failure = Failed("saving after the restore", result);
         } else if (after.chunkID != before.chunkID || after.data != before.data) {
             failure = "saved " + std::to_string(before.data.size()) +
                       " bytes, after change and restore " + std::to_string(after.data.size()) +
@@ -152,24 +152,24 @@ std::string CheckEditor(ValidationContext& context) {
     if (instance == nullptr) return failure;
     int window = 0;
     for (int32_t round = 0; round < 2 && failure.empty(); ++round) {
-        AAX_Result result = instance->OpenEditor(kViewTypeWindowHandle, &window);
+        Result result = instance->OpenEditor(kViewTypeWindowHandle, &window);
         if (result != AAX_SUCCESS) {
-            failure = Result("attaching", result);
+            failure = Failed("attaching", result);
             break;
         }
         for (int32_t i = 0; i < 5 * context.Level() && failure.empty(); ++i) {
             result = instance->IdleEditor();
-            if (result != AAX_SUCCESS) failure = Result("idling", result);
+            if (result != AAX_SUCCESS) failure = Failed("idling", result);
         }
         AAX_Point size{};
         if (failure.empty() && (result = instance->EditorSize(size)) != AAX_SUCCESS) {
-            failure = Result("asking the size", result);
+            failure = Failed("asking the size", result);
         } else if (failure.empty() && (size.horz <= 0.0f || size.vert <= 0.0f)) {
             failure =
                 "the editor is " + std::to_string(size.horz) + " by " + std::to_string(size.vert);
         }
         result = instance->CloseEditor();
-        if (failure.empty() && result != AAX_SUCCESS) failure = Result("detaching", result);
+        if (failure.empty() && result != AAX_SUCCESS) failure = Failed("detaching", result);
     }
     context.Retire(std::move(instance));
     return failure;

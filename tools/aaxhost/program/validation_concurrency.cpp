@@ -53,7 +53,7 @@ std::string CheckConcurrency(ValidationContext& context) {
         context.InstantiateWithParameters(identifiers, failure);
     if (instance == nullptr) return failure;
     SavedState saved;
-    const AAX_Result savedResult = instance->SaveState(saved);
+    const Result savedResult = instance->SaveState(saved);
     if (savedResult != AAX_SUCCESS) {
         context.Retire(std::move(instance));
         return "saving failed with " + std::to_string(savedResult);

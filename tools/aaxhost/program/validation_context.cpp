@@ -75,11 +75,10 @@ std::string ValidationContext::RenderNoise(EffectInstance& instance, RenderThrea
             for (float& sample : channel) sample = noise(mRandom);
         }
         if (block % 4 == 0) {
-            const AAX_CMidiPacket note{
-                static_cast<uint32_t>(mRandom() % static_cast<uint64_t>(frames)),
-                3,
-                {0x90, static_cast<unsigned char>(36 + mRandom() % 48), 100, 0},
-                false};
+            const MidiPacket note{static_cast<uint32_t>(mRandom() % static_cast<uint64_t>(frames)),
+                                  3,
+                                  {0x90, static_cast<unsigned char>(36 + mRandom() % 48), 100, 0},
+                                  false};
             instance.MidiInput().SetPackets(&note, 1);
         } else {
             instance.MidiInput().ClearPackets();

@@ -47,7 +47,7 @@ EffectInstance::EffectInstance(ModuleSession& module, const InstanceOptions& opt
         return;
     }
     const auto& properties = component->processProcedures.front().properties;
-    const AAX_CStemFormat format =
+    const StemFormat format =
         properties ? FindProperty(*properties, kPropertyInputStemFormat).value_or(0) : 0;
     for (CallLog* log :
          {&mController.Log(), &mAutomation.Log(), &mHostTransport.Log(), &mView.Log()}) {
@@ -55,19 +55,19 @@ EffectInstance::EffectInstance(ModuleSession& module, const InstanceOptions& opt
     }
     mController.SetSampleRate(options.sampleRate);
     mController.SetStemFormats(format, format);
-    mController.Lend(IID_AAX_IACFAutomationDelegate, mAutomation.Unknown());
-    mController.Lend(IID_AAX_IACFTransport, mHostTransport.Unknown());
-    mController.Lend(IID_AAX_IACFTransport_V2, mHostTransport.Unknown());
+    mController.Lend(IID_HostAutomationDelegate, mAutomation.Unknown());
+    mController.Lend(IID_HostTransport, mHostTransport.Unknown());
+    mController.Lend(IID_HostTransportV2, mHostTransport.Unknown());
     mTransport.state.sampleRate = options.sampleRate;
 
-    const AAX_CCreateObjectProc create = module.CreationProcedure(kProcIDEffectParameters);
+    const CreationProc create = module.CreationProcedure(kProcIDEffectParameters);
     IACFUnknown* object = create != nullptr ? create() : nullptr;
     if (object == nullptr) {
         mFailure = "creation procedure 0 made no effect-parameters object";
         return;
     }
     void* answer = nullptr;
-    if (object->QueryInterface(IID_AAX_IACFEffectParameters_V2, &answer) != ACF_OK ||
+    if (object->QueryInterface(IID_AAX_IACFEffectParameters_V2, &answer) != AAX_SUCCESS ||
         answer == nullptr) {
         Discard(object);
         mFailure = "the created object is no effect-parameters object";
@@ -79,7 +79,7 @@ EffectInstance::EffectInstance(ModuleSession& module, const InstanceOptions& opt
     mController.Lend(IID_AAX_IACFEffectParameters_V2, mEffect);
     mAutomation.AnswerSetRequests(mEffect, options.answer);
 
-    const AAX_Result initialized = mEffect->Initialize(mController.Unknown());
+    const Result initialized = mEffect->Initialize(mController.Unknown());
     if (initialized != AAX_SUCCESS) {
         mFailure = "Initialize failed with " + std::to_string(initialized);
         return;
@@ -127,8 +127,8 @@ bool EffectInstance::LayOutContext(const Component& component) {
                 break;
             case DeclaredField::Kind::kMidiNode:
                 mFields[field.index] = field.nodeType == kTransportNodeType
-                                           ? static_cast<AAX_IMIDINode*>(&mTransportNode)
-                                           : static_cast<AAX_IMIDINode*>(&mMidiInput);
+                                           ? static_cast<MidiNode*>(&mTransportNode)
+                                           : static_cast<MidiNode*>(&mMidiInput);
                 break;
             case DeclaredField::Kind::kSideChainIn:
             case DeclaredField::Kind::kOther:
@@ -139,7 +139,7 @@ bool EffectInstance::LayOutContext(const Component& component) {
     return true;
 }
 
-AAX_Result EffectInstance::Service() {
+Result EffectInstance::Service() {
     mAutomation.Pump();
     return mEffect->GenerateCoefficients();
 }
@@ -172,9 +172,9 @@ std::vector<std::string> EffectInstance::ParameterIdentifiers() const {
     return identifiers;
 }
 
-AAX_Result EffectInstance::SaveState(SavedState& state) const {
-    AAX_CTypeID chunkID = 0;
-    AAX_Result result = mEffect->GetChunkIDFromIndex(0, &chunkID);
+Result EffectInstance::SaveState(SavedState& state) const {
+    TypeCode chunkID = 0;
+    Result result = mEffect->GetChunkIDFromIndex(0, &chunkID);
     if (result != AAX_SUCCESS) return result;
     uint32_t size = 0;
     result = mEffect->GetChunkSize(chunkID, &size);
@@ -189,7 +189,7 @@ AAX_Result EffectInstance::SaveState(SavedState& state) const {
     return AAX_SUCCESS;
 }
 
-AAX_Result EffectInstance::LoadState(const SavedState& state) {
+Result EffectInstance::LoadState(const SavedState& state) {
     if (state.data.size() > 0x7FFFFFFFu - kChunkHeaderSize) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
     ChunkRecord record(state.data.size());
     AAX_SPlugInChunk* chunk = record.Get();
@@ -199,18 +199,19 @@ AAX_Result EffectInstance::LoadState(const SavedState& state) {
     return mEffect->SetChunk(state.chunkID, chunk);
 }
 
-AAX_Result EffectInstance::OpenEditor(int32_t type, void* nativeView) {
+Result EffectInstance::OpenEditor(int32_t type, void* nativeView) {
     if (mEditor == nullptr) {
-        const AAX_CCreateObjectProc create = mModule.CreationProcedure(kProcIDEffectGUI);
+        const CreationProc create = mModule.CreationProcedure(kProcIDEffectGUI);
         IACFUnknown* object = create != nullptr ? create() : nullptr;
         if (object == nullptr) return AAX_ERROR_NULL_OBJECT;
         void* answer = nullptr;
-        if (object->QueryInterface(IID_AAX_IACFEffectGUI, &answer) != ACF_OK || answer == nullptr) {
+        if (object->QueryInterface(IID_AAX_IACFEffectGUI, &answer) != AAX_SUCCESS ||
+            answer == nullptr) {
             Discard(object);
             return AAX_ERROR_NULL_OBJECT;
         }
         mEditor = static_cast<AAX_IACFEffectGUI*>(answer);
-        const AAX_Result initialized = mEditor->Initialize(mController.Unknown());
+        const Result initialized = mEditor->Initialize(mController.Unknown());
         if (initialized != AAX_SUCCESS) {
             ReleaseEditor();
             return initialized;
@@ -221,15 +222,15 @@ AAX_Result EffectInstance::OpenEditor(int32_t type, void* nativeView) {
     return mEditor->SetViewContainer(mView.Unknown());
 }
 
-AAX_Result EffectInstance::IdleEditor() {
+Result EffectInstance::IdleEditor() {
     return mEditor != nullptr ? mEditor->TimerWakeup() : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result EffectInstance::EditorSize(AAX_Point& size) const {
+Result EffectInstance::EditorSize(AAX_Point& size) const {
     return mEditor != nullptr ? mEditor->GetViewSize(&size) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result EffectInstance::CloseEditor() {
+Result EffectInstance::CloseEditor() {
     if (mEditor == nullptr || !mEditorAttached) return AAX_SUCCESS;
     mEditorAttached = false;
     return mEditor->SetViewContainer(nullptr);

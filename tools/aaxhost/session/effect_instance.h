@@ -36,7 +36,7 @@ struct InstanceOptions {
 
 // The effect's saved state: the chunk identifier and the chunk's data area.
 struct SavedState {
-    AAX_CTypeID chunkID = 0;
+    TypeCode chunkID = 0;
     std::vector<unsigned char> data;
 };
 
@@ -59,7 +59,7 @@ class EffectInstance {
 
     // Between blocks, on the host thread: answers queued set requests, then lets the effect post
     // its changed packets. Returns GenerateCoefficients' result.
-    AAX_Result Service();
+    Result Service();
     // One block of `frames` samples, `Channels()` buffers each way; frames at most kMaxFrames.
     void Render(const float* const* inputs, float* const* outputs, int32_t frames);
     static constexpr int32_t kMaxFrames = 8192;
@@ -67,23 +67,23 @@ class EffectInstance {
     // procedure: SetBlock lays the block into the context, the procedure takes Context().
     void SetBlock(const float* const* inputs, float* const* outputs, int32_t frames);
     AlgorithmContext* Context() { return reinterpret_cast<AlgorithmContext*>(mFields.data()); }
-    AAX_CRenderProc RenderProcedure() const { return mRenderProc; }
+    ProcessProc RenderProcedure() const { return mRenderProc; }
 
-    HostTransport& Transport() { return mTransport; }
+    NodeTransport& Transport() { return mTransport; }
     HostMidiNode& MidiInput() { return mMidiInput; }
 
     // Parameters by index, as a host lists them.
     std::vector<std::string> ParameterIdentifiers() const;
 
-    AAX_Result SaveState(SavedState& state) const;
-    AAX_Result LoadState(const SavedState& state);
+    Result SaveState(SavedState& state) const;
+    Result LoadState(const SavedState& state);
 
     // The editor in a view of `type` holding `nativeView`. Opening makes and initialises the
     // editor object the first time and attaches the view; closing detaches it.
-    AAX_Result OpenEditor(int32_t type, void* nativeView);
-    AAX_Result IdleEditor();
-    AAX_Result EditorSize(AAX_Point& size) const;
-    AAX_Result CloseEditor();
+    Result OpenEditor(int32_t type, void* nativeView);
+    Result IdleEditor();
+    Result EditorSize(AAX_Point& size) const;
+    Result CloseEditor();
 
     // Whether every reference the module took on this instance's host objects came back; true
     // only after destruction has begun or before anything was handed out.
@@ -102,13 +102,13 @@ class EffectInstance {
     ModuleSession& mModule;
     int32_t mChannels;
     std::string mFailure;
-    AAX_CRenderProc mRenderProc = nullptr;
+    ProcessProc mRenderProc = nullptr;
 
     StandInController mController;
     StandInAutomationDelegate mAutomation;
     StandInTransport mHostTransport;
     StandInViewContainer mView;
-    HostTransport mTransport;
+    NodeTransport mTransport;
     HostMidiNode mTransportNode{&mTransport};
     HostMidiNode mMidiInput;
 

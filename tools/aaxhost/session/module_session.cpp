@@ -7,13 +7,13 @@ namespace aaxhost {
 std::unique_ptr<ModuleSession> ModuleSession::Open(const std::string& path, std::string& error) {
     std::unique_ptr<ModuleSession> session = Load(path, error);
     if (session == nullptr) return nullptr;
-    const ACFRESULT started = session->Startup();
-    if (started != ACF_OK) {
+    const Result started = session->Startup();
+    if (started != AAX_SUCCESS) {
         error = "ACFStartup failed with " + std::to_string(started);
         return nullptr;
     }
-    const ACFRESULT registered = session->Register();
-    if (registered != ACF_OK) {
+    const Result registered = session->Register();
+    if (registered != AAX_SUCCESS) {
         error = "ACFRegisterPlugin failed with " + std::to_string(registered);
         return nullptr;
     }
@@ -32,19 +32,19 @@ std::unique_ptr<ModuleSession> ModuleSession::Load(const std::string& path, std:
     }
     std::unique_ptr<ModuleSession> session(new ModuleSession);
     session->mEntryPoints = library.entryPoints;
-    session->mFactory.Provide(CLSID_AAX_HostServices, session->mServices);
+    session->mFactory.Provide(CLSID_HostGeneralServices, session->mServices);
     return session;
 }
 
-ACFRESULT ModuleSession::Startup() {
-    const ACFRESULT started = mEntryPoints.startup(mFactory.Unknown());
-    mStarted = mStarted || started == ACF_OK;
+Result ModuleSession::Startup() {
+    const Result started = mEntryPoints.startup(mFactory.Unknown());
+    mStarted = mStarted || started == AAX_SUCCESS;
     return started;
 }
 
-ACFRESULT ModuleSession::Register() {
-    IACFPluginDefinition* definition = nullptr;
-    const ACFRESULT registered = mEntryPoints.registerPlugin(mFactory.Unknown(), &definition);
+Result ModuleSession::Register() {
+    HostPluginDefinition* definition = nullptr;
+    const Result registered = mEntryPoints.registerPlugin(mFactory.Unknown(), &definition);
     if (definition != nullptr) reinterpret_cast<IACFUnknown*>(definition)->Release();
     return registered;
 }
@@ -77,7 +77,7 @@ const Component* ModuleSession::ComponentFor(int32_t channels) const {
     return nullptr;
 }
 
-AAX_CCreateObjectProc ModuleSession::CreationProcedure(uint32_t procID) const {
+CreationProc ModuleSession::CreationProcedure(uint32_t procID) const {
     return DeclaredEffect().FindCreationProcedure(procID);
 }
 

@@ -34,10 +34,10 @@ class ModuleSession {
     ModuleSession& operator=(const ModuleSession&) = delete;
 
     // ACFStartup with this session's host; a session started is shut down at destruction.
-    ACFRESULT Startup();
+    Result Startup();
     // ACFRegisterPlugin with this session's host. The plug-in definition's reference is given
     // back at once; the package that the host kept is then Declared().
-    ACFRESULT Register();
+    Result Register();
     // Whether the latest registration declared exactly one effect.
     bool DeclaresOneEffect() const;
 
@@ -52,7 +52,7 @@ class ModuleSession {
     const Effect& DeclaredEffect() const { return Declared().effects.front(); }
     // The component whose input stem format has `channels` channels, or null.
     const Component* ComponentFor(int32_t channels) const;
-    AAX_CCreateObjectProc CreationProcedure(uint32_t procID) const;
+    CreationProc CreationProcedure(uint32_t procID) const;
     // What ACFCanUnloadNow answers: the module's objects still alive.
     int32_t LiveObjects() const;
     // References the module holds on the host's registration and service objects; the services
