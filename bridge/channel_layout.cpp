@@ -21,7 +21,7 @@ void ChannelLayout::Prepare(int32_t pluginInputs, int32_t pluginOutputs) {
 
 bool ChannelLayout::ArrangeWithBuffers(float* const* hostInputs, int32_t hostInputCount,
                                        float* const* hostOutputs, int32_t hostOutputCount,
-                                       int32_t frames) {
+                                       int32_t offset, int32_t frames) {
     if (pluginInputs_ < 0 || frames < 0) return false;
     const int32_t directInputs = std::clamp(hostInputCount, 0, pluginInputs_);
     const int32_t directOutputs = std::clamp(hostOutputCount, 0, pluginOutputs_);
@@ -29,12 +29,12 @@ bool ChannelLayout::ArrangeWithBuffers(float* const* hostInputs, int32_t hostInp
     if (needsBuffers && frames > kMaxFrames) return false;
 
     for (int32_t i = 0; i < pluginInputs_; ++i) {
-        inputs_[i] = i < directInputs ? hostInputs[i] : silence_.get();
+        inputs_[i] = i < directInputs ? hostInputs[i] + offset : silence_.get();
     }
     // A plug-in may have written into its inputs in the last block.
     if (directInputs < pluginInputs_) std::fill_n(silence_.get(), frames, 0.0f);
     for (int32_t i = 0; i < pluginOutputs_; ++i) {
-        outputs_[i] = i < directOutputs ? hostOutputs[i] : scratch_.get() + i * kMaxFrames;
+        outputs_[i] = i < directOutputs ? hostOutputs[i] + offset : scratch_.get() + i * kMaxFrames;
     }
     return true;
 }

@@ -6,10 +6,12 @@
 //   - a one-output plug-in fills every host output with its one channel;
 //   - host outputs the plug-in has no output for are silenced.
 // Silence and scratch buffers hold kMaxFrames frames: no host announces its largest block, so a
-// longer block that needs them is refused rather than overrun.
+// longer block that needs them reaches the plug-in in slices of at most kMaxFrames
+// (SliceLimit), each arranged at its offset into the host's buffers.
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 
 class ChannelLayout {
@@ -21,26 +23,36 @@ class ChannelLayout {
     // Allocates the arrays and buffers for a plug-in of these counts. [main-thread]
     void Prepare(int32_t pluginInputs, int32_t pluginOutputs);
 
-    // Fills the arrays for one block of the host's channels. False when the block must not reach
-    // the plug-in: no usable layout, or a block longer than kMaxFrames that needs the buffers.
+    // The most frames one processReplacing call may take on these host channels: any number
+    // when the plug-in's channels are all the host's, kMaxFrames when buffers stand in for some.
     // [render-thread]
+    int32_t SliceLimit(int32_t hostInputCount, int32_t hostOutputCount) const {
+        return hostInputCount >= pluginInputs_ && hostOutputCount >= pluginOutputs_
+                   ? std::numeric_limits<int32_t>::max()
+                   : kMaxFrames;
+    }
+
+    // Fills the arrays for the `frames` frames of the host's channels that start `offset` frames
+    // into its buffers. False when they must not reach the plug-in: no usable layout, or more
+    // frames than SliceLimit. [render-thread]
     bool Arrange(float* const* hostInputs, int32_t hostInputCount, float* const* hostOutputs,
-                 int32_t hostOutputCount, int32_t frames) {
+                 int32_t hostOutputCount, int32_t offset, int32_t frames) {
         // The usual block, with every channel the plug-in has coming from the host, is kept
         // short: it runs between the blocks of every instance.
         if (pluginInputs_ < 0 || frames < 0 || hostInputCount < pluginInputs_ ||
             hostOutputCount < pluginOutputs_) {
             return ArrangeWithBuffers(hostInputs, hostInputCount, hostOutputs, hostOutputCount,
-                                      frames);
+                                      offset, frames);
         }
-        for (int32_t i = 0; i < pluginInputs_; ++i) inputs_[i] = hostInputs[i];
-        for (int32_t i = 0; i < pluginOutputs_; ++i) outputs_[i] = hostOutputs[i];
+        for (int32_t i = 0; i < pluginInputs_; ++i) inputs_[i] = hostInputs[i] + offset;
+        for (int32_t i = 0; i < pluginOutputs_; ++i) outputs_[i] = hostOutputs[i] + offset;
         return true;
     }
     float** Inputs() { return inputs_.get(); }
     float** Outputs() { return outputs_.get(); }
 
-    // After processReplacing: the host outputs the plug-in did not write. [render-thread]
+    // After the block's last processReplacing: the host outputs the plug-in did not write.
+    // [render-thread]
     void CompleteOutputs(float* const* hostOutputs, int32_t hostOutputCount, int32_t frames) const {
         if (hostOutputCount > pluginOutputs_)
             FillExtraOutputs(hostOutputs, hostOutputCount, frames);
@@ -50,7 +62,8 @@ class ChannelLayout {
 
   private:
     bool ArrangeWithBuffers(float* const* hostInputs, int32_t hostInputCount,
-                            float* const* hostOutputs, int32_t hostOutputCount, int32_t frames);
+                            float* const* hostOutputs, int32_t hostOutputCount, int32_t offset,
+                            int32_t frames);
     void FillExtraOutputs(float* const* hostOutputs, int32_t hostOutputCount, int32_t frames) const;
 
     int32_t pluginInputs_ = -1;

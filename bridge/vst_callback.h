@@ -71,6 +71,7 @@ class VstCallBack {
     void BeginBlock(MidiNode* transportNode) {
         renderThread_.store(platform::CurrentThreadToken(), std::memory_order_relaxed);
         insideBlock_.store(true, std::memory_order_relaxed);
+        sliceOffset_.store(0, std::memory_order_relaxed);
         blockTransportNode_ = transportNode;
         blockTransportPending_ = true;
         if (timeRequested_.load(std::memory_order_relaxed)) CopyBlockTransport();
@@ -79,6 +80,10 @@ class VstCallBack {
         blockTransportPending_ = false;
         insideBlock_.store(false, std::memory_order_relaxed);
     }
+    // A block that reaches the plug-in in slices: the frames before the slice that runs next,
+    // by which the time requests of the render thread move the block's position on.
+    // [render-thread]
+    void SetSliceOffset(int32_t frames) { sliceOffset_.store(frames, std::memory_order_relaxed); }
 
     // True on the render thread between BeginBlock and EndBlock. Allocates nothing, locks
     // nothing. [any thread]
@@ -116,6 +121,8 @@ class VstCallBack {
     // thread; atomic because a host may move its rendering to another thread between blocks,
     // and the former render thread may then read it while the new one writes it.
     std::atomic<bool> insideBlock_{false};
+    // Set by the render thread only; atomic for the same reason as insideBlock_.
+    std::atomic<int32_t> sliceOffset_{0};
     // The block's transport into the transport fields, under the sequence count.
     void CopyBlockTransport();
     PlugInReportQueue reports_;
@@ -146,6 +153,8 @@ class VstCallBack {
     // Retries until no block wrote the fields in between.
     TransportView ReadConsistentTransport() const;
     void FillTime(VstTimeInfo& record, const TransportView& transport) const;
+    // A playing position `frames` later, at the record's tempo and sample rate.
+    static void MoveOn(VstTimeInfo& record, int32_t frames);
     VstTimeInfo* GetTime(AEffect* effect);
     void SendAllNotesOff(AEffect* effect);
 };

@@ -74,6 +74,14 @@ void VstCallBack::FillTime(VstTimeInfo& record, const TransportView& transport) 
     }
 }
 
+void VstCallBack::MoveOn(VstTimeInfo& record, int32_t frames) {
+    if (frames == 0 || (record.flags & kVstPpqPosValid) == 0) return;
+    record.samplePos += frames;
+    if ((record.flags & kVstTempoValid) != 0 && record.sampleRate > 0.0) {
+        record.ppqPos += frames * record.tempo / (60.0 * record.sampleRate);
+    }
+}
+
 VstTimeInfo* VstCallBack::GetTime(AEffect* effect) {
     timeRequested_.store(true, kRelaxed);
     const uintptr_t renderThread = renderThread_.load(kRelaxed);
@@ -90,6 +98,7 @@ VstTimeInfo* VstCallBack::GetTime(AEffect* effect) {
     const bool stopped = transport.playing == 0 && wasPlaying.load(kRelaxed) == 1;
     wasPlaying.store(transport.playing, kRelaxed);
     FillTime(timeInfo, transport);
+    MoveOn(timeInfo, sliceOffset_.load(kRelaxed));
     if (stopped) SendAllNotesOff(effect);
     return &timeInfo;
 }

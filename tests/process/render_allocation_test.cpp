@@ -47,17 +47,26 @@ TEST_F(RenderAllocation, BlocksAllocateNothing) {
     EXPECT_EQ(notesOff, 4) << "the blocks ran through stops";
 }
 
-// Silent inputs, scratch outputs, a mono output spread and extra host outputs silenced.
+// Silent inputs, scratch outputs, a mono output spread, extra host outputs silenced, and a long
+// block with MIDI reaching a mono instance of a stereo plug-in in slices.
 TEST_F(RenderAllocation, LayoutsThatNeedBuffersAllocateNothing) {
     struct Case {
-        int32_t inputs, outputs, hostChannels;
+        int32_t inputs, outputs, hostChannels, frames;
     };
-    for (const Case& c : {Case{4, 6, 1}, Case{1, 1, 2}, Case{2, 2, 4}}) {
-        SCOPED_TRACE(testing::Message() << c.inputs << " in, " << c.outputs << " out");
+    for (const Case& c :
+         {Case{4, 6, 1, 64}, Case{1, 1, 2, 64}, Case{2, 2, 4, 64}, Case{2, 2, 1, 20000}}) {
+        SCOPED_TRACE(testing::Message()
+                     << c.inputs << " in, " << c.outputs << " out, " << c.frames << " frames");
         testplugin::Script script = AskingTime();
         script.numInputs = c.inputs;
         script.numOutputs = c.outputs;
         Load(script, c.hostChannels);
+        host = std::make_unique<RenderHarness>(c.hostChannels, c.hostChannels, c.frames);
+        host->Post(&instance->bridge, 1);
+        host->SetMidiPackets(
+            {MidiPacket{0, 3, {0x90, 60, 100, 0}, false},
+             MidiPacket{static_cast<uint32_t>(c.frames - 1), 3, {0x80, 60, 0, 0}, false}});
+        host->transport.playing = true;
         host->Render();
 
         allocation::StartCounting();

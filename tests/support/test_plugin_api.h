@@ -67,9 +67,10 @@ struct Script {
     int32_t chunkHoldsValues;
     // processReplacing first reports this many edits of parameter 0 to the host, each as begin
     // edit, automate, end edit (only the automate with bareReports), with the values
-    // kReportStep, 2 * kReportStep, ... counted over the instance's blocks.
+    // kReportStep, 2 * kReportStep, ... (or reportStep) counted over the instance's blocks.
     int32_t reportsInProcess;
     int32_t bareReports;
+    double reportStep;  // the step of those values; 0 for kReportStep
 };
 
 inline constexpr double kReportStep = 1.0 / 4096.0;

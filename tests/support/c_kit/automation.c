@@ -27,7 +27,12 @@ static int32_t unregister_parameter(self_t* self, const char* id) {
     return 0;
 }
 
+static void observe(self_t* self, int slot, const char* id, double value) {
+    if (self->observer != NULL) self->observer(self->observerContext, slot, id, value);
+}
+
 static int32_t set_request(self_t* self, const char* id, double value) {
+    observe(self, 5, id, value);
     ++self->setRequests;
     strncpy(self->lastSetIdentifier, id, sizeof self->lastSetIdentifier - 1);
     self->lastSetIdentifier[sizeof self->lastSetIdentifier - 1] = '\0';
@@ -44,13 +49,13 @@ static int32_t current_value(self_t* self, const char* id, double value) {
 }
 
 static int32_t touch(self_t* self, const char* id) {
-    (void)id;
+    observe(self, 7, id, 0.0);
     ++self->touches;
     return 0;
 }
 
 static int32_t release_request(self_t* self, const char* id) {
-    (void)id;
+    observe(self, 8, id, 0.0);
     ++self->releases;
     return 0;
 }

@@ -100,7 +100,9 @@ int32_t ck_counted_query(void* object, const ck_uid* iid, const ck_uid* own, voi
  * 4 UnregisterParameter, 5 PostSetValueRequest, 6 PostCurrentValue, 7 PostTouchRequest,
  * 8 PostReleaseRequest, 9 GetTouchState. It counts references and requests; given a module
  * effect-parameters object in answerTo, it answers each set request at once with that object's
- * UpdateParameterNormalizedValue, by slot. */
+ * UpdateParameterNormalizedValue, by slot. Given an observer, it tells it of every set, touch and
+ * release request (by slot number) before answering, on the thread that made the request. */
+typedef void (*ck_automation_observer)(void* context, int slot, const char* id, double value);
 typedef struct ck_automation {
     const void* table;
     int32_t references;
@@ -111,6 +113,8 @@ typedef struct ck_automation {
     int touches;
     int releases;
     void* answerTo;
+    ck_automation_observer observer;
+    void* observerContext;
 } ck_automation;
 /* One reference held by the caller. */
 void ck_automation_init(ck_automation* automation);

@@ -269,8 +269,10 @@ void RecordBlock(AEffect* effect, float** inputs, float** outputs, int32_t frame
 void ReportEdits(Instance& instance) {
     AEffect* effect = &instance.effect;
     const bool bare = instance.script.bareReports != 0;
+    const double step =
+        instance.script.reportStep != 0.0 ? instance.script.reportStep : kReportStep;
     for (int32_t i = 0; i < instance.script.reportsInProcess; ++i) {
-        const auto value = static_cast<float>(++instance.reportsMade * kReportStep);
+        const auto value = static_cast<float>(++instance.reportsMade * step);
         if (!bare) instance.host(effect, audioMasterBeginEdit, 0, 0, nullptr, 0.0f);
         instance.host(effect, audioMasterAutomate, 0, 0, nullptr, value);
         if (!bare) instance.host(effect, audioMasterEndEdit, 0, 0, nullptr, 0.0f);
