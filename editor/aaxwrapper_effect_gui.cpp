@@ -45,6 +45,12 @@ void AAXWrapper_CEffectGUI::CreateViewContents() {
     // The base keeps its own reference on the object for as long as the editor uses it.
     parameters->Release();
     mVstInterface->callBack->editor = this;
+    // A view that stayed attached while the editor was uninitialised shows the plug-in's editor
+    // again: Uninitialize closed it.
+    if (ViewContainer() != nullptr) {
+        CreateViewContainer();
+        UpdateAllParameters();
+    }
 }
 
 Result AAXWrapper_CEffectGUI::GetViewSize(AAX_Point* size) const {
@@ -77,6 +83,8 @@ Result AAXWrapper_CEffectGUI::TimerWakeup() {
 }
 
 void AAXWrapper_CEffectGUI::CreateViewContainer() {
+    // The old view is gone, and a plug-in editor still open in it would draw into a dead parent.
+    ClosePlugInEditor();
     AAX_IViewContainer* view = ViewContainer();
     if (view == nullptr || view->GetType() != kViewTypeWindowHandle) return;
     AttachEditorWindow(view->GetPtr());
@@ -84,6 +92,7 @@ void AAXWrapper_CEffectGUI::CreateViewContainer() {
 
 void AAXWrapper_CEffectGUI::AttachEditorWindow(void* window) {
     if (mVstInterface == nullptr) return;
+    ClosePlugInEditor();
     mVstInterface->Dispatch(effPrivatePrepareEditor, 0, 0, nullptr, 1.0f);
     mVstInterface->OpenEditor(window);
     mPlugInEditorOpen = mVstInterface->IsUsable();
@@ -91,7 +100,12 @@ void AAXWrapper_CEffectGUI::AttachEditorWindow(void* window) {
 }
 
 void AAXWrapper_CEffectGUI::DeleteViewContainer() {
-    if (mVstInterface == nullptr) return;
+    ClosePlugInEditor();
+}
+
+void AAXWrapper_CEffectGUI::ClosePlugInEditor() {
+    // A second effEditClose crashes many plug-ins.
+    if (!mPlugInEditorOpen) return;
     mVstInterface->Dispatch(effEditKeyDown, kKeyDownIndex, kKeyDownValue);
     mVstInterface->Dispatch(effEditClose);
     mPlugInEditorOpen = false;

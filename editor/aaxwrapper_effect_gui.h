@@ -6,12 +6,14 @@
 //   1. effPrivatePrepareEditor (-16) with option 1.0;
 //   2. effEditGetRect, then effEditOpen with the window handle;
 //   3. effPrivateRedraw (-1) without a rectangle.
-// Detaching: effEditKeyDown (index 50, value 26), then effEditClose. Views of other types leave
-// the plug-in's editor closed.
+// Detaching: effEditKeyDown (index 50, value 26), then effEditClose, when the plug-in's editor is
+// open; a new view first detaches from the old one. Views of other types leave the plug-in's
+// editor closed. The plug-in's editor is never opened while open nor closed while closed.
 //
 // While initialised the editor is the instance's VstEditorLink, so the plug-in's display updates
 // reach ParameterUpdated; it unlinks itself, and closes a plug-in editor still open, before the
-// effect-parameters object may go (Uninitialize) and before it is destroyed.
+// effect-parameters object may go (Uninitialize) and before it is destroyed. Initialised again
+// while the host's view stayed attached, it opens the plug-in's editor in that view again.
 #pragma once
 
 #include "bridge/vst_editor_link.h"
@@ -34,11 +36,13 @@ class AAXWrapper_CEffectGUI : public AAX_CEffectGUI, private VstEditorLink {
     void CreateViewContainer() override;
     void DeleteViewContainer() override;
 
-    // Opens the plug-in's editor as a child of `window`.
+    // Opens the plug-in's editor as a child of `window`, closing it first where it is open.
     virtual void AttachEditorWindow(void* window);
 
   private:
     void PlugInParameterChanged(const char* identifier) override;
+    // The detach sequence, sent only while the plug-in's editor is open.
+    void ClosePlugInEditor();
     // Closes a plug-in editor left open and unlinks the editor from the plug-in's host callback.
     void Disconnect();
 

@@ -1,18 +1,26 @@
 #include "module/creation_procedures.h"
 
-#include <new>
-
 #include "editor/aaxwrapper_effect_gui.h"
+#include "editor/guarded_effect_gui.h"
 #include "parameters/aaxwrapper_parameters.h"
+#include "parameters/guarded_effect_parameters.h"
 
-// The constructor loads the wrapped plug-in. Only running out of memory for the object itself
-// gives null; anything else thrown reaches the host's call.
+// A constructor that runs out of memory, for the object or for any of its parts, gives null; it
+// has freed what it had made.
 IACFUnknown* CreateEffectParameters() {
-    AAX_IACFEffectParameters* object = new (std::nothrow) AAXWrapper_Parameters;
-    return object;
+    try {
+        AAX_IACFEffectParameters* object = new GuardedEffectParameters<AAXWrapper_Parameters>;
+        return object;
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 IACFUnknown* CreateEffectGUI() {
-    AAX_IACFEffectGUI* object = new (std::nothrow) AAXWrapper_CEffectGUI;
-    return object;
+    try {
+        AAX_IACFEffectGUI* object = new GuardedEffectGUI<AAXWrapper_CEffectGUI>;
+        return object;
+    } catch (...) {
+        return nullptr;
+    }
 }

@@ -6,6 +6,7 @@
 #include "host/aax_vhost_services.h"
 #include "module/aax_vcollection.h"
 #include "module/effect_description.h"
+#include "module/exception_boundary.h"
 #include "module/object_model.h"
 #include "module/product_identity.h"
 
@@ -22,16 +23,6 @@ namespace {
 // Null while the library is loaded and between shutdown and the next start-up. A plain pointer:
 // the object must not be destroyed when the library is unloaded, after the host is gone.
 AAX_VHostServices* HostServices = nullptr;
-
-// Runs an entry point's body; no exception leaves it.
-template <class Body>
-Result CatchAll(Body&& body) noexcept {
-    try {
-        return body();
-    } catch (...) {
-        return ACF_E_UNEXPECTED;
-    }
-}
 
 void DescribePackage(AAX_VCollection& collection) {
     collection.SetManufacturerName(kManufacturerName);

@@ -13,8 +13,15 @@ void AAX_CParameterManager::SetAutomationDelegate(AAX_IAutomationDelegate* autom
 void AAX_CParameterManager::AddParameter(AAX_IParameter* parameter) {
     if (parameter == nullptr || GetParameterByID(parameter->Identifier()) != nullptr) return;
     parameter->SetAutomationDelegate(mAutomationDelegate);
-    mParameters.push_back(parameter);
-    mByIdentifier.emplace(parameter->Identifier(), parameter);
+    // Taken whole or not at all: a parameter that memory ran out for stays the caller's, and is
+    // in neither list.
+    const auto entry = mByIdentifier.emplace(parameter->Identifier(), parameter).first;
+    try {
+        mParameters.push_back(parameter);
+    } catch (...) {
+        mByIdentifier.erase(entry);
+        throw;
+    }
 }
 
 void AAX_CParameterManager::RemoveAllParameters() {

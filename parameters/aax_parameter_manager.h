@@ -21,7 +21,8 @@ class AAX_CParameterManager {
     void SetAutomationDelegate(AAX_IAutomationDelegate* automationDelegate);
 
     // Takes ownership and attaches the automation delegate. A parameter whose identifier is
-    // already present is refused and stays the caller's; so is a null one.
+    // already present is refused and stays the caller's; so is a null one, and one that memory
+    // ran out for (the allocation failure passes on).
     void AddParameter(AAX_IParameter* parameter);
     // Deletes every parameter in index order.
     void RemoveAllParameters();

@@ -88,8 +88,9 @@ Result AAXWrapper_Parameters::GetChunk(TypeCode chunkID, AAX_SPlugInChunk* chunk
         chunk->fSize = 0;
         return AAX_ERROR_NULL_OBJECT;
     }
-    // The host's record has room for the size it was told, and no more.
-    if (bank.size != mLastReportedChunkSize) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+    // The host's record has room for the size it was told, and no more; a chunk that shrank
+    // since fits, and the size field tells the host its real size.
+    if (bank.size > mLastReportedChunkSize) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
     chunk->fSize = bank.size;
     if (bank.size > 0) std::memcpy(DataArea(chunk), bank.data, static_cast<size_t>(bank.size));
     return AAX_SUCCESS;

@@ -29,7 +29,13 @@ AAXWrapper_Parameters::AAXWrapper_Parameters()
     : mVstInterface(std::make_unique<VstInterface>()),
       mCallBack(std::make_unique<VstCallBack>(this)) {
     mVstInterface->callBack = mCallBack.get();
-    mVstInterface->Attach(LoadWrappedPlugin());
+    try {
+        mVstInterface->Attach(LoadWrappedPlugin());
+    } catch (...) {
+        // As on destruction: the plug-in is closed while its host callback still answers.
+        mVstInterface.reset();
+        throw;
+    }
     if (mVstInterface->effect != nullptr) {
         mPluginLoaded = 1;
         mFirstRestoreChunkSize = 0;

@@ -107,7 +107,7 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     AAX_CString mBypassParamId;
     std::unique_ptr<VstCallBack> mCallBack;
     int32_t mFirstRestoreChunkSize = 0;
-    // The size GetChunkSize last reported; GetChunk writes only a chunk of that size.
+    // The size GetChunkSize last reported; GetChunk writes no chunk larger than that.
     int32_t mLastReportedChunkSize = 0;
     std::vector<float> mValues;  // the last values chunk handed out
     // Mirrors with a refresh request the host has not answered yet. Guarded: a host may restore

@@ -45,8 +45,7 @@ void ForwardMidi(const MidiStream& stream, VstInterface& bridge, uint32_t first,
 
 // processReplacing over the block, in as few slices as the channel layout allows. Each slice
 // gets its own MIDI just before it, and its time requests see the transport moved on to it.
-void RenderAudio(const AlgorithmContext& context, VstInterface& bridge,
-                 const MidiStream* midi) {
+void RenderAudio(const AlgorithmContext& context, VstInterface& bridge, const MidiStream* midi) {
     const int32_t inputCount = *context.inputChannelCount;
     const int32_t outputCount = *context.outputChannelCount;
     const int32_t frames = *context.bufferLength;

@@ -2,6 +2,7 @@
 // attaches, sizes, draws, idles and detaches, and what the host gets back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -36,7 +37,39 @@ std::vector<Sent> SentCalls(const std::vector<Call>& calls) {
     return sent;
 }
 
-using WrapperEditor = EditorTest;
+// The plug-in's editor as the calls it received leave it.
+struct EditorWindow {
+    bool open = false;
+    const void* window = nullptr;
+    bool openedTwice = false;  // effEditOpen while open
+    bool closedTwice = false;  // effEditClose while closed
+};
+
+EditorWindow FollowEditorWindow(const std::vector<Call>& calls) {
+    EditorWindow editor;
+    for (const Call& call : calls) {
+        if (call.kind != testplugin::CallKind::kDispatcher) continue;
+        if (call.opcode == effEditOpen) {
+            editor.openedTwice = editor.openedTwice || editor.open;
+            editor.open = true;
+            editor.window = call.ptr;
+        } else if (call.opcode == effEditClose) {
+            editor.closedTwice = editor.closedTwice || !editor.open;
+            editor.open = false;
+        }
+    }
+    return editor;
+}
+
+class WrapperEditor : public EditorTest {
+  protected:
+    int64_t OpcodeCount(int32_t opcode) const {
+        const std::vector<Call> calls = PluginCalls();
+        return std::count_if(calls.begin(), calls.end(), [&](const Call& call) {
+            return call.kind == testplugin::CallKind::kDispatcher && call.opcode == opcode;
+        });
+    }
+};
 
 TEST_F(WrapperEditor, AttachingAWindowOpensThePlugInsEditorInIt) {
     CreateAll();
@@ -85,6 +118,93 @@ TEST_F(WrapperEditor, AttachDetachAndAttachAgain) {
     EXPECT_EQ(view_.OutstandingReferences(), 1);
     ASSERT_EQ(gui_->SetViewContainer(nullptr), AAX_SUCCESS);
     EXPECT_EQ(std::count(events_.begin(), events_.end(), "detach"), 2);
+}
+
+// A new view while one is shown: the plug-in's editor open in the old view is closed as a
+// detach closes it before anything opens in the new one; nothing is closed that was not open.
+TEST_F(WrapperEditor, ANewViewClosesThePlugInsEditorInTheOldOneFirst) {
+    struct Case {
+        int32_t oldType;
+        int32_t newType;
+        bool closes;
+        bool opens;
+    };
+    int newWindow = 0;
+    for (const Case& c : {Case{kViewTypeWindowHandle, kViewTypeWindowHandle, true, true},
+                          Case{kViewTypeWindowHandle, 1, true, false},
+                          Case{2, kViewTypeWindowHandle, false, true}, Case{1, 2, false, false}}) {
+        SCOPED_TRACE(testing::Message() << c.oldType << " -> " << c.newType);
+        CreateAll();
+        Attach(c.oldType);
+        Control().ResetLog();
+        view_.SetNativeView(c.newType, &newWindow);
+        ASSERT_EQ(gui_->SetViewContainer(view_.Unknown()), AAX_SUCCESS);
+        std::vector<Sent> expected;
+        if (c.closes) {
+            expected.push_back({effEditKeyDown, 50, 26, nullptr, 0.0f});
+            expected.push_back({effEditClose, 0, 0, nullptr, 0.0f});
+        }
+        if (c.opens) {
+            expected.push_back({effPrivatePrepareEditor, 0, 0, nullptr, 1.0f});
+            expected.push_back({effEditGetRect, 0, 0, &bridge_->editorRect, 0.0f});
+            expected.push_back({effEditOpen, 0, 0, &newWindow, 0.0f});
+            expected.push_back({effPrivateRedraw, 0, 0, nullptr, 0.0f});
+        }
+        EXPECT_EQ(SentCalls(PluginCalls()), expected);
+        // Taking the new view away closes only what it opened.
+        Control().ResetLog();
+        ASSERT_EQ(gui_->SetViewContainer(nullptr), AAX_SUCCESS);
+        EXPECT_EQ(OpcodeCount(effEditClose), c.opens ? 1 : 0);
+        ReleaseEditor();
+        (*effect_)->Uninitialize();
+        EXPECT_EQ(effect_->Release(), 0u);
+        effect_.reset();
+    }
+}
+
+// The host initialises the instance again while its view stays attached: afterwards the
+// plug-in's editor is open in that view, never opened twice nor closed twice, and detaching,
+// uninitialising and releasing the editor then close it exactly once.
+TEST_F(WrapperEditor, AnInstanceInitialisedAgainShowsThePlugInsEditorInTheSameView) {
+    struct Case {
+        const char* name;
+        bool editorDown;  // Uninitialize on the editor first
+        bool effectAgain;
+        bool editorUp;  // Initialize on the editor last
+    };
+    for (const Case& c :
+         {Case{"nothing", false, false, false}, Case{"the effect parameters", false, true, false},
+          Case{"the editor", true, false, true},
+          Case{"the editor, without uninitialising it", false, false, true},
+          Case{"both", true, true, true}}) {
+        SCOPED_TRACE(c.name);
+        CreateAll();
+        Control().ResetLog();
+        Attach();
+        if (c.editorDown) {
+            ASSERT_EQ(gui_->Uninitialize(), AAX_SUCCESS);
+        }
+        if (c.effectAgain) {
+            ASSERT_EQ((*effect_)->Uninitialize(), AAX_SUCCESS);
+            ASSERT_EQ((*effect_)->Initialize(host_.Unknown()), AAX_SUCCESS);
+        }
+        if (c.editorUp) {
+            ASSERT_EQ(gui_->Initialize(host_.Unknown()), AAX_SUCCESS);
+        }
+        const EditorWindow shown = FollowEditorWindow(PluginCalls());
+        EXPECT_TRUE(shown.open);
+        EXPECT_EQ(shown.window, &window_);
+        EXPECT_FALSE(shown.openedTwice);
+        EXPECT_FALSE(shown.closedTwice);
+
+        Control().ResetLog();
+        ASSERT_EQ(gui_->SetViewContainer(nullptr), AAX_SUCCESS);
+        ReleaseEditor();
+        EXPECT_EQ(OpcodeCount(effEditClose), 1);
+        (*effect_)->Uninitialize();
+        EXPECT_EQ(effect_->Release(), 0u);
+        effect_.reset();
+    }
 }
 
 TEST_F(WrapperEditor, DrawSendsTheHostsRectangleInWholePixels) {

@@ -140,21 +140,37 @@ TEST_F(WrapperChunk, AnEmptyChunkIsSavedWithoutACopy) {
     EXPECT_EQ(std::count(opcodes.begin(), opcodes.end(), effGetChunk), 4);
 }
 
-TEST_F(WrapperChunk, AChunkThatGrewSinceItsSizeIsNotWritten) {
-    testplugin::Script script = ChunkScript("grows");
-    script.chunkGrowth = 8;
-    CreateAndInitialize(script);
-    uint32_t size = 0;
-    ASSERT_EQ((*effect_)->GetChunkSize(kUniqueID, &size), AAX_SUCCESS);
-    EXPECT_EQ(size, 5u);
-    ChunkRecord record("12345", 0, 16);
-    EXPECT_EQ((*effect_)->GetChunk(kUniqueID, record.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
-    EXPECT_EQ(record.get()->fSize, 5);
-    EXPECT_EQ(record.AllAfterHeader(), "12345" + std::string(16, '\xAA'));
-    // Asked again, the size fits until the chunk grows once more.
-    ASSERT_EQ((*effect_)->GetChunkSize(kUniqueID, &size), AAX_SUCCESS);
-    EXPECT_EQ(size, 21u);
-    EXPECT_EQ((*effect_)->GetChunk(kUniqueID, record.get()), AAX_ERROR_INCORRECT_CHUNK_SIZE);
+// The host's record has room for the size GetChunkSize reported: a chunk that shrank since
+// fits and is saved at its real size; one that grew is refused and the record left as it was.
+TEST_F(WrapperChunk, AChunkThatChangedSinceItsSizeIsSavedOnlyIfItFits) {
+    struct Case {
+        int32_t growth;
+        Result result;
+        int32_t savedSize;
+        std::string recordAfter;
+    };
+    const std::string untouched(16, '\xAA');
+    for (const Case& c : {Case{0, AAX_SUCCESS, 5, "grows" + untouched},
+                          Case{-1, AAX_SUCCESS, 4, "grow5" + untouched},
+                          Case{-3, AAX_SUCCESS, 2, "gr345" + untouched},
+                          Case{-5, AAX_SUCCESS, 0, "12345" + untouched},
+                          Case{1, AAX_ERROR_INCORRECT_CHUNK_SIZE, 5, "12345" + untouched},
+                          Case{8, AAX_ERROR_INCORRECT_CHUNK_SIZE, 5, "12345" + untouched}}) {
+        SCOPED_TRACE(c.growth);
+        testplugin::Script script = ChunkScript("grows");
+        script.chunkGrowth = c.growth;
+        CreateAndInitialize(script);
+        uint32_t size = 0;
+        ASSERT_EQ((*effect_)->GetChunkSize(kUniqueID, &size), AAX_SUCCESS);
+        EXPECT_EQ(size, 5u);
+        ChunkRecord record("12345", 0, 16);
+        EXPECT_EQ((*effect_)->GetChunk(kUniqueID, record.get()), c.result);
+        EXPECT_EQ(record.get()->fSize, c.savedSize);
+        EXPECT_EQ(record.AllAfterHeader(), c.recordAfter);
+        (*effect_)->Uninitialize();
+        effect_->Release();
+        effect_.reset();
+    }
 }
 
 TEST_F(WrapperChunk, AChunkSizeWithoutDataFailsTheSaveWithoutReading) {

@@ -173,9 +173,9 @@ TEST_F(RenderLayout, LongBlockIsRenderedInSlicesAsOneCallWouldRenderIt) {
                 if (at <= frames) {
                     packets.push_back(
                         MidiPacket{static_cast<uint32_t>(at),
-                                        3,
-                                        {0x90, static_cast<uint8_t>(packets.size()), 100, 0},
-                                        false});
+                                   3,
+                                   {0x90, static_cast<uint8_t>(packets.size()), 100, 0},
+                                   false});
                 }
             }
             host->SetMidiPackets(packets);
