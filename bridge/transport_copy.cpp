@@ -36,7 +36,7 @@ void CopyTransport(const AAX_ITransport& transport, VstCallBack& callBack) {
     bool playing = false;
     transport.IsTransportPlaying(&playing);
     callBack.isPlaying.store(playing ? 1 : 0, kRelease);
-    const bool startBlock = playing && callBack.wasPlaying.load(kRelaxed) == 0;
+    const bool startBlock = playing && callBack.WasPlaying() == 0;
 
     int64_t location = 0;
     if (transport.GetCurrentNativeSampleLocation(&location) != AAX_SUCCESS) return;

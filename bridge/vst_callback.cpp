@@ -19,7 +19,8 @@ intptr_t VstCallBack::HandleHostRequest(AEffect* effect, int32_t opcode, int32_t
                 reports_.Push(
                     PlugInReport{opcode, index, opcode == audioMasterAutomate ? opt : 0.0f});
             } else {
-                ForwardAutomation(effect, opcode, index, opt, paramIdBuffer);
+                IdentifierBuffer identifier;
+                ForwardAutomation(effect, opcode, index, opt, identifier);
             }
             return 0;
         case audioMasterGetTime:
@@ -38,16 +39,21 @@ intptr_t VstCallBack::HandleHostRequest(AEffect* effect, int32_t opcode, int32_t
 
 float VstCallBack::HostSampleRate() const {
     // The controller is a host object that may allocate or lock, which the render thread must
-    // not: there the rate comes from the last request on any thread, the controller being asked
-    // only by the very first.
-    const bool onRenderThread =
-        renderThread_.load(std::memory_order_relaxed) == platform::CurrentThreadToken();
-    float rate = knownSampleRate_.load(std::memory_order_relaxed);
-    if (onRenderThread && rate > 0.0f) return rate;
-    rate = static_cast<float>(kDefaultSampleRate);
-    if (controller != nullptr) controller->GetSampleRate(&rate);
+    // not: there the rate is the one learned last. A default taken while no controller is
+    // attached is never learned, nor would it be the rate the plug-in was given.
+    if (renderThread_.load(std::memory_order_relaxed) != platform::CurrentThreadToken()) {
+        AAX_IController* const source = controller.load(std::memory_order_acquire);
+        float rate = 0.0f;
+        if (source != nullptr && source->GetSampleRate(&rate) == AAX_SUCCESS) {
+            knownSampleRate_.store(rate, std::memory_order_relaxed);
+            return rate;
+        }
+    }
+    return knownSampleRate_.load(std::memory_order_relaxed);
+}
+
+void VstCallBack::LearnSampleRate(float rate) {
     knownSampleRate_.store(rate, std::memory_order_relaxed);
-    return rate;
 }
 
 void VstCallBack::IdentifyParameter(AEffect* effect, int32_t index, IdentifierBuffer& identifier) {
@@ -94,8 +100,9 @@ void VstCallBack::DeliverQueuedReports(AEffect* effect) {
 }
 
 void VstCallBack::UpdateDisplay(AEffect* effect) {
+    IdentifierBuffer identifier;
     for (int32_t index = 0; index < effect->numParams; ++index) {
-        IdentifyParameter(effect, index, paramIdBuffer);
-        if (editor != nullptr) editor->PlugInParameterChanged(paramIdBuffer);
+        IdentifyParameter(effect, index, identifier);
+        if (editor != nullptr) editor->PlugInParameterChanged(identifier);
     }
 }

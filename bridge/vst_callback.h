@@ -5,20 +5,29 @@
 //
 // Threads: the render thread writes the transport fields and the plug-in normally asks for the
 // time from inside processReplacing on the same thread; its other requests come from the
-// threads of its editor and of the host's non-real-time calls. No lock is taken. The render
-// thread writes the transport under a sequence count, so a time request from any other thread
-// reads a consistent copy of the last copied transport into a record of that thread's own; it
-// never changes the stop detection and never sends an event to the plug-in.
+// threads of its editor and of the host's non-real-time calls. The render thread takes no lock
+// and never calls the controller: it answers with the sample rate learned at initialisation (or
+// read from the controller since by another thread). It writes the transport under a sequence
+// count, so a time request from any other thread reads a consistent copy of the last copied
+// transport into a record of this instance and that thread's own. Requests from every thread
+// move the stop detection alike; a stop that another thread finds reaches the plug-in as an
+// event at the start of the render thread's next block, never from the asking thread.
 //
 // The plug-in's edit reports (automate, begin edit, end edit) made on the render thread during a
 // block do not reach the effect's parameters there, whose host objects may allocate and lock:
-// they wait in a queue of fixed size until the host's next non-real-time call on the instance
+// they wait, coalesced per parameter, until the host's next non-real-time call on the instance
 // hands them on (DeliverQueuedReports). Reports from any other thread are handed on at once.
+//
+// Each request that names a parameter has its identifier written into a buffer of its own, on
+// its own stack: requests of the plug-in's editor thread, of the render thread and of the host's
+// calls (a report made during setParameter) may overlap without changing each other's.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <unordered_map>
 
 #include "abi/vst2.h"
 #include "bridge/plugin_report_queue.h"
@@ -47,9 +56,7 @@ class VstCallBack {
     intptr_t HandleHostRequest(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
                                void* ptr, float opt);
 
-    // Transport state. Written by the render thread when it copies a block's transport, except
-    // wasPlaying, which only the time request brings up to date.
-    std::atomic<int32_t> wasPlaying{0};
+    // Transport state. Written by the render thread when it copies a block's transport.
     std::atomic<int32_t> isPlaying{0};
     std::atomic<double> tempo{120.0};
     std::atomic<int32_t> meterNumerator{4};
@@ -85,16 +92,30 @@ class VstCallBack {
     // [render-thread]
     void SetSliceOffset(int32_t frames) { sliceOffset_.store(frames, std::memory_order_relaxed); }
 
+    // Sends the all-notes-off of a stop that a time request from another thread found, once.
+    // Called after BeginBlock, before the block's MIDI. [render-thread]
+    void DeliverFoundStop(AEffect* effect);
+
+    // The playing state that the plug-in's last time request saw, on whichever thread it asked.
+    // A block that plays while this is 0 starts playback. [any thread]
+    int32_t WasPlaying() const;
+
+    // The rate the plug-in was just given at initialisation; the render thread answers with it
+    // from now on. [non-real-time threads]
+    void LearnSampleRate(float rate);
+
     // True on the render thread between BeginBlock and EndBlock. Allocates nothing, locks
     // nothing. [any thread]
     bool InsideRenderBlock() const;
+    // Makes room for the reports of the plug-in's `parameterCount` parameters from its blocks.
+    // Before the first block. [main-thread]
+    void PrepareReports(int32_t parameterCount) { reports_.Prepare(parameterCount); }
     // Called by each non-real-time call of the host on the instance, before it does anything
-    // else: hands the reports queued during blocks on to the effect's parameters, oldest first.
-    // `effect` is the plug-in, null when there is none. [non-real-time threads]
+    // else: hands the reports queued during blocks on to the effect's parameters, in the order
+    // the plug-in first reported each parameter. `effect` is the plug-in, null when there is
+    // none. [non-real-time threads]
     void DeliverQueuedReports(AEffect* effect);
 
-    // Identifier of the parameter named by the current request; the plug-in writes it.
-    char paramIdBuffer[kParamIdBufferSize] = {};
     // The instance's editor while one is initialised; display updates reach nothing otherwise.
     VstEditorLink* editor = nullptr;
     VstTimeInfo timeInfo{};
@@ -102,7 +123,8 @@ class VstCallBack {
     // requests are ignored while it is null.
     VstAutomationTarget* automationTarget = nullptr;
     AAXWrapper_Parameters* parameters;
-    AAX_IController* controller = nullptr;
+    // Set and cleared by the host's non-real-time calls while the plug-in's threads may ask.
+    std::atomic<AAX_IController*> controller{nullptr};
     std::unique_ptr<VstMidiEvent[]> noteOffBuffer;
 
   private:
@@ -127,27 +149,28 @@ class VstCallBack {
     void CopyBlockTransport();
     PlugInReportQueue reports_;
 
-    // The rate the controller last gave; 0 before it was asked.
-    mutable std::atomic<float> knownSampleRate_{0.0f};
-    // The host's sample rate from the controller, or the default while there is none.
+    // The rate learned at the last initialisation or read from the controller since; the default
+    // until then. A request while no controller is attached never changes it.
+    mutable std::atomic<float> knownSampleRate_{static_cast<float>(kDefaultSampleRate)};
+    // Off the render thread the controller's rate, which is learned; else, and when the
+    // controller gives none, the rate learned last.
     float HostSampleRate() const;
     using IdentifierBuffer = char[kParamIdBufferSize];
     // Writes the plug-in's identifier of parameter `index` into `identifier`, always
     // terminated: the name under which the effect knows the matching AAX parameter.
     static void IdentifyParameter(AEffect* effect, int32_t index, IdentifierBuffer& identifier);
     // Passes automate, begin-edit and end-edit to the effect's parameter, identified in
-    // `identifier`: paramIdBuffer for the plug-in's own requests, a buffer of the delivery's own
-    // for queued reports, which reach the host while the plug-in may be naming another parameter
-    // in paramIdBuffer from its own thread.
+    // `identifier`, a buffer of the caller's own.
     void ForwardAutomation(AEffect* effect, int32_t opcode, int32_t index, float opt,
                            IdentifierBuffer& identifier);
     // Identifies every plug-in parameter in turn and tells the editor, if any, about each.
     void UpdateDisplay(AEffect* effect);
-    // The transport fields as one time request sees them.
+    // The transport fields as one time request sees them, and the sequence count of that copy.
     struct TransportView {
         int32_t playing, tempoValid, meterValid, ppqValid;
         int32_t numerator, denominator, samplePosition;
         double tempo, ppqPosition;
+        uint32_t sequence;
     };
     TransportView ReadTransport() const;
     // Retries until no block wrote the fields in between.
@@ -157,6 +180,25 @@ class VstCallBack {
     static void MoveOn(VstTimeInfo& record, int32_t frames);
     VstTimeInfo* GetTime(AEffect* effect);
     void SendAllNotesOff(AEffect* effect);
+
+    // What the time requests saw last: the sequence count of the copy they read (above bit 0)
+    // and its playing state (bit 0). A request that read an older copy than that changes
+    // nothing, so that a reader on another thread that lags a block can neither report a stop
+    // twice nor make the next block a start that moves the position's origin.
+    std::atomic<uint64_t> seenTransport_{0};
+    // Records `transport` as seen; true for the one request that first sees it stopped after
+    // playing.
+    bool SeeTransport(const TransportView& transport);
+    // A stop found off the render thread, for the render thread's next block.
+    std::atomic<bool> stopFound_{false};
+
+    // The time records of threads other than the render thread, one per thread and kept while
+    // the instance lives: the plug-in may hold a record until that thread asks again. A thread
+    // that ends leaves its record to a later thread that the platform gives the same identity.
+    std::mutex otherThreadRecordsMutex_;
+    std::unordered_map<uintptr_t, VstTimeInfo> otherThreadRecords_;
+    // The calling thread's record, null when there is no memory for one. [non-real-time threads]
+    VstTimeInfo* OtherThreadRecord(uintptr_t thread);
 };
 
 static_assert(std::atomic<int32_t>::is_always_lock_free);

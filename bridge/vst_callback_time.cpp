@@ -49,7 +49,8 @@ VstCallBack::TransportView VstCallBack::ReadConsistentTransport() const {
     for (;;) {
         const uint32_t before = transportSequence_.load(kAcquire);
         if ((before & 1u) != 0) continue;
-        const TransportView view = ReadTransport();
+        TransportView view = ReadTransport();
+        view.sequence = before;
         if (transportSequence_.load(kRelaxed) == before) return view;
     }
 }
@@ -87,20 +88,53 @@ VstTimeInfo* VstCallBack::GetTime(AEffect* effect) {
     const uintptr_t renderThread = renderThread_.load(kRelaxed);
     const uintptr_t thisThread = platform::CurrentThreadToken();
     if (renderThread != 0 && renderThread != thisThread) {
-        // Valid until this thread's next time request.
-        thread_local VstTimeInfo ownRecord;
-        FillTime(ownRecord, ReadConsistentTransport());
-        return &ownRecord;
+        VstTimeInfo* const record = OtherThreadRecord(thisThread);
+        if (record == nullptr) return nullptr;
+        const TransportView transport = ReadConsistentTransport();
+        if (SeeTransport(transport)) stopFound_.store(true, kRelaxed);
+        FillTime(*record, transport);
+        return record;
     }
 
     if (renderThread == thisThread && blockTransportPending_) CopyBlockTransport();
-    const TransportView transport = ReadTransport();
-    const bool stopped = transport.playing == 0 && wasPlaying.load(kRelaxed) == 1;
-    wasPlaying.store(transport.playing, kRelaxed);
+    TransportView transport = ReadTransport();
+    // No block is writing the fields meanwhile, so the count is even.
+    transport.sequence = transportSequence_.load(kRelaxed);
+    const bool stopped = SeeTransport(transport);
     FillTime(timeInfo, transport);
     MoveOn(timeInfo, sliceOffset_.load(kRelaxed));
     if (stopped) SendAllNotesOff(effect);
     return &timeInfo;
+}
+
+bool VstCallBack::SeeTransport(const TransportView& transport) {
+    const uint64_t seen = (uint64_t{transport.sequence} << 1) | (transport.playing != 0 ? 1u : 0u);
+    uint64_t last = seenTransport_.load(kRelaxed);
+    do {
+        // Older by less than half the count's range is older: the count wraps after 2^31 blocks.
+        const auto lastSequence = static_cast<uint32_t>(last >> 1);
+        if (static_cast<int32_t>(transport.sequence - lastSequence) < 0) return false;
+    } while (!seenTransport_.compare_exchange_weak(last, seen, kRelaxed));
+    return (last & 1u) != 0 && transport.playing == 0;
+}
+
+int32_t VstCallBack::WasPlaying() const {
+    return static_cast<int32_t>(seenTransport_.load(kRelaxed) & 1u);
+}
+
+void VstCallBack::DeliverFoundStop(AEffect* effect) {
+    if (stopFound_.load(kRelaxed) && stopFound_.exchange(false, kRelaxed)) SendAllNotesOff(effect);
+}
+
+VstTimeInfo* VstCallBack::OtherThreadRecord(uintptr_t thread) {
+    // A request comes from the plug-in's own code: no exception may reach it.
+    try {
+        std::lock_guard lock(otherThreadRecordsMutex_);
+        // The map's elements stay where they are when it grows.
+        return &otherThreadRecords_.try_emplace(thread).first->second;
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 void VstCallBack::SendAllNotesOff(AEffect* effect) {

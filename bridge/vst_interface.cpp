@@ -1,6 +1,7 @@
 #include "bridge/vst_interface.h"
 
 #include "bridge/midi_event.h"
+#include "bridge/vst_callback.h"
 
 VstInterface::VstInterface() : eventBuffer(new VstMidiEvent[kEventBufferSize]) {
     for (int32_t i = 0; i < kEventBufferSize; ++i) eventBuffer[i] = MakeMidiEvent();
@@ -18,6 +19,7 @@ void VstInterface::Attach(AEffect* loaded) {
     effect = loaded;
     if (loaded == nullptr) return;
     loaded->user = callBack;
+    if (callBack != nullptr) callBack->PrepareReports(loaded->numParams);
     channels.Prepare(loaded->numInputs, loaded->numOutputs);
 }
 

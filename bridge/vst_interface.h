@@ -34,8 +34,9 @@ class VstInterface {
         return effect != nullptr && active.load(std::memory_order_relaxed) != 0;
     }
 
-    // Stores the loaded effect (null when loading failed), points its user field at callBack and
-    // prepares the channel arrays for its inputs and outputs. [main-thread]
+    // Stores the loaded effect (null when loading failed), points its user field at callBack,
+    // makes callBack's room for the reports of its parameters and prepares the channel arrays for
+    // its inputs and outputs. [main-thread]
     void Attach(AEffect* loaded);
 
     // Asks the plug-in for its editor rectangle (into editorRect), then opens its editor in

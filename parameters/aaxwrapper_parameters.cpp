@@ -18,10 +18,9 @@ namespace {
 // The low 12 bits of a stem format are its channel count.
 constexpr int32_t kStemChannelMask = 0xFFF;
 
-// The parameter whose host value this thread is handing to the plug-in. A plug-in that reports
-// that parameter meanwhile echoes the host's own change; passed on, the echo would come back as
-// another host change, without end.
-thread_local const AAX_IParameter* deliveringParameter = nullptr;
+// The parameter whose host value this thread is about to hand to the plug-in. A report of that
+// parameter before the plug-in has the value (from inside the index lookup) is overtaken by it.
+thread_local const AAX_IParameter* handingOver = nullptr;
 
 }  // namespace
 
@@ -65,6 +64,7 @@ Result AAXWrapper_Parameters::Uninitialize() {
         std::lock_guard lock(mRefreshMutex);
         mRefreshing.clear();  // the mirrors go now
     }
+    mSetRequests.Clear();
     return AAX_CEffectParameters::Uninitialize();
 }
 
@@ -77,6 +77,7 @@ Result AAXWrapper_Parameters::EffectInit() {
 
     float sampleRate = static_cast<float>(VstCallBack::kDefaultSampleRate);
     if (Controller() != nullptr) Controller()->GetSampleRate(&sampleRate);
+    mCallBack->LearnSampleRate(sampleRate);
     mVstInterface->Dispatch(effSetSampleRate, 0, 0, nullptr, std::trunc(sampleRate));
 
     mBypassParamId = kMasterBypassID;
@@ -129,13 +130,15 @@ Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(ParameterId id, dou
         mVstInterface->Dispatch(effSetBypass, 0, value > 0.0 ? 1 : 0);
         return AAX_SUCCESS;
     }
-    const AAX_IParameter* const outer = deliveringParameter;
-    deliveringParameter = parameter;
+    const AAX_IParameter* const outer = handingOver;
+    handingOver = parameter;
     const int32_t index = PlugInParameterIndex(*mVstInterface, id);
-    if (index >= 0 && !AnswersRefresh(*parameter, index, value)) {
-        mVstInterface->SetParameter(index, NarrowToFloat(value));
-    }
-    deliveringParameter = outer;
+    handingOver = outer;
+    if (index < 0) return AAX_SUCCESS;
+    // Both settle their requests, whatever the other says.
+    const bool refreshed = AnswersRefresh(*parameter, index, value);
+    const bool current = mSetRequests.Answer(parameter, value);
+    if (!refreshed && current) mVstInterface->SetParameter(index, NarrowToFloat(value));
     return AAX_SUCCESS;
 }
 
@@ -155,7 +158,11 @@ void AAXWrapper_Parameters::DeliverPlugInReports() {
 
 void AAXWrapper_Parameters::PlugInAutomated(const char* identifier, double normalizedValue) {
     AAX_IParameter* parameter = ParameterManager().GetParameterByID(identifier);
-    if (parameter != nullptr && parameter != deliveringParameter) {
+    if (parameter == nullptr || parameter == handingOver) return;
+    // Compared as the parameter keeps values: a switch's correction to its other position is
+    // one, a float's only in its own precision.
+    const double value = MirrorNormalizedValue(*parameter, NarrowToFloat(normalizedValue));
+    if (mSetRequests.Report(parameter, value, parameter->GetNormalizedValue())) {
         parameter->SetNormalizedValue(normalizedValue);
     }
 }

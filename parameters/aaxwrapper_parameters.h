@@ -20,6 +20,11 @@
 // After the plug-in takes a chunk, each mirror that no longer matches the plug-in's value is
 // brought to it as the plug-in's own edits are: a set request to the host. The host's answer to
 // such a request is not sent back to the plug-in while the plug-in still holds that value.
+//
+// Echoes (plugin_set_requests.h): a plug-in's report of the value host and plug-in already hold
+// is not requested again, whether the plug-in makes it inside setParameter or later from its
+// blocks; its correction of a host value (a value snapped to a step) is. A host answer that a
+// newer request of the plug-in follows does not reach the plug-in.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +39,7 @@
 #include "host/aax_string.h"
 #include "parameters/aax_effect_parameters.h"
 #include "parameters/plugin_parameter_mirror.h"
+#include "parameters/plugin_set_requests.h"
 
 // Answered only by this class, to the module's own editor: the object itself, so that the editor
 // of an instance reaches the plug-in of the same instance. Never a host interface.
@@ -52,7 +58,8 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     Result Uninitialize() override;
     // Host to plug-in: effSetBypass for the master bypass, else setParameter at the index that
     // PlugInParameterIndex gives (effGetParamIndexFromIdentifier, -15, unless the identifier is
-    // a derived one). Neither counts a change nor posts a packet.
+    // a derived one), unless the value is a stale answer. Neither counts a change nor posts a
+    // packet.
     Result UpdateParameterNormalizedValue(ParameterId id, double value, int32_t source) override;
     Result GetChunkIDFromIndex(int32_t index, TypeCode* chunkID) const override;
     Result GetChunkSize(TypeCode chunkID, uint32_t* size) override;
@@ -114,4 +121,5 @@ class AAXWrapper_Parameters : public AAX_CEffectParameters, private VstAutomatio
     // on one of its threads while it answers requests on another.
     std::mutex mRefreshMutex;
     std::unordered_set<const AAX_IParameter*> mRefreshing;
+    PlugInSetRequests mSetRequests;
 };

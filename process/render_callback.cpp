@@ -76,7 +76,10 @@ void RenderInstance(const AlgorithmContext& context) {
     auto* bridge = static_cast<VstInterface*>(*context.vstInterface);
     if (bridge == nullptr) return;
     VstCallBack* callBack = bridge->callBack;
-    if (callBack != nullptr) callBack->BeginBlock(context.transportNode);
+    if (callBack != nullptr) {
+        callBack->BeginBlock(context.transportNode);
+        if (bridge->IsUsable()) callBack->DeliverFoundStop(bridge->effect);
+    }
 
     if (bridge->IsUsable()) RenderAudio(context, *bridge, BlockMidi(context));
     if (callBack != nullptr) callBack->EndBlock();

@@ -136,7 +136,7 @@ TEST_F(TimeInfo, StopSendsOneAllNotesOffAtTheFirstRequestOnly) {
     expected.midiData[0] = static_cast<char>(0xB0);
     expected.midiData[1] = 0x7B;
     EXPECT_EQ(std::memcmp(&events[0].event, &expected, sizeof expected), 0);
-    EXPECT_EQ(CallBack().wasPlaying.load(), 0);
+    EXPECT_EQ(CallBack().WasPlaying(), 0);
 
     AskTime();
     EXPECT_EQ(ProcessEventCalls().size(), 1u);

@@ -1,13 +1,12 @@
 // The plug-in's edit reports made on the render thread during a block reach the host from the
-// host's next non-real-time call on the instance, in the order the plug-in made them; a full
-// queue drops the newest. Reports from outside a block go to the host at once.
+// host's next non-real-time call on the instance, one edit and one set request per parameter with
+// the plug-in's latest value. Reports from outside a block go to the host at once.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <thread>
 #include <vector>
 
-#include "bridge/plugin_report_queue.h"
 #include "tests/integration/session_fixture.h"
 
 namespace {
@@ -83,7 +82,7 @@ const HostCall kHostCalls[] = {
      }},
 };
 
-TEST_F(PlugInReports, FromBlocksReachTheHostInOrderAtItsNextCall) {
+TEST_F(PlugInReports, FromBlocksReachTheHostAtItsNextCall) {
     for (const HostCall& hostCall : kHostCalls) {
         SCOPED_TRACE(hostCall.name);
         auto instance = InstanceReporting(2, false);
@@ -97,9 +96,7 @@ TEST_F(PlugInReports, FromBlocksReachTheHostInOrderAtItsNextCall) {
 
         hostCall.call(*instance);
         std::vector<aaxhost::Call> expected;
-        for (int32_t report = 1; report <= 6; ++report) {
-            ExpectEdit(expected, "param0", report * testplugin::kReportStep);
-        }
+        ExpectEdit(expected, "param0", 6 * testplugin::kReportStep);
         EXPECT_EQ(Requests(*instance, before), expected);
         instance->CloseEditor();
         instance.reset();
@@ -107,52 +104,112 @@ TEST_F(PlugInReports, FromBlocksReachTheHostInOrderAtItsNextCall) {
     }
 }
 
-TEST_F(PlugInReports, AFullQueueDropsTheNewest) {
-    constexpr int32_t kMade = static_cast<int32_t>(PlugInReportQueue::kCapacity) + 10;
-    auto instance = InstanceReporting(kMade, true);
-    ASSERT_TRUE(instance->Ready());
-    const size_t before = instance->Automation().Log().Calls().size();
-    RenderOnItsOwnThread(*instance, 1);
-    instance->Service();
+// The plug-in's edits of parameter 0 over a run of blocks, the host answering queued or at once
+// and called between blocks: each call hands the host one set request carrying the plug-in's
+// latest value, the edits stay paired, and the host's answers give the plug-in no value it has
+// left behind.
+TEST_F(PlugInReports, BurstsEndWithTheHostOnThePlugInsLatestValue) {
+    using aaxhost::SetRequestAnswer;
+    const struct {
+        const char* name;
+        int32_t perBlock;
+        int32_t blocks;
+        bool bare;
+        SetRequestAnswer answer;
+    } cases[] = {
+        {"5,000 automates in a block, answered queued", 5000, 1, true, SetRequestAnswer::kQueued},
+        {"5,000 edits in a block, answered at once", 5000, 1, false, SetRequestAnswer::kAtOnce},
+        {"5,000 edits in a block, answered queued", 5000, 1, false, SetRequestAnswer::kQueued},
+        {"edits over 200 blocks, answered queued", 20, 200, false, SetRequestAnswer::kQueued},
+        {"automates over 200 blocks, answered at once", 20, 200, true, SetRequestAnswer::kAtOnce},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testplugin::Script script = QuietScript();
+        script.recording = 1;
+        script.asksTimeInProcess = 0;
+        script.reportsInProcess = c.perBlock;
+        script.bareReports = c.bare ? 1 : 0;
+        Control().SetScript(script);
+        Control().ResetLog();
+        OpenSession();
+        auto instance = NewInstance(c.answer);
+        AEffect* effect = WrappedEffect();
+        ASSERT_NE(effect, nullptr);
+        const size_t before = instance->Automation().Log().Calls().size();
+        StereoBuffers buffers(32);
+        for (int32_t block = 0; block < c.blocks; ++block) {
+            instance->Render(buffers.inputs, buffers.outputs, buffers.frames);
+            instance->Service();
+        }
+        instance->Service();
 
-    std::vector<double> requested;
-    for (const aaxhost::Call& call : Requests(*instance, before)) {
-        if (call.slot == 5) requested.push_back(std::get<double>(call.arguments[1]));
-    }
-    constexpr uint32_t kTaken = PlugInReportQueue::kCapacity - PlugInReportQueue::kEndEditReserve;
-    std::vector<double> oldest;
-    for (uint32_t report = 1; report <= kTaken; ++report) {
-        oldest.push_back(report * testplugin::kReportStep);
-    }
-    EXPECT_EQ(requested, oldest);
+        const double last = c.perBlock * c.blocks * testplugin::kReportStep;
+        std::vector<double> requested;
+        int32_t touched = 0;
+        bool unpaired = false;
+        for (const aaxhost::Call& call : Requests(*instance, before)) {
+            if (call.slot == 5) requested.push_back(std::get<double>(call.arguments[1]));
+            if (call.slot == 7) ++touched;
+            if (call.slot == 8) unpaired = unpaired || --touched < 0;
+        }
+        EXPECT_EQ(requested.size(), static_cast<size_t>(c.blocks)) << "one request a call";
+        ASSERT_FALSE(requested.empty());
+        EXPECT_EQ(requested.back(), last);
+        EXPECT_FALSE(unpaired);
+        EXPECT_EQ(touched, 0) << "every touch released";
 
-    // The queue takes reports again once the host has had them.
-    RenderOnItsOwnThread(*instance, 1);
-    const size_t afterFirst = instance->Automation().Log().Calls().size();
-    instance->Service();
-    EXPECT_EQ(Requests(*instance, afterFirst).size(), kTaken * 3);
+        // The plug-in's latest value when each host value reached it.
+        int32_t blocksSeen = 0;
+        std::vector<std::pair<float, float>> stale;
+        for (const testplugin::Call& call : Control().CallsTo(effect)) {
+            if (call.kind == testplugin::CallKind::kProcessReplacing) ++blocksSeen;
+            const auto latest =
+                static_cast<float>(blocksSeen * c.perBlock * testplugin::kReportStep);
+            if (call.kind == testplugin::CallKind::kSetParameter && call.index == 0 &&
+                call.opt != latest) {
+                stale.emplace_back(call.opt, latest);
+            }
+        }
+        if (!stale.empty()) {
+            ADD_FAILURE() << stale.size() << " values the plug-in had left, the first "
+                          << stale.front().first << " after " << stale.front().second;
+        }
+        instance.reset();
+        session.reset();
+    }
 }
 
-// Edits that overflow the queue: every parameter the host was told is touched is released again.
-TEST_F(PlugInReports, AFullQueueStillEndsEveryEditTheHostSawBegin) {
-    auto instance = InstanceReporting(static_cast<int32_t>(PlugInReportQueue::kCapacity), false);
-    ASSERT_TRUE(instance->Ready());
-    const size_t before = instance->Automation().Log().Calls().size();
-    RenderOnItsOwnThread(*instance, 1);
-    instance->Service();
+// A plug-in that echoes each value the host hands it from its next block: the echo reaches the
+// host no more, whichever way the host answers, and host and plug-in keep the host's value.
+TEST_F(PlugInReports, EchoesFromBlocksOfTheHostsValueEnd) {
+    for (const aaxhost::SetRequestAnswer answer :
+         {aaxhost::SetRequestAnswer::kQueued, aaxhost::SetRequestAnswer::kAtOnce}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        testplugin::Script script = QuietScript();
+        script.echoesSetParameter = 2;
+        Control().SetScript(script);
+        OpenSession();
+        auto instance = NewInstance(answer);
+        ASSERT_TRUE(instance->Ready());
+        ASSERT_EQ(instance->Effect().SetParameterNormalizedValue("param1", 0.25), AAX_SUCCESS);
+        instance->Service();
+        const size_t before = instance->Automation().Log().Calls().size();
 
-    int32_t touched = 0;
-    int32_t touches = 0;
-    for (const aaxhost::Call& call : Requests(*instance, before)) {
-        if (call.slot == 7) {
-            ++touched;
-            ++touches;
-        } else if (call.slot == 8 && touched > 0) {
-            --touched;
+        StereoBuffers buffers(32);
+        for (int32_t block = 0; block < 20; ++block) {
+            instance->Render(buffers.inputs, buffers.outputs, buffers.frames);
+            instance->Service();
         }
+        int32_t requests = 0;
+        for (const aaxhost::Call& call : Requests(*instance, before)) requests += call.slot == 5;
+        EXPECT_EQ(requests, 0) << "echoes requested again";
+        double value = -1.0;
+        EXPECT_EQ(instance->Effect().GetParameterNormalizedValue("param1", &value), AAX_SUCCESS);
+        EXPECT_EQ(value, 0.25);
+        instance.reset();
+        session.reset();
     }
-    EXPECT_GT(touches, 0);
-    EXPECT_EQ(touched, 0) << "a parameter left touched";
 }
 
 // A host that renders and calls the instance on one thread: the block ends with the host's next

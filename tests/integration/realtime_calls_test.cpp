@@ -2,9 +2,10 @@
 // mutex or condition variable, no sleeping, yielding or file input and output. The C library's
 // functions are interposed and counted on the render thread only, over blocks with MIDI, a
 // playing transport that stops and starts again, the plug-in asking the time, automation by the
-// host between blocks and the plug-in's own edits from inside its blocks (the test plug-in from
-// processReplacing, the demo plug-in from the modulation wheel), which reach the host, whose
-// stand-in automation service allocates and locks, only from its next call between blocks.
+// host between blocks and the plug-in's own edits from inside its blocks (the test plug-in a
+// burst of thousands from processReplacing, the demo plug-in from the modulation wheel), which
+// reach the host, whose stand-in automation service allocates and locks, only from its next call
+// between blocks.
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <sched.h>
@@ -76,7 +77,10 @@ TEST_P(RealtimeCallsOfTheModule, SeesTheLockOfALoadedLibrary) {
 
 TEST_P(RealtimeCallsOfTheModule, BlocksMakeNoForbiddenCall) {
     testplugin::Script script = QuietScript();
-    script.reportsInProcess = 1;
+    script.numParams = 40;
+    testplugin::NameLikeGenerated(script, testplugin::kMaxParameters);
+    script.reportsInProcess = 5000;
+    script.reportsSpread = 40;
     Control().SetScript(script);
     OpenSession();
     auto instance = NewInstance();

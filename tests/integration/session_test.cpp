@@ -456,6 +456,11 @@ TEST_F(Sessions, TransportStopStartAndJumpBackAsThePlugInSeesThem) {
         script.asksTimeInProcess = fromWorker ? 0 : 1;
         Start(script);
         Worker worker;
+        // The host's transport is read for the blocks after the plug-in's first time request,
+        // from whichever thread: a block that ran before it cannot be seen from another thread.
+        if (fromWorker) {
+            worker.Do([&] { Control().CallHost(effect, audioMasterGetTime, 0, kVstPpqPosValid); });
+        }
         std::vector<VstTimeInfo> seen;
         for (const Step& step : steps) {
             ck_transport_state& transport = session->Transport();

@@ -65,15 +65,24 @@ struct Script {
     // effSetChunk also takes the chunk's leading native floats as the values of the scripted
     // parameters, in index order, as many as the chunk holds.
     int32_t chunkHoldsValues;
-    // processReplacing first reports this many edits of parameter 0 to the host, each as begin
-    // edit, automate, end edit (only the automate with bareReports), with the values
-    // kReportStep, 2 * kReportStep, ... (or reportStep) counted over the instance's blocks.
+    // processReplacing first reports this many edits to the host (of parameter 0, or spread as
+    // reportsSpread says), each as begin edit, automate, end edit (only the automate with
+    // bareReports), with the values kReportStep, 2 * kReportStep, ... (or reportStep) counted
+    // over the instance's blocks.
     int32_t reportsInProcess;
     int32_t bareReports;
     double reportStep;  // the step of those values; 0 for kReportStep
+    // The edits reported from processReplacing go to parameters 0 to reportsSpread - 1 in turn
+    // (0 or 1: parameter 0 only).
+    int32_t reportsSpread;
+    // setParameter snaps the value to this many evenly spaced steps (from 2 on) before taking it.
+    int32_t snapSteps;
+    // setParameter reports the value it took to the host as a bare automate: 1 from inside
+    // setParameter, 2 from the start of the next processReplacing (the last one taken).
+    int32_t echoesSetParameter;
 };
 
-inline constexpr double kReportStep = 1.0 / 4096.0;
+inline constexpr double kReportStep = 1.0 / 8192.0;
 
 // Bytes that a text-filling plug-in writes: the identifier buffer's size as the host passed it
 // in `value` (or this many when it passed none), and for a name this many.

@@ -2,6 +2,7 @@
 // created with.
 #pragma once
 
+#include <atomic>
 #include <vector>
 
 #include "abi/vst2.h"
@@ -19,6 +20,10 @@ struct Instance {
     std::vector<unsigned char> largeChunk;  // the chunk when it is larger than kMaxChunkSize
     bool failedOpen = false;                // effOpen failed as scripted
     int32_t reportsMade = 0;                // edits reported from processReplacing
+    // The parameter whose value setParameter took last, to be echoed from the next block; -1
+    // for none. Written by the host's thread, taken by the render thread.
+    std::atomic<int32_t> echoIndex{-1};
+    std::atomic<float> echoValue{0.0f};
 };
 
 inline Instance& InstanceOf(AEffect* effect) {

@@ -1,6 +1,7 @@
 // What a test plug-in instance does when called: it records the call, then answers from its
 // script.
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -205,6 +206,12 @@ intptr_t Dispatcher(AEffect* effect, int32_t opcode, int32_t index, intptr_t val
     return Answer(instance, opcode, index, value, ptr);
 }
 
+// The step nearest to `value` of `steps` evenly spaced ones from 0 to 1.
+float Snapped(float value, int32_t steps) {
+    const float intervals = static_cast<float>(steps - 1);
+    return std::round(std::clamp(value, 0.0f, 1.0f) * intervals) / intervals;
+}
+
 void SetParameter(AEffect* effect, int32_t index, float value) {
     if (Recording(effect)) {
         Call call = NewCall(effect, CallKind::kSetParameter);
@@ -212,8 +219,17 @@ void SetParameter(AEffect* effect, int32_t index, float value) {
         call.opt = value;
         RecordCall(call);
     }
-    Parameter* parameter = ParameterAt(InstanceOf(effect), index);
+    Instance& instance = InstanceOf(effect);
+    const Script& script = instance.script;
+    if (script.snapSteps >= 2) value = Snapped(value, script.snapSteps);
+    Parameter* parameter = ParameterAt(instance, index);
     if (parameter != nullptr) parameter->value = value;
+    if (script.echoesSetParameter == 1) {
+        instance.host(effect, audioMasterAutomate, index, 0, nullptr, value);
+    } else if (script.echoesSetParameter == 2) {
+        instance.echoValue.store(value);
+        instance.echoIndex.store(index);
+    }
 }
 
 float GetParameter(AEffect* effect, int32_t index) {
@@ -271,16 +287,22 @@ void ReportEdits(Instance& instance) {
     const bool bare = instance.script.bareReports != 0;
     const double step =
         instance.script.reportStep != 0.0 ? instance.script.reportStep : kReportStep;
+    const int32_t spread = std::max(instance.script.reportsSpread, 1);
     for (int32_t i = 0; i < instance.script.reportsInProcess; ++i) {
+        const int32_t index = instance.reportsMade % spread;
         const auto value = static_cast<float>(++instance.reportsMade * step);
-        if (!bare) instance.host(effect, audioMasterBeginEdit, 0, 0, nullptr, 0.0f);
-        instance.host(effect, audioMasterAutomate, 0, 0, nullptr, value);
-        if (!bare) instance.host(effect, audioMasterEndEdit, 0, 0, nullptr, 0.0f);
+        if (!bare) instance.host(effect, audioMasterBeginEdit, index, 0, nullptr, 0.0f);
+        instance.host(effect, audioMasterAutomate, index, 0, nullptr, value);
+        if (!bare) instance.host(effect, audioMasterEndEdit, index, 0, nullptr, 0.0f);
     }
 }
 
 void ProcessReplacing(AEffect* effect, float** inputs, float** outputs, int32_t frames) {
     Instance& instance = InstanceOf(effect);
+    const int32_t echoed = instance.echoIndex.exchange(-1);
+    if (echoed >= 0) {
+        instance.host(effect, audioMasterAutomate, echoed, 0, nullptr, instance.echoValue.load());
+    }
     ReportEdits(instance);
     if (instance.script.recording != 0 || instance.script.asksTimeInProcess != 0) {
         RecordBlock(effect, inputs, outputs, frames);
