@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "parameters/aaxwrapper_parameters.h"
+#include "process/render_callback.h"
 #include "tests/support/effect_host.h"
 #include "tests/support/hosted_effect.h"
 #include "tests/support/plugin_test_fixture.h"
@@ -93,6 +94,25 @@ class WrapperTest : public PluginTest {
                                std::get<int64_t>(call.arguments[2]));
         }
         return posts;
+    }
+
+    // Two channels of 16 frames each way, which AttachBlock hands to the algorithm context.
+    struct Block {
+        float input[2][16] = {};
+        float output[2][16] = {};
+        float* inputs[2] = {input[0], input[1]};
+        float* outputs[2] = {output[0], output[1]};
+        int32_t frames = 16;
+    };
+    void AttachBlock(Block& block) {
+        host_.context.audioInputs = block.inputs;
+        host_.context.audioOutputs = block.outputs;
+        host_.context.bufferLength = &block.frames;
+    }
+    // One block of the attached buffers through the render callback, on this thread.
+    void Render() {
+        AlgorithmContext* const instances[1] = {&host_.context};
+        RenderCallback(instances, instances + 1);
     }
 
     EffectHost host_;

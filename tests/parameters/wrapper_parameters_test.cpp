@@ -10,7 +10,6 @@
 #include <thread>
 #include <vector>
 
-#include "process/render_callback.h"
 #include "tests/parameters/wrapper_fixture.h"
 
 namespace {
@@ -104,26 +103,19 @@ TEST_F(WrapperParameters, EffectInitAsksThePlugInInOrderAndPostsFourPackets) {
 // plug-in through the posted fields alone.
 TEST_F(WrapperParameters, PostedFieldsCarryTheRenderCallbackToThePlugIn) {
     CreateAndInitialize();
-    float input[2][16] = {};
-    float output[2][16] = {};
-    input[0][15] = 0.5f;
-    input[1][3] = -0.25f;
-    float* inputs[2] = {input[0], input[1]};
-    float* outputs[2] = {output[0], output[1]};
-    int32_t frames = 16;
-    host_.context.audioInputs = inputs;
-    host_.context.audioOutputs = outputs;
-    host_.context.bufferLength = &frames;
-    AlgorithmContext* const instances[1] = {&host_.context};
-    RenderCallback(instances, instances + 1);
+    Block block;
+    block.input[0][15] = 0.5f;
+    block.input[1][3] = -0.25f;
+    AttachBlock(block);
+    Render();
 
     const std::vector<Call> calls = PluginCalls();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].kind, CallKind::kProcessReplacing);
     EXPECT_EQ(calls[0].frames, 16);
-    EXPECT_EQ(calls[0].outputs[1], output[1]);
-    EXPECT_EQ(output[0][15], 0.5f);
-    EXPECT_EQ(output[1][3], -0.25f);
+    EXPECT_EQ(calls[0].outputs[1], block.output[1]);
+    EXPECT_EQ(block.output[0][15], 0.5f);
+    EXPECT_EQ(block.output[1][3], -0.25f);
 }
 
 TEST_F(WrapperParameters, ParametersWithoutPropertiesAreNamedByThePlugIn) {
@@ -179,15 +171,8 @@ TEST_F(WrapperParameters, ReinitialisationAtANewRateReachesEveryTimeRecordOnEver
         testplugin::Script script = MirrorScript(1);
         script.asksTimeInProcess = 1;
         Create(script);
-        float input[2][16] = {};
-        float output[2][16] = {};
-        float* inputs[2] = {input[0], input[1]};
-        float* outputs[2] = {output[0], output[1]};
-        int32_t frames = 16;
-        host_.context.audioInputs = inputs;
-        host_.context.audioOutputs = outputs;
-        host_.context.bufferLength = &frames;
-        AlgorithmContext* const instances[1] = {&host_.context};
+        Block block;
+        AttachBlock(block);
 
         // Each look, with the plug-in's calls it caused: the rate of the time record it saw in
         // its block, and the rate sent back for its rate request on the same thread.
@@ -205,7 +190,7 @@ TEST_F(WrapperParameters, ReinitialisationAtANewRateReachesEveryTimeRecordOnEver
         };
         auto onRenderThread = [&] {
             host_.controller.Log().Clear();
-            RenderCallback(instances, instances + 1);
+            Render();
             const std::vector<Call> calls = PluginCalls();
             EXPECT_EQ(calls.back().kind, CallKind::kProcessReplacing);
             const double inBlock = calls.back().time.sampleRate;
