@@ -78,7 +78,6 @@ class VstCallBack {
     void BeginBlock(MidiNode* transportNode) {
         renderThread_.store(platform::CurrentThreadToken(), std::memory_order_relaxed);
         insideBlock_.store(true, std::memory_order_relaxed);
-        sliceOffset_.store(0, std::memory_order_relaxed);
         blockTransportNode_ = transportNode;
         blockTransportPending_ = true;
         if (timeRequested_.load(std::memory_order_relaxed)) CopyBlockTransport();
@@ -88,13 +87,15 @@ class VstCallBack {
         insideBlock_.store(false, std::memory_order_relaxed);
     }
     // A block that reaches the plug-in in slices: the frames before the slice that runs next,
-    // by which the time requests of the render thread move the block's position on.
-    // [render-thread]
+    // by which the time requests of the render thread move the block's position on; 0 again
+    // after the last slice. [render-thread]
     void SetSliceOffset(int32_t frames) { sliceOffset_.store(frames, std::memory_order_relaxed); }
 
     // Sends the all-notes-off of a stop that a time request from another thread found, once.
     // Called after BeginBlock, before the block's MIDI. [render-thread]
-    void DeliverFoundStop(AEffect* effect);
+    void DeliverFoundStop(AEffect* effect) {
+        if (stopFound_.load(std::memory_order_relaxed)) SendFoundStop(effect);
+    }
 
     // The playing state that the plug-in's last time request saw, on whichever thread it asked.
     // A block that plays while this is 0 starts playback. [any thread]
@@ -191,6 +192,7 @@ class VstCallBack {
     bool SeeTransport(const TransportView& transport);
     // A stop found off the render thread, for the render thread's next block.
     std::atomic<bool> stopFound_{false};
+    void SendFoundStop(AEffect* effect);
 
     // The time records of threads other than the render thread, one per thread and kept while
     // the instance lives: the plug-in may hold a record until that thread asks again. A thread

@@ -122,8 +122,8 @@ int32_t VstCallBack::WasPlaying() const {
     return static_cast<int32_t>(seenTransport_.load(kRelaxed) & 1u);
 }
 
-void VstCallBack::DeliverFoundStop(AEffect* effect) {
-    if (stopFound_.load(kRelaxed) && stopFound_.exchange(false, kRelaxed)) SendAllNotesOff(effect);
+void VstCallBack::SendFoundStop(AEffect* effect) {
+    if (stopFound_.exchange(false, kRelaxed)) SendAllNotesOff(effect);
 }
 
 VstTimeInfo* VstCallBack::OtherThreadRecord(uintptr_t thread) {

@@ -43,23 +43,38 @@ void ForwardMidi(const MidiStream& stream, VstInterface& bridge, uint32_t first,
     }
 }
 
-// processReplacing over the block, in as few slices as the channel layout allows. Each slice
-// gets its own MIDI just before it, and its time requests see the transport moved on to it.
-void RenderAudio(const AlgorithmContext& context, VstInterface& bridge, const MidiStream* midi) {
+// The usual block: one processReplacing of the whole length, its MIDI before it.
+void RenderWhole(const AlgorithmContext& context, VstInterface& bridge, const MidiStream* midi) {
+    const int32_t inputCount = *context.inputChannelCount;
+    const int32_t outputCount = *context.outputChannelCount;
+    const int32_t frames = *context.bufferLength;
+    if (midi != nullptr) ForwardMidi(*midi, bridge, 0, 0, true);
+    ChannelLayout& layout = bridge.channels;
+    if (layout.Arrange(context.audioInputs, inputCount, context.audioOutputs, outputCount, 0,
+                       frames)) {
+        bridge.effect->processReplacing(bridge.effect, layout.Inputs(), layout.Outputs(), frames);
+        layout.CompleteOutputs(context.audioOutputs, outputCount, frames);
+    } else {
+        ChannelLayout::Silence(context.audioOutputs, outputCount, frames);
+    }
+}
+
+// A block longer than the buffers that stand in for channels the host lacks: processReplacing in
+// slices of at most their length. Each slice gets its own MIDI just before it, and its time
+// requests see the transport moved on to it.
+void RenderInSlices(const AlgorithmContext& context, VstInterface& bridge, const MidiStream* midi,
+                    int32_t limit) {
     const int32_t inputCount = *context.inputChannelCount;
     const int32_t outputCount = *context.outputChannelCount;
     const int32_t frames = *context.bufferLength;
     ChannelLayout& layout = bridge.channels;
-    const int32_t limit = layout.SliceLimit(inputCount, outputCount);
-    int32_t offset = 0;
-    do {
+    for (int32_t offset = 0; offset < frames;) {
         const int32_t length = frames - offset < limit ? frames - offset : limit;
         const bool lastSlice = offset + length >= frames;
         if (!layout.Arrange(context.audioInputs, inputCount, context.audioOutputs, outputCount,
                             offset, length)) {
-            if (midi != nullptr) ForwardMidi(*midi, bridge, 0, 0, true);
             ChannelLayout::Silence(context.audioOutputs, outputCount, frames);
-            return;
+            break;
         }
         if (midi != nullptr) {
             ForwardMidi(*midi, bridge, static_cast<uint32_t>(offset),
@@ -68,20 +83,27 @@ void RenderAudio(const AlgorithmContext& context, VstInterface& bridge, const Mi
         if (bridge.callBack != nullptr) bridge.callBack->SetSliceOffset(offset);
         bridge.effect->processReplacing(bridge.effect, layout.Inputs(), layout.Outputs(), length);
         offset += length;
-    } while (offset < frames);
-    layout.CompleteOutputs(context.audioOutputs, outputCount, frames);
+        if (lastSlice) layout.CompleteOutputs(context.audioOutputs, outputCount, frames);
+    }
+    if (bridge.callBack != nullptr) bridge.callBack->SetSliceOffset(0);
 }
 
 void RenderInstance(const AlgorithmContext& context) {
     auto* bridge = static_cast<VstInterface*>(*context.vstInterface);
     if (bridge == nullptr) return;
     VstCallBack* callBack = bridge->callBack;
-    if (callBack != nullptr) {
-        callBack->BeginBlock(context.transportNode);
-        if (bridge->IsUsable()) callBack->DeliverFoundStop(bridge->effect);
-    }
+    if (callBack != nullptr) callBack->BeginBlock(context.transportNode);
 
-    if (bridge->IsUsable()) RenderAudio(context, *bridge, BlockMidi(context));
+    if (bridge->IsUsable()) {
+        if (callBack != nullptr) callBack->DeliverFoundStop(bridge->effect);
+        const int32_t limit =
+            bridge->channels.SliceLimit(*context.inputChannelCount, *context.outputChannelCount);
+        if (*context.bufferLength <= limit) {
+            RenderWhole(context, *bridge, BlockMidi(context));
+        } else {
+            RenderInSlices(context, *bridge, BlockMidi(context), limit);
+        }
+    }
     if (callBack != nullptr) callBack->EndBlock();
 }
 
