@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,36 @@ TEST_F(CommandLine, DescribeTakesTheModule) {
     ASSERT_TRUE(parsed.options) << parsed.message;
     EXPECT_EQ(parsed.options->command, Command::kDescribe);
     EXPECT_EQ(parsed.options->module, module);
+}
+
+TEST_F(CommandLine, EveryCommandTakesTheBundleFolderAsTheLibraryInside) {
+    std::filesystem::create_directories(files.Path("Bundle.aaxplugin/Contents/x64"));
+    const std::string inner = files.Write("Bundle.aaxplugin/Contents/x64/Bundle.aaxplugin", "dll");
+    std::filesystem::create_directories(files.Path("Empty.aaxplugin"));
+    const std::string bundle = files.Path("Bundle.aaxplugin");
+    const std::string empty = files.Path("Empty.aaxplugin");
+    const std::vector<std::vector<std::string>> commands = {
+        {"describe", "M"},
+        {"render", "M", "--in", input, "--out", files.Path("out.wav")},
+        {"state", "save", "M", files.Path("new.bin")},
+        {"state", "load", "M", chunk},
+        {"validate", "M"},
+    };
+    for (std::vector<std::string> arguments : commands) {
+        SCOPED_TRACE(arguments.front());
+        std::string& word = *std::find(arguments.begin(), arguments.end(), "M");
+        word = bundle;
+        ParsedCommandLine parsed = Parse(arguments);
+        ASSERT_TRUE(parsed.options) << parsed.message;
+        EXPECT_EQ(std::filesystem::path(parsed.options->module), std::filesystem::path(inner));
+        word = empty;
+        parsed = Parse(arguments);
+        EXPECT_FALSE(parsed.options);
+        EXPECT_EQ(parsed.exitCode, 2);
+        EXPECT_NE(parsed.message.find(empty + " is a folder but not a module bundle"),
+                  std::string::npos)
+            << parsed.message;
+    }
 }
 
 TEST_F(CommandLine, RenderTakesEveryOption) {

@@ -3,22 +3,24 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <numbers>
 
 #include "tests/tools/aaxhost_program/program_fixture.h"
-#if VQ318_AAXHOST_AUDIO
 #include "tools/aaxhost/cli/audio_file.h"
-#endif
 
 namespace {
 
-TEST_F(ProgramTest, DescribesTheEffectAndItsParameters) {
+TEST_F(ProgramTest, DescribesTheEffectAndItsParametersFromTheLibraryOrTheBundle) {
     DemoPlugin().Register(testsupport::RegistryView::k64Bit);
-    const ProgramRun run = RunAaxhost({"describe", kModule});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    for (const char* expected :
-         {"effect com.morvane.vq318", "component 1", "MIDI node", "creation procedure 1",
-          "parameters of a stereo instance", "Output Gain", "Sync Division", "off"}) {
-        EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
+    for (const std::string& module : {kModule, kBundle}) {
+        SCOPED_TRACE(module);
+        const ProgramRun run = RunAaxhost({"describe", module});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        for (const char* expected :
+             {"effect com.morvane.vq318", "component 1", "MIDI node", "creation procedure 1",
+              "parameters of a stereo instance", "Output Gain", "Sync Division", "off"}) {
+            EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
+        }
     }
 }
 
@@ -52,7 +54,6 @@ TEST_F(ProgramTest, SavesAndLoadsTheStateThroughAFile) {
     EXPECT_NE(run.err.find("did not take the chunk"), std::string::npos) << run.err;
 }
 
-#if VQ318_AAXHOST_AUDIO
 constexpr double kRate = 48000.0;
 
 double Rms(const std::vector<float>& samples, double from, double to) {
@@ -79,7 +80,8 @@ TEST_F(ProgramTest, RendersTheWayTheAutomationSays) {
     DemoPlugin().Register(testsupport::RegistryView::k64Bit);
     aaxhost::AudioData input{kRate, {std::vector<float>(3 * 48000), std::vector<float>(3 * 48000)}};
     for (size_t i = 0; i < input.Frames(); ++i) {
-        const auto sample = static_cast<float>(0.5 * std::sin(2.0 * M_PI * 400.0 * i / kRate));
+        const auto sample =
+            static_cast<float>(0.5 * std::sin(2.0 * std::numbers::pi * 400.0 * i / kRate));
         input.channels[0][i] = sample;
         input.channels[1][i] = sample;
     }
@@ -116,6 +118,5 @@ TEST_F(ProgramTest, RendersTheWayTheAutomationSays) {
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("output_gain"), std::string::npos);
 }
-#endif
 
 }  // namespace

@@ -34,3 +34,5 @@ class ProgramTest : public testing::Test {
 };
 
 inline const std::string kModule = VQ318_PRODUCT_MODULE;
+// The bundle folder that holds the module (natively a copy of it).
+inline const std::string kBundle = VQ318_PRODUCT_BUNDLE;

@@ -1,11 +1,12 @@
+// Audio files through libsndfile, where the platform has it.
 #include "tools/aaxhost/cli/audio_file.h"
 
 #include <sndfile.h>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <memory>
+
+#include "tools/aaxhost/cli/audio_file_check.h"
 
 namespace aaxhost {
 namespace {
@@ -54,21 +55,7 @@ bool ReadAudioFile(const std::string& path, AudioData& audio, std::string& error
 }
 
 bool WriteAudioFile(const std::string& path, const AudioData& audio, std::string& error) {
-    if (audio.channels.empty()) {
-        error = path + ": no channel to write";
-        return false;
-    }
-    for (const std::vector<float>& channel : audio.channels) {
-        if (channel.size() != audio.Frames()) {
-            error = path + ": channels of unequal length";
-            return false;
-        }
-    }
-    if (!(audio.sampleRate >= 1.0 && audio.sampleRate <= std::numeric_limits<int>::max()) ||
-        audio.sampleRate != std::floor(audio.sampleRate)) {
-        error = path + ": sample rate is not a positive whole number";
-        return false;
-    }
+    if (!CheckWritable(path, audio, error)) return false;
     SF_INFO info{};
     info.samplerate = static_cast<int>(audio.sampleRate);
     info.channels = static_cast<int>(audio.channels.size());

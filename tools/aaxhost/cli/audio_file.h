@@ -1,6 +1,8 @@
-// Audio files for `aaxhost render`, read and written through libsndfile: any format it reads
-// comes in as float channels; output goes out as 32-bit float WAV, so nothing the plug-in wrote
-// is rounded or clipped.
+// Audio files for `aaxhost render`, read and written through a library of the platform (libsndfile
+// natively, the system's multimedia file functions on Windows): WAV of 16- or 24-bit PCM or 32-bit
+// float comes in as float channels, scaled as libsndfile scales them (and natively whatever else
+// libsndfile reads); output goes out as 32-bit float WAV, so nothing the plug-in wrote is rounded
+// or clipped.
 #pragma once
 
 #include <string>

@@ -4,6 +4,8 @@
 #include <sstream>
 #include <string_view>
 
+#include "tools/aaxhost/cli/module_path.h"
+
 namespace aaxhost {
 namespace {
 
@@ -11,10 +13,25 @@ constexpr int32_t kMaxBlockFrames = 16384;
 
 constexpr int kUsageError = 2;
 
+// A bundle folder stands for the library inside it, so every command takes either.
+const CLI::Validator kModuleBundle(
+    [](std::string& path) {
+        std::string error;
+        std::optional<std::string> library = ResolveModulePath(path, error);
+        if (!library) return error;
+        path = std::move(*library);
+        return std::string();
+    },
+    "", "BUNDLE");
+
 void AddModule(CLI::App& command, Options& options) {
-    command.add_option("MODULE", options.module, "the module's path (the plug-in library)")
+    command
+        .add_option("MODULE", options.module,
+                    "the module's path: the plug-in library, or the bundle folder "
+                    "NAME.aaxplugin holding it as Contents/x64/NAME.aaxplugin")
         ->required()
-        ->check(CLI::ExistingPath);
+        ->check(CLI::ExistingPath)
+        ->transform(kModuleBundle);
 }
 
 void AddRender(CLI::App& app, Options& options) {

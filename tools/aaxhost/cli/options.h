@@ -4,6 +4,7 @@
 //                         [--midi FILE] [--tempo BPM] [--plot FILE.svg]
 //   aaxhost state save|load MODULE FILE
 //   aaxhost validate MODULE [--level 1..10] [--seed S] [--json FILE]
+// MODULE is the module library or the bundle folder holding it (tools/aaxhost/cli/module_path.h).
 // Files that the program reads must exist when it starts; numbers must be numbers in range.
 #pragma once
 
@@ -34,7 +35,7 @@ struct ValidateOptions {
 
 struct Options {
     Command command = Command::kDescribe;
-    std::string module;     // the module's path
+    std::string module;     // the module library's path, inside the bundle when one was named
     RenderOptions render;   // render only
     std::string stateFile;  // state save and load only
     ValidateOptions validate;
