@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bridge/vst_interface.h"
 #include "platform/platform.h"
 #include "tests/support/installed_plugin.h"
 #include "tests/support/registry_fixture.h"
@@ -75,6 +76,31 @@ StereoBlock::StereoBlock(int32_t frames) {
         inputs[channel] = in[channel].data();
         mutableInputs[channel] = in[channel].data();
         outputs[channel] = out[channel].data();
+    }
+}
+
+RenderFixture::RenderFixture(int64_t instanceCount, int32_t blockFrames) : frames(blockFrames) {
+    UseScript(ScriptWith(2, testplugin::Dsp::kBiquad));
+    module = OpenModule();
+    for (int64_t i = 0; i < instanceCount; ++i) {
+        instances.push_back(MakeInstance(*module));
+        blocks.push_back(std::make_unique<StereoBlock>(frames));
+        instances.back()->Transport().state.playing = true;
+        instances.back()->SetBlock(blocks.back()->inputs, blocks.back()->outputs, frames);
+        contexts.push_back(instances.back()->Context());
+        effects.push_back(static_cast<VstInterface*>(*contexts.back()->vstInterface)->effect);
+    }
+    render = instances.front()->RenderProcedure();
+}
+
+RenderFixture::~RenderFixture() {
+    instances.clear();
+    module->Shutdown();
+}
+
+HostQueries::HostQueries(int64_t instanceCount) : transports(static_cast<size_t>(instanceCount)) {
+    for (aaxhost::NodeTransport& transport : transports) {
+        nodes.push_back(std::make_unique<aaxhost::HostMidiNode>(&transport));
     }
 }
 

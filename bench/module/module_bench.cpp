@@ -13,8 +13,6 @@
 #include "abi/chunk.h"
 #include "abi/transport.h"
 #include "bench/module/bench_module.h"
-#include "bridge/vst_interface.h"
-#include "tools/aaxhost/algorithm_nodes.h"
 
 namespace {
 
@@ -25,77 +23,20 @@ double Least(const std::vector<double>& values) {
     return *std::min_element(values.begin(), values.end());
 }
 
-// Stereo instances of the module with a playing transport and an empty MIDI input, each with its
-// block's buffers. range(0): instances, range(1): frames a block.
-class RenderFixture {
-  public:
-    explicit RenderFixture(const benchmark::State& state)
-        : frames(static_cast<int32_t>(state.range(1))) {
-        bench::UseScript(bench::ScriptWith(2, testplugin::Dsp::kBiquad));
-        module = bench::OpenModule();
-        for (int64_t i = 0; i < state.range(0); ++i) {
-            instances.push_back(bench::MakeInstance(*module));
-            blocks.push_back(std::make_unique<bench::StereoBlock>(frames));
-            instances.back()->Transport().state.playing = true;
-            instances.back()->SetBlock(blocks.back()->inputs, blocks.back()->outputs, frames);
-            contexts.push_back(instances.back()->Context());
-            effects.push_back(static_cast<VstInterface*>(*contexts.back()->vstInterface)->effect);
-        }
-    }
-    ~RenderFixture() {
-        instances.clear();
-        module->Shutdown();
-    }
-
-    const int32_t frames;
-    std::unique_ptr<ModuleSession> module;
-    std::vector<std::unique_ptr<EffectInstance>> instances;
-    std::vector<std::unique_ptr<bench::StereoBlock>> blocks;
-    std::vector<AlgorithmContext*> contexts;
-    // The plug-in instance inside the module that renders each context.
-    std::vector<AEffect*> effects;
-};
-
-// The baseline: the same plug-in instances called directly, on the same buffers, so that only the
-// module's path differs.
+// range(0): instances, range(1): frames a block.
 void BM_RenderDirect(benchmark::State& state) {
-    RenderFixture fixture(state);
-    for (auto _ : state) {
-        for (size_t i = 0; i < fixture.effects.size(); ++i) {
-            AEffect* effect = fixture.effects[i];
-            effect->processReplacing(effect, fixture.blocks[i]->mutableInputs,
-                                     fixture.blocks[i]->outputs, fixture.frames);
-        }
-        benchmark::ClobberMemory();
-    }
+    bench::RenderFixture fixture(state.range(0), static_cast<int32_t>(state.range(1)));
+    for (auto _ : state) fixture.RenderDirect();
 }
 
-// All instances in one call of the process procedure, as a workstation calls it.
 void BM_RenderModule(benchmark::State& state) {
-    RenderFixture fixture(state);
-    const ProcessProc render = fixture.instances.front()->RenderProcedure();
-    for (auto _ : state) {
-        render(fixture.contexts.data(), fixture.contexts.data() + fixture.contexts.size());
-        benchmark::ClobberMemory();
-    }
+    bench::RenderFixture fixture(state.range(0), static_cast<int32_t>(state.range(1)));
+    for (auto _ : state) fixture.RenderModule();
 }
 
-// The host's own share of a block for a plug-in that does not ask for the time: the MIDI input
-// node's buffer, answered by the stand-in host. Subtracted from the module's time, it leaves the
-// module's own cost.
 void BM_HostQueries(benchmark::State& state) {
-    std::vector<aaxhost::NodeTransport> transports(static_cast<size_t>(state.range(0)));
-    std::vector<std::unique_ptr<aaxhost::HostMidiNode>> nodes;
-    for (aaxhost::NodeTransport& transport : transports) {
-        nodes.push_back(std::make_unique<aaxhost::HostMidiNode>(&transport));
-    }
-    for (auto _ : state) {
-        for (const auto& node : nodes) {
-            MidiNode& asked = *node;
-            benchmark::DoNotOptimize(asked.GetNodeBuffer());
-        }
-        benchmark::ClobberMemory();
-    }
+    bench::HostQueries queries(state.range(0));
+    for (auto _ : state) queries.Ask();
 }
 
 // A stored chunk of `bytes` and the record a host saves it into and restores it from.

@@ -3,7 +3,7 @@
 ensure_packages cmake ninja-build googletest g++-mingw-w64-x86-64-posix mingw-w64 wine wine64 \
     libcli11-dev
 build="$ROOT/build/windows"
-configure_build "$build" -DCMAKE_BUILD_TYPE=Release \
+configure_build "$build" -DCMAKE_BUILD_TYPE=Release -DVQ318_BUILD_BENCH=ON \
     "-DCMAKE_TOOLCHAIN_FILE=$ROOT/cmake/mingw-w64-x86_64.cmake"
 # A test that hangs under Wine must not hold CI up.
 run_ctest "$build" --timeout 600
