@@ -8,12 +8,12 @@
 // The step at which finding and entering the wrapped plug-in stopped.
 enum class PluginLoadStep {
     kLoaded,
-    kNoKey,           // the install key is in neither registry view
-    kNoValue,         // the key lacks the install directory, or it is unreadable or too long
-    kNoFile,          // no file lies at the library path
-    kNotLoadable,     // the file is not a library this process can load
-    kNoEntryPoint,    // the library exports neither "main" nor "VSTPluginMain"
-    kNoInstance,      // the entry point gave no instance, or one without its dispatcher or audio
+    kNoKey,         // the install key is in neither registry view
+    kNoValue,       // the key lacks the install directory, or it is unreadable or too long
+    kNoFile,        // no file lies at the library path
+    kNotLoadable,   // the file is not a library this process can load
+    kNoEntryPoint,  // the library exports neither "main" nor "VSTPluginMain"
+    kNoInstance,    // the entry point gave no instance, or one without its dispatcher or audio
 };
 
 struct PluginLoadResult {

@@ -35,9 +35,8 @@ bool Narrow(const std::wstring& text, char* buffer, size_t capacity) {
         return true;
     }
     const int units = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(), units, nullptr, 0,
-                            nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(), units,
+                                           nullptr, 0, nullptr, nullptr);
     if (length <= 0 || static_cast<size_t>(length) >= capacity) return false;
     if (WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(), units, buffer, length,
                             nullptr, nullptr) != length) {
@@ -74,8 +73,8 @@ RegistryStatus ReadValue(HKEY key, const wchar_t* name, char* buffer, size_t cap
     }
     if (!IsText(type)) {
         DWORD length = capacity > MAXDWORD ? MAXDWORD : static_cast<DWORD>(capacity);
-        const LONG status = RegQueryValueExW(key, name, nullptr, nullptr,
-                                             reinterpret_cast<BYTE*>(buffer), &length);
+        const LONG status =
+            RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &length);
         if (status != ERROR_SUCCESS || !detail::TerminateValue(buffer, length, capacity)) {
             return RegistryStatus::kNoValue;
         }
