@@ -69,8 +69,8 @@ std::filesystem::path Utf8Path(const std::string& path) {
     return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
-// A registry file carries the value as UTF-16 bytes: any character reaches the registry, and no
-// shell sees a percent sign on the way.
+// A registry file of the current format is UTF-16 text, and so is the data of its hex(1) and
+// hex(2) values: any character reaches the registry, and no shell sees a percent sign on the way.
 void WriteInstallDirectoryText(RegistryView view, const std::string& value, bool expandable) {
     std::u16string text = Utf8Path(value).u16string();
     text.push_back(u'\0');
@@ -81,12 +81,16 @@ void WriteInstallDirectoryText(RegistryView view, const std::string& value, bool
                       unit >> 8);
         data += bytes;
     }
+    const std::string lines =
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Morvane\\VQ318]\r\n\"installdirectory\"=hex(" +
+        std::string(expandable ? "2" : "1") + "):" + data + "\r\n";
     const std::string file =
         (std::filesystem::temp_directory_path() / "vq318-install-directory.reg").string();
-    std::ofstream(file, std::ios::binary)
-        << "Windows Registry Editor Version "
-           "5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Morvane\\VQ318]\r\n"
-        << "\"installdirectory\"=hex(" << (expandable ? 2 : 1) << "):" << data << "\r\n";
+    std::ofstream out(file, std::ios::binary);
+    out << "\xff\xfe";
+    for (const char c : lines) out << c << '\0';
+    out.close();
     MustReg("import " + Quote(file) + ViewSwitch(view));
 }
 
