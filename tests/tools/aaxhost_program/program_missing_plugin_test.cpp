@@ -1,5 +1,6 @@
 // aaxhost describe and validate's load check say whether the plug-in that the module wraps is
 // installed, and if not, the step at which the search stopped.
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -89,3 +90,30 @@ TEST_F(ProgramTest, DescribeAndValidateTellWhyTheWrappedPluginIsMissing) {
     }
     TestPlugin().Control().SetScript(testplugin::DefaultScript());
 }
+
+#if defined(_WIN32)
+// The case that once loaded nothing: the demo plug-in below folders that no narrow code page can
+// name ("Morvane Ä\プラグイン"), named by a value stored for expansion.
+TEST_F(ProgramTest, DescribesTheDemoPluginInstalledBelowFoldersOfAnyLanguage) {
+    const std::string folders = "Morvane \u00c4\\\u30d7\u30e9\u30b0\u30a4\u30f3";
+    static const std::string parent = [&] {
+        const std::string made = testsupport::MakeTempDirectory("aaxhost-unicode");
+        const std::filesystem::path library =
+            testsupport::Utf8Path(made + "\\" + folders) / "VST64" / "VQ318.dll";
+        std::filesystem::create_directories(library.parent_path());
+        std::filesystem::copy_file(VQ318_DEMO_PLUGIN, library,
+                                   std::filesystem::copy_options::overwrite_existing);
+        return made;
+    }();
+    ASSERT_EQ(_putenv(("VQ318_TEST_DEMO=" + parent).c_str()), 0);
+    testsupport::WriteInstallDirectoryText(RegistryView::k64Bit, "%VQ318_TEST_DEMO%\\" + folders,
+                                           true);
+    const ProgramRun run = RunAaxhost({"describe", kModule});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("wrapped plug-in: found at " + parent + "\\" + folders +
+                           "\\VST64\\VQ318.dll\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("Output Gain"), std::string::npos) << run.out;
+}
+#endif
