@@ -26,6 +26,10 @@ TEST_F(ProgramTest, ValidatePassesOnTheDemoPluginAtLevel10) {
                            std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("\"name\": \"concurrency\", \"passed\": true"), std::string::npos) << text;
     EXPECT_NE(text.find("\"failed\": 0"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"name\": \"load\", \"passed\": true, \"failure\": \"\", \"note\": "
+                        "\"wrapped plug-in found at "),
+              std::string::npos)
+        << text;
 }
 
 TEST_F(ProgramTest, ValidateNamesTheLifecycleForAModuleThatMakesNoEffect) {

@@ -42,8 +42,10 @@ InstalledPluginCheck CheckLibrary(const std::string& path) {
     if (effect == nullptr || effect->dispatcher == nullptr) {
         return NotFound("the entry point of " + path + " returned no instance");
     }
+    // A closed instance may be freed, so everything is read from it before it is closed.
+    const bool rendersAudio = effect->processReplacing != nullptr;
     effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
-    if (effect->processReplacing == nullptr) {
+    if (!rendersAudio) {
         return NotFound("the entry point of " + path + " returned an instance without audio");
     }
     return {true, "found at " + path};
