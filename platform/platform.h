@@ -18,9 +18,10 @@ enum class RegistryStatus {
 };
 
 // Reads `valueName` of `subkey` (backslash-separated) under HKEY_LOCAL_MACHINE into `buffer`.
-// On kOk the buffer holds the value's bytes followed by a terminating zero within `capacity`;
-// a value that leaves no room for the terminator is kNoValue. Nothing past `capacity` is
-// written, and the value's data is never read past its end.
+// On kOk the buffer holds the value followed by a terminating zero within `capacity`; a value
+// that leaves no room for the terminator is kNoValue. Nothing past `capacity` is written, and the
+// value's data is never read past its end. A string value arrives as UTF-8, one stored for
+// expansion with its environment variables expanded; other data arrives as its bytes.
 RegistryStatus ReadMachineRegistryValue(RegistryView view, const char* subkey,
                                         const char* valueName, char* buffer, size_t capacity);
 
@@ -33,8 +34,10 @@ constexpr char kPathSeparator = '/';
 constexpr const char* kLibraryExtension = ".so";
 #endif
 
-// Loads a shared library by path; null on failure. Libraries are never unloaded.
+// Loads a shared library by its UTF-8 path; null on failure. Libraries are never unloaded.
 void* LoadLibraryFile(const char* path);
+// True when a file (not a folder) lies at the UTF-8 path.
+bool FileExists(const char* path);
 // The address of an exported symbol, or null.
 void* FindLibrarySymbol(void* library, const char* name);
 
@@ -54,6 +57,10 @@ uint32_t CurrentThreadId();
 // allocation. Non-zero and unique among live threads; compare it only with tokens taken in the
 // same module.
 uintptr_t CurrentThreadToken();
+
+// Hands a line of UTF-8 text to the system's debug output, where debug-output viewers show it;
+// the system has one on Windows only, so elsewhere the text goes nowhere.
+void WriteDebugOutput(const char* text);
 
 // True when the process's standard output is an interactive terminal (a console on Windows),
 // not a file or a pipe.

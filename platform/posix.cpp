@@ -63,6 +63,11 @@ void* LoadLibraryFile(const char* path) {
     return dlopen(path, RTLD_NOW | RTLD_LOCAL);
 }
 
+bool FileExists(const char* path) {
+    struct stat info {};
+    return stat(path, &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
 void* FindLibrarySymbol(void* library, const char* name) {
     return library == nullptr ? nullptr : dlsym(library, name);
 }
@@ -114,6 +119,8 @@ uintptr_t CurrentThreadToken() {
     std::memcpy(&token, &self, sizeof self);
     return token;
 }
+
+void WriteDebugOutput(const char*) {}
 
 bool StandardOutputIsTerminal() {
     return isatty(STDOUT_FILENO) == 1;

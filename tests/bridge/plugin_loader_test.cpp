@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 
 #include "bridge/load_failure_message.h"
@@ -26,6 +28,19 @@ InstalledPlugin& WithoutMain() {
 
 InstalledPlugin& WithoutEntry() {
     static InstalledPlugin plugin(VQ318_TEST_PLUGIN_WITHOUT_ENTRY, "test-plugin-without-entry");
+    return plugin;
+}
+
+// A text file laid out where the library belongs.
+InstalledPlugin& NotALibrary() {
+    static InstalledPlugin plugin(
+        [] {
+            const std::string text =
+                testsupport::MakeTempDirectory("not-a-library") + "/not-a-library.txt";
+            std::ofstream(text) << "not a library\n";
+            return text;
+        }(),
+        "not-a-library");
     return plugin;
 }
 
@@ -135,4 +150,55 @@ TEST_F(WrappedPluginLoading, FailureLeavesTheReinstallMessage) {
     EXPECT_EQ(LoadWrappedPlugin(), nullptr);
     EXPECT_STREQ(LoadFailureMessage(),
                  "Unable to load Morvane \n you should reinstall your VQ318 product");
+}
+
+TEST_F(WrappedPluginLoading, EachFailedStepIsTold) {
+    struct Row {
+        const char* name;
+        std::function<void()> install;
+        PluginLoadStep step;
+    };
+    const Row rows[] = {
+        {"nothing registered", [] {}, PluginLoadStep::kNoKey},
+        {"key without value", [] { testsupport::CreateEmptyKey(RegistryView::k64Bit); },
+         PluginLoadStep::kNoValue},
+        {"empty key before a registered 32-bit view",
+         [] {
+             testsupport::CreateEmptyKey(RegistryView::k64Bit);
+             OtherCopy().Register(RegistryView::k32Bit);
+         },
+         PluginLoadStep::kNoValue},
+        {"directory too long for the path",
+         [] { testsupport::WriteInstallDirectory(RegistryView::k64Bit, std::string(990, 'd')); },
+         PluginLoadStep::kNoValue},
+        {"nothing installed",
+         [] {
+             testsupport::WriteInstallDirectory(
+                 RegistryView::k32Bit,
+                 (std::filesystem::path(Plugin().Directory()) / "nothing-installed").string());
+         },
+         PluginLoadStep::kNoFile},
+        {"not a library", [] { NotALibrary().Register(RegistryView::k64Bit); },
+         PluginLoadStep::kNotLoadable},
+        {"no entry point", [] { WithoutEntry().Register(RegistryView::k64Bit); },
+         PluginLoadStep::kNoEntryPoint},
+        {"entry point gives nothing",
+         [] {
+             Plugin().Register(RegistryView::k64Bit);
+             testplugin::Script script = testplugin::DefaultScript();
+             script.mainReturnsNull = 1;
+             Control().SetScript(script);
+         },
+         PluginLoadStep::kNoInstance},
+        {"installed", [] { Plugin().Register(RegistryView::k32Bit); }, PluginLoadStep::kLoaded},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testsupport::ClearInstallDirectory();
+        Control().SetScript(testplugin::DefaultScript());
+        row.install();
+        const PluginLoadResult result = LocateAndLoadWrappedPlugin();
+        EXPECT_EQ(result.step, row.step);
+        EXPECT_EQ(result.effect != nullptr, row.step == PluginLoadStep::kLoaded);
+    }
 }

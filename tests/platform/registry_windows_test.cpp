@@ -147,4 +147,61 @@ TEST_F(WindowsRegistry, UntypedDataStopsAtItsFirstTerminator) {
     EXPECT_STREQ(buffer, "C:\\a");
 }
 
+// Characters outside every narrow code page, in UTF-8: "Morvane Ä" and "プラグイン".
+const std::string kMorvane = "Morvane \u00c4";
+const std::string kPlugins = "\u30d7\u30e9\u30b0\u30a4\u30f3";
+
+TEST_F(WindowsRegistry, TextValuesArriveAsUtf8WithTheirVariablesExpanded) {
+    ASSERT_EQ(_putenv("VQ318_TEST_FOLDER=C:\\Expanded"), 0);
+    struct Row {
+        std::string stored;
+        bool expandable;
+        std::string read;
+    };
+    const Row rows[] = {
+        {"C:\\Program Files\\" + kMorvane + "\\" + kPlugins, false,
+         "C:\\Program Files\\" + kMorvane + "\\" + kPlugins},
+        {"%VQ318_TEST_FOLDER%\\" + kPlugins, true, "C:\\Expanded\\" + kPlugins},
+        {"%SystemDrive%\\" + kMorvane, true, "C:\\" + kMorvane},
+        {"%SystemDrive%\\" + kMorvane, false, "%SystemDrive%\\" + kMorvane},
+        {"%VQ318_NO_SUCH_VARIABLE%\\x", true, "%VQ318_NO_SUCH_VARIABLE%\\x"},
+    };
+    for (const View& view : kViews) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.stored);
+            testsupport::ClearInstallDirectory();
+            testsupport::WriteInstallDirectoryText(view.written, row.stored, row.expandable);
+            char buffer[256];
+            ASSERT_EQ(Read(view.read, buffer, sizeof buffer), RegistryStatus::kOk);
+            EXPECT_EQ(std::string(buffer), row.read);
+            EXPECT_EQ(Read(view.other, buffer, sizeof buffer), RegistryStatus::kNoKey);
+        }
+    }
+}
+
+// The capacity counts UTF-8 bytes, not characters: "ÄÄ" takes four and its terminator a fifth.
+TEST_F(WindowsRegistry, CapacityCountsTheBytesOfTheUtf8Text) {
+    testsupport::WriteInstallDirectoryText(testsupport::RegistryView::k64Bit, "\u00c4\u00c4",
+                                           false);
+    char buffer[8];
+    std::fill(std::begin(buffer), std::end(buffer), 'z');
+    EXPECT_EQ(Read(platform::RegistryView::k64Bit, buffer, 4), RegistryStatus::kNoValue);
+    EXPECT_EQ(std::string(buffer + 2, 6), "zzzzzz") << "nothing written past a refused text";
+    ASSERT_EQ(Read(platform::RegistryView::k64Bit, buffer, 5), RegistryStatus::kOk);
+    EXPECT_EQ(std::string(buffer), "\u00c4\u00c4");
+    EXPECT_EQ(std::string(buffer + 5, 3), "zzz");
+}
+
+TEST_F(WindowsRegistry, ValueTooLongOnlyOnceExpandedIsRefused) {
+    ASSERT_EQ(_putenv(("VQ318_TEST_LONG=" + std::string(600, 'l')).c_str()), 0);
+    testsupport::WriteInstallDirectoryText(testsupport::RegistryView::k64Bit,
+                                           "%VQ318_TEST_LONG%%VQ318_TEST_LONG%", true);
+    char buffer[1204];
+    std::fill(std::begin(buffer), std::end(buffer), 'z');
+    EXPECT_EQ(Read(platform::RegistryView::k64Bit, buffer, 1000), RegistryStatus::kNoValue);
+    EXPECT_EQ(std::string(buffer + 1000, 4), "zzzz");
+    ASSERT_EQ(Read(platform::RegistryView::k64Bit, buffer, 1201), RegistryStatus::kOk);
+    EXPECT_EQ(std::string(buffer), std::string(1200, 'l'));
+}
+
 #endif

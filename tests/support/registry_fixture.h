@@ -4,6 +4,7 @@
 // Windows the real registry.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace testsupport {
@@ -15,6 +16,16 @@ void ClearInstallDirectory();
 
 // Writes `value` as the key's "installdirectory" value in `view`, creating the key.
 void WriteInstallDirectory(RegistryView view, const std::string& value);
+
+#if defined(_WIN32)
+// Writes the UTF-8 `value` as the key's "installdirectory" text value in `view`, one stored for
+// expansion (its environment variables expanded when read) when `expandable`.
+void WriteInstallDirectoryText(RegistryView view, const std::string& value, bool expandable);
+
+// The UTF-8 path as the file system functions take it; a plain string would be read in the
+// system's narrow code page.
+std::filesystem::path Utf8Path(const std::string& path);
+#endif
 
 // Creates the key in `view` without any value.
 void CreateEmptyKey(RegistryView view);

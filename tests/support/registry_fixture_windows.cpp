@@ -1,7 +1,9 @@
 // On Windows the fixture edits the machine registry with the system's reg.exe, run from inside
 // the test process, so that no Windows header reaches the tests; /reg:64 and /reg:32 choose the
 // view (the 32-bit one is Software\WOW6432Node on a 64-bit system).
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -61,6 +63,35 @@ void CreateEmptyKey(RegistryView view) {
 
 void WriteInstallDirectory(RegistryView view, const std::string& value) {
     MustReg("add " + kKey + " /f" + ViewSwitch(view) + " /v installdirectory /d " + Quote(value));
+}
+
+std::filesystem::path Utf8Path(const std::string& path) {
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
+// A registry file of the current format is UTF-16 text, and so is the data of its hex(1) and
+// hex(2) values: any character reaches the registry, and no shell sees a percent sign on the way.
+void WriteInstallDirectoryText(RegistryView view, const std::string& value, bool expandable) {
+    std::u16string text = Utf8Path(value).u16string();
+    text.push_back(u'\0');
+    std::string data;
+    for (const char16_t unit : text) {
+        char bytes[8];
+        std::snprintf(bytes, sizeof bytes, "%s%02x,%02x", data.empty() ? "" : ",", unit & 0xff,
+                      unit >> 8);
+        data += bytes;
+    }
+    const std::string lines =
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Morvane\\VQ318]\r\n\"installdirectory\"=hex(" +
+        std::string(expandable ? "2" : "1") + "):" + data + "\r\n";
+    const std::string file =
+        (std::filesystem::temp_directory_path() / "vq318-install-directory.reg").string();
+    std::ofstream out(file, std::ios::binary);
+    out << "\xff\xfe";
+    for (const char c : lines) out << c << '\0';
+    out.close();
+    MustReg("import " + Quote(file) + ViewSwitch(view));
 }
 
 }  // namespace testsupport

@@ -14,10 +14,10 @@ TEST_F(ProgramTest, ValidatePassesOnTheDemoPluginAtLevel10) {
     const ProgramRun run = RunAaxhost(
         {"validate", kModule, "--level", "10", "--seed", "318", "--json", File("report.json")});
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-    for (const char* check :
-         {"PASS load\n", "PASS lifecycle\n", "PASS render-44100\n", "PASS render-48000\n",
-          "PASS render-96000\n", "PASS parameter-fuzz\n", "PASS state-roundtrip\n", "PASS editor\n",
-          "PASS concurrency\n", "PASS unload\n", "PASS references\n"}) {
+    for (const char* check : {"PASS load (wrapped plug-in found at ", "PASS lifecycle\n",
+                              "PASS render-44100\n", "PASS render-48000\n", "PASS render-96000\n",
+                              "PASS parameter-fuzz\n", "PASS state-roundtrip\n", "PASS editor\n",
+                              "PASS concurrency\n", "PASS unload\n", "PASS references\n"}) {
         EXPECT_NE(run.out.find(check), std::string::npos) << check << run.out;
     }
     EXPECT_NE(run.out.find("\n11 passed, 0 failed\n"), std::string::npos) << run.out;
@@ -26,12 +26,16 @@ TEST_F(ProgramTest, ValidatePassesOnTheDemoPluginAtLevel10) {
                            std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("\"name\": \"concurrency\", \"passed\": true"), std::string::npos) << text;
     EXPECT_NE(text.find("\"failed\": 0"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"name\": \"load\", \"passed\": true, \"failure\": \"\", \"note\": "
+                        "\"wrapped plug-in found at "),
+              std::string::npos)
+        << text;
 }
 
 TEST_F(ProgramTest, ValidateNamesTheLifecycleForAModuleThatMakesNoEffect) {
     const ProgramRun run = RunAaxhost({"validate", VQ318_TEST_MODULE, "--level", "1"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.out.find("PASS load\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("PASS load (wrapped plug-in not found: "), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("FAIL lifecycle: "), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("concurrency"), std::string::npos) << "level 1 has no concurrency";
 }

@@ -4,6 +4,7 @@
 
 #include "tools/aaxhost/program/parameter_table.h"
 #include "tools/aaxhost/program/program.h"
+#include "tools/aaxhost/session/installed_plugin_check.h"
 
 namespace aaxhost {
 namespace {
@@ -77,6 +78,7 @@ int DescribeCommand(const Options& options, std::ostream& out, std::ostream& err
     std::unique_ptr<ModuleSession> session = OpenModule(options.module, err);
     if (session == nullptr) return kExitFailure;
     WriteDeclared(out, session->Declared());
+    out << "wrapped plug-in: " << CheckInstalledPlugin().text << '\n';
 
     std::unique_ptr<EffectInstance> opened = OpenInstance(*session, options.module, err);
     if (opened == nullptr) return kExitFailure;

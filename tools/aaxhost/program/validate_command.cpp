@@ -13,7 +13,9 @@ int ValidateCommand(const Options& options, std::ostream& out, std::ostream& err
     for (const CheckResult& result : results) {
         if (result.Passed()) {
             ++passed;
-            out << "PASS " << result.name << '\n';
+            out << "PASS " << result.name;
+            if (!result.note.empty()) out << " (" << result.note << ')';
+            out << '\n';
         } else {
             out << "FAIL " << result.name << ": " << result.failure << '\n';
         }

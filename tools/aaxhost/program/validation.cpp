@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tools/aaxhost/program/validation_context.h"
+#include "tools/aaxhost/session/installed_plugin_check.h"
 
 namespace aaxhost {
 namespace {
@@ -30,7 +31,8 @@ std::vector<CheckResult> Validate(const std::string& path, int32_t level, uint64
     std::string error;
     std::unique_ptr<ModuleSession> session = ModuleSession::Open(path, error);
     if (session == nullptr) return {{"load", error}};
-    std::vector<CheckResult> results{{"load", {}}};
+    std::vector<CheckResult> results{
+        {"load", {}, "wrapped plug-in " + CheckInstalledPlugin().text}};
     {
         ValidationContext context(*session, level, seed);
         results.push_back({"lifecycle", CheckLifecycle(context)});
@@ -72,7 +74,8 @@ std::string ValidationJson(const std::string& path, int32_t level, uint64_t seed
         checks += std::string(checks.empty() ? "" : ",") +
                   "\n    {\"name\": " + JsonText(result.name) +
                   ", \"passed\": " + (result.Passed() ? "true" : "false") +
-                  ", \"failure\": " + JsonText(result.failure) + "}";
+                  ", \"failure\": " + JsonText(result.failure) +
+                  (result.note.empty() ? "" : ", \"note\": " + JsonText(result.note)) + "}";
     }
     return "{\n  \"module\": " + JsonText(path) + ",\n  \"level\": " + std::to_string(level) +
            ",\n  \"seed\": " + std::to_string(seed) + ",\n  \"checks\": [" + checks +

@@ -17,7 +17,8 @@ namespace aaxhost {
 
 struct CheckResult {
     std::string name;
-    std::string failure;  // empty when the check passed
+    std::string failure;    // empty when the check passed
+    std::string note = {};  // what the check found beside passing or failing, or empty
 
     bool Passed() const { return failure.empty(); }
 };
@@ -26,10 +27,12 @@ inline constexpr int32_t kConcurrencyLevel = 6;
 
 // Runs every check on the module at `path` in order: load, lifecycle, render at each rate,
 // parameter fuzzing, state round trip, editor, concurrency (from kConcurrencyLevel), unload and
-// references. A module that does not load gives the one failed check "load".
+// references. A module that does not load gives the one failed check "load"; one that loads notes
+// there whether the plug-in it wraps is installed, and if not, the step at which the search stops.
 std::vector<CheckResult> Validate(const std::string& path, int32_t level, uint64_t seed);
 
-// The results as one JSON object: module, level, seed, checks, passed and failed counts.
+// The results as one JSON object: module, level, seed, checks (each with its note when it has one),
+// passed and failed counts.
 std::string ValidationJson(const std::string& path, int32_t level, uint64_t seed,
                            const std::vector<CheckResult>& results);
 
