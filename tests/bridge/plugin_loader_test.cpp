@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 
@@ -33,14 +32,8 @@ InstalledPlugin& WithoutEntry() {
 
 // A text file laid out where the library belongs.
 InstalledPlugin& NotALibrary() {
-    static InstalledPlugin plugin(
-        [] {
-            const std::string text =
-                testsupport::MakeTempDirectory("not-a-library") + "/not-a-library.txt";
-            std::ofstream(text) << "not a library\n";
-            return text;
-        }(),
-        "not-a-library");
+    static InstalledPlugin plugin(testsupport::MakeNotALibraryFile("not-a-library"),
+                                  "not-a-library");
     return plugin;
 }
 

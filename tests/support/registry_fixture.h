@@ -36,4 +36,7 @@ void InstallLibrary(const std::string& libraryPath, const std::string& directory
 // A fresh empty directory for the test, under the system's temporary folder.
 std::string MakeTempDirectory(const std::string& name);
 
+// A text file, in a fresh directory named after `name`, to lay out where a library belongs.
+std::string MakeNotALibraryFile(const std::string& name);
+
 }  // namespace testsupport

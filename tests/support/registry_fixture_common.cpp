@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "platform/platform.h"
@@ -20,6 +21,12 @@ std::string MakeTempDirectory(const std::string& name) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir.string();
+}
+
+std::string MakeNotALibraryFile(const std::string& name) {
+    const std::string text = MakeTempDirectory(name) + "/not-a-library.txt";
+    std::ofstream(text) << "not a library\n";
+    return text;
 }
 
 }  // namespace testsupport

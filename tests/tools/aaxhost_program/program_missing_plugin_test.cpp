@@ -2,7 +2,6 @@
 // installed, and if not, the step at which the search stopped.
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
 #include "platform/platform.h"
@@ -20,14 +19,8 @@ InstalledPlugin& WithoutEntry() {
 
 // A text file laid out where the library belongs.
 InstalledPlugin& NotALibrary() {
-    static InstalledPlugin plugin(
-        [] {
-            const std::string text =
-                testsupport::MakeTempDirectory("aaxhost-not-a-library") + "/not-a-library.txt";
-            std::ofstream(text) << "not a library\n";
-            return text;
-        }(),
-        "aaxhost-not-a-library");
+    static InstalledPlugin plugin(testsupport::MakeNotALibraryFile("aaxhost-not-a-library"),
+                                  "aaxhost-not-a-library");
     return plugin;
 }
 
