@@ -119,6 +119,27 @@ TEST(SvgPlot, EachParameterIsOneStepCurveNamedInTheLegend) {
     EXPECT_EQ(curves[1].size(), 2u) << "one point, drawn to the end";
 }
 
+TEST(SvgPlot, PanelLabelsFitLeftOfTheirPanels) {
+    PlotData data;
+    data.input = std::vector<float>(100, 0.0f);
+    data.output = data.input;
+    data.automation = {{0.0, "tremolo_depth", 0.5, 1}};
+    const std::string svg = Plot(data);
+    // A right-aligned label of 12-unit sans-serif text needs about 0.65 of the font size for
+    // each character to its left.
+    const std::string end = "\" text-anchor=\"end\">";
+    size_t labels = 0;
+    for (size_t at = svg.find(end); at != std::string::npos; at = svg.find(end, at + 1)) {
+        const size_t x = svg.rfind("<text x=\"", at) + 9;
+        const double right = std::stod(svg.substr(x, svg.find('"', x) - x));
+        const size_t first = at + end.size();
+        const std::string label = svg.substr(first, svg.find('<', first) - first);
+        EXPECT_GE(right - 0.65 * 12.0 * static_cast<double>(label.size()), 0.0) << label;
+        ++labels;
+    }
+    EXPECT_EQ(labels, 3u);
+}
+
 TEST(SvgPlot, FileThatCannotBeWrittenIsReported) {
     TempFiles files;
     PlotData data;

@@ -18,9 +18,11 @@ TEST_F(ProgramTest, DescribesTheEffectAndItsParametersFromTheLibraryOrTheBundle)
         ASSERT_EQ(run.exitCode, 0) << run.err;
         for (const char* expected :
              {"effect com.morvane.vq318", "component 1", "MIDI node", "creation procedure 1",
-              "parameters of a stereo instance", "Output Gain", "Sync Division", "off"}) {
+              "parameters of a stereo instance", "Output Gain", "Sync Division", "off",
+              "\n    field 0: audio in"}) {
             EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
         }
+        EXPECT_EQ(run.out.find("field field"), std::string::npos) << run.out;
     }
 }
 

@@ -8,7 +8,7 @@
 namespace aaxhost {
 namespace {
 
-constexpr double kLeft = 70.0;
+constexpr double kLeft = 100.0;
 constexpr double kWidth = 900.0;
 constexpr double kWaveHeight = 160.0;
 constexpr double kCurveHeight = 140.0;

@@ -48,8 +48,7 @@ void WriteDeclared(std::ostream& out, const Package& package) {
         for (size_t c = 0; c < effect.components.size(); ++c) {
             const Component& component = effect.components[c];
             out << "  component " << c << '\n';
-            for (const DeclaredField& field : component.fields)
-                out << "    field " << field << '\n';
+            for (const DeclaredField& field : component.fields) out << "    " << field << '\n';
             for (const ProcessProcedure& procedure : component.processProcedures) {
                 out << "    process procedure\n";
                 WriteProperties(out, "      ", procedure.properties);
