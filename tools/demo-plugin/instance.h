@@ -40,6 +40,9 @@ inline Instance& InstanceOf(AEffect* effect) {
     return *static_cast<Instance*>(effect->object);
 }
 
+// A new instance talking to `host`, as "main" hands it out; null when memory runs out.
+AEffect* CreateInstance(audioMasterCallback host);
+
 // Calls the host, if there is one.
 intptr_t CallHost(Instance& instance, int32_t opcode, int32_t index, intptr_t value, void* ptr,
                   float opt);

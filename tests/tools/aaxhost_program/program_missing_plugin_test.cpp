@@ -77,7 +77,8 @@ TEST_F(ProgramTest, DescribeAndValidateTellWhyTheWrappedPluginIsMissing) {
         EXPECT_EQ(described.exitCode, 0) << described.err;
         EXPECT_NE(described.out.find("\nwrapped plug-in: " + row.told()), std::string::npos)
             << described.out;
-        const ProgramRun validated = RunAaxhost({"validate", kModule, "--level", "1"});
+        const ProgramRun validated =
+            RunAaxhost({"validate", kModule, "--level", "1", "--in-process"});
         EXPECT_NE(validated.out.find("PASS load (wrapped plug-in " + row.told()), std::string::npos)
             << validated.out;
     }

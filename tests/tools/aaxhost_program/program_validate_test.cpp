@@ -11,13 +11,13 @@ namespace {
 
 TEST_F(ProgramTest, ValidatePassesOnTheDemoPluginAtLevel10) {
     DemoPlugin().Register(testsupport::RegistryView::k64Bit);
-    const ProgramRun run = RunAaxhost(
-        {"validate", kModule, "--level", "10", "--seed", "318", "--json", File("report.json")});
+    const ProgramRun run = RunAaxhost({"validate", kModule, "--level", "10", "--seed", "318",
+                                       "--json", File("report.json"), "--in-process"});
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-    for (const char* check : {"PASS load (wrapped plug-in found at ", "PASS lifecycle\n",
-                              "PASS render-44100\n", "PASS render-48000\n", "PASS render-96000\n",
-                              "PASS parameter-fuzz\n", "PASS state-roundtrip\n", "PASS editor\n",
-                              "PASS concurrency\n", "PASS unload\n", "PASS references\n"}) {
+    for (const char* check : {"PASS load (wrapped plug-in found at ", "PASS lifecycle [",
+                              "PASS render-44100 [", "PASS render-48000 [", "PASS render-96000 [",
+                              "PASS parameter-fuzz [", "PASS state-roundtrip [", "PASS editor [",
+                              "PASS concurrency [", "PASS unload [", "PASS references ["}) {
         EXPECT_NE(run.out.find(check), std::string::npos) << check << run.out;
     }
     EXPECT_NE(run.out.find("\n11 passed, 0 failed\n"), std::string::npos) << run.out;
@@ -26,14 +26,17 @@ TEST_F(ProgramTest, ValidatePassesOnTheDemoPluginAtLevel10) {
                            std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("\"name\": \"concurrency\", \"passed\": true"), std::string::npos) << text;
     EXPECT_NE(text.find("\"failed\": 0"), std::string::npos) << text;
-    EXPECT_NE(text.find("\"name\": \"load\", \"passed\": true, \"failure\": \"\", \"note\": "
-                        "\"wrapped plug-in found at "),
-              std::string::npos)
+    EXPECT_NE(
+        text.find("\"name\": \"load\", \"passed\": true, \"outcome\": \"passed\", \"failure\": "
+                  "\"\", \"note\": "
+                  "\"wrapped plug-in found at "),
+        std::string::npos)
         << text;
 }
 
 TEST_F(ProgramTest, ValidateNamesTheLifecycleForAModuleThatMakesNoEffect) {
-    const ProgramRun run = RunAaxhost({"validate", VQ318_TEST_MODULE, "--level", "1"});
+    const ProgramRun run =
+        RunAaxhost({"validate", VQ318_TEST_MODULE, "--level", "1", "--in-process"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.out.find("PASS load (wrapped plug-in not found: "), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("FAIL lifecycle: "), std::string::npos) << run.out;
@@ -52,10 +55,10 @@ TEST_F(ProgramTest, ValidateNamesTheStateRoundTripForAChunkThatChanges) {
     std::memcpy(script.chunk, "abcd", 4);
     script.chunkGrowth = 1;
     TestPlugin().Control().SetScript(script);
-    const ProgramRun run = RunAaxhost({"validate", kModule, "--level", "2"});
+    const ProgramRun run = RunAaxhost({"validate", kModule, "--level", "2", "--in-process"});
     TestPlugin().Control().SetScript(testplugin::DefaultScript());
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.out.find("PASS render-96000\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("PASS render-96000 ["), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("FAIL state-roundtrip: "), std::string::npos) << run.out;
     EXPECT_NE(run.out.find(" passed, 1 failed\n"), std::string::npos) << run.out;
 }

@@ -24,8 +24,8 @@ const CLI::Validator kModuleBundle(
     },
     "", "BUNDLE");
 
-void AddModule(CLI::App& command, Options& options) {
-    command
+CLI::Option* AddModule(CLI::App& command, Options& options) {
+    return command
         .add_option("MODULE", options.module,
                     "the module's path: the plug-in library, or the bundle folder "
                     "NAME.aaxplugin holding it as Contents/x64/NAME.aaxplugin")
@@ -76,12 +76,31 @@ void AddState(CLI::App& app, Options& options) {
 void AddValidate(CLI::App& app, Options& options) {
     CLI::App* validate =
         app.add_subcommand("validate", "check the module the way plug-in validators do");
-    AddModule(*validate, options);
+    CLI::Option* module = AddModule(*validate, options);
     ValidateOptions& v = options.validate;
     validate->add_option("--level", v.level, "how thorough, 1 to 10")->check(CLI::Range(1, 10));
     validate->add_option("--seed", v.seed, "seed of the random choices")
         ->check(CLI::NonNegativeNumber);
-    validate->add_option("--json", v.jsonFile, "also write the results to FILE as JSON");
+    validate
+        ->add_option("--json", v.jsonFile,
+                     "also write the results (with --list: the checks) to FILE as JSON; "
+                     "without FILE to the standard output")
+        ->expected(0, 1)
+        ->default_str("-");
+    validate->add_option("--junit", v.junitFile, "also write the results to FILE as JUnit XML");
+    validate->add_option("--timeout", v.timeoutSeconds, "seconds a check may take")
+        ->check(CLI::Range(0.1, 86400.0));
+    validate->add_flag("--in-process", v.inProcess,
+                       "run every check in this process (for a debugger; a crash ends the run)");
+    CLI::Option* list = validate->add_flag("--list", v.list, "list the checks and stop");
+    module->required(false)->excludes(list);
+    validate->add_option("--only", v.only, "run only the checks whose names match REGEX");
+    validate->add_option("--skip", v.skip, "skip the checks whose names match REGEX");
+    validate->add_option("--repeat", v.repeat, "run each check N times")
+        ->check(CLI::Range(1, 1000));
+    validate->add_flag("--randomise", v.randomise,
+                       "run the checks in an order drawn from the seed");
+    validate->add_option("--run-check", v.runCheck)->group("");
     validate->callback([&options] { options.command = Command::kValidate; });
 }
 
@@ -128,6 +147,11 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const argv[]) {
     }
     try {
         app.parse(argc, argv);
+        // Only validate --list goes without a module.
+        if (options.command == Command::kValidate && !options.validate.list &&
+            options.module.empty()) {
+            throw CLI::RequiredError("MODULE");
+        }
         parsed.options = std::move(options);
     } catch (const CLI::ParseError& error) {
         std::ostringstream out;

@@ -3,7 +3,10 @@
 //   aaxhost render MODULE --in IN --out OUT [--block N] [--rate R] [--automation FILE]
 //                         [--midi FILE] [--tempo BPM] [--plot FILE.svg]
 //   aaxhost state save|load MODULE FILE
-//   aaxhost validate MODULE [--level 1..10] [--seed S] [--json FILE]
+//   aaxhost validate MODULE [--level 1..10] [--seed S] [--json FILE] [--junit FILE]
+//                           [--timeout S] [--in-process] [--only REGEX] [--skip REGEX]
+//                           [--repeat N] [--randomise]
+//   aaxhost validate --list [--json] [--level 1..10]
 // MODULE is the module library or the bundle folder holding it (tools/aaxhost/cli/module_path.h).
 // Files that the program reads must exist when it starts; numbers must be numbers in range.
 #pragma once
@@ -28,9 +31,18 @@ struct RenderOptions {
 };
 
 struct ValidateOptions {
-    int32_t level = 5;  // 1 (quick) to 10 (everything, concurrency included)
-    uint64_t seed = 1;  // for the random parameter values and block sizes
-    std::string jsonFile;
+    int32_t level = 5;     // 1 (quick) to 10 (everything, concurrency included)
+    uint64_t seed = 1;     // for the random parameter values and block sizes
+    std::string jsonFile;  // "-" for the standard output
+    std::string junitFile;
+    std::optional<double> timeoutSeconds;  // a check's time; scaled by the level when not given
+    bool inProcess = false;                // every check in this process, for a debugger
+    bool list = false;
+    std::string only;  // regular expressions over check names; empty for none
+    std::string skip;
+    int32_t repeat = 1;
+    bool randomise = false;  // the checks after "load" in an order drawn from the seed
+    std::string runCheck;    // set in the child process that runs one check
 };
 
 struct Options {

@@ -1,37 +1,213 @@
-// aaxhost validate: one line a check, a closing count, exit 0 only when every check passed.
+// aaxhost validate: every check in a child process of its own with a time limit, a line printed
+// as each ends, a closing count, and JSON and JUnit files written whatever happened.
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <random>
+#include <regex>
+
+#include "tools/aaxhost/program/check_process.h"
 #include "tools/aaxhost/program/program.h"
 #include "tools/aaxhost/program/state_file.h"
 #include "tools/aaxhost/program/validation.h"
+#include "tools/aaxhost/program/validation_report.h"
 
 namespace aaxhost {
+namespace {
+
+using Outcome = CheckRecord::Outcome;
+
+// What the child process writes for the parent, each at the start of a line of its own, so that
+// the plug-in's own output on the same stream is passed over.
+constexpr const char* kStepLine = "@check step ";
+constexpr const char* kPassLine = "@check pass ";
+constexpr const char* kFailLine = "@check fail ";
+
+std::string OneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return text;
+}
+
+// The child's side: runs one check and says each step and the result on standard output.
+int RunOneCheck(const Options& options, std::ostream& out) {
+    const ValidateOptions& validate = options.validate;
+    const CheckResult result = RunCheck(options.module, validate.runCheck, validate.level,
+                                        validate.seed, [&out](const std::string& step) {
+                                            out << '\n' << kStepLine << OneLine(step) << std::endl;
+                                        });
+    out << '\n'
+        << (result.Passed() ? kPassLine : kFailLine)
+        << OneLine(result.Passed() ? result.note : result.failure) << std::endl;
+    return 0;
+}
+
+double DefaultTimeout(int32_t level) {
+    return 60.0 + 30.0 * level;
+}
+
+bool StartsWith(const std::string& text, const char* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+CheckRecord RunInChild(const Options& options, const std::string& name) {
+    const ValidateOptions& validate = options.validate;
+    const double timeout = validate.timeoutSeconds.value_or(DefaultTimeout(validate.level));
+    const ChildRun run =
+        RunThisProgram({"validate", options.module, "--level", std::to_string(validate.level),
+                        "--seed", std::to_string(validate.seed), "--run-check", name},
+                       timeout);
+    CheckRecord record{name, Outcome::kPassed};
+    std::string step = "start-up";
+    bool answered = false;
+    for (const std::string& line : run.lines) {
+        if (StartsWith(line, kStepLine)) {
+            step = line.substr(std::strlen(kStepLine));
+        } else if (StartsWith(line, kPassLine)) {
+            record.note = line.substr(std::strlen(kPassLine));
+            answered = true;
+        } else if (StartsWith(line, kFailLine)) {
+            record.outcome = Outcome::kFailed;
+            record.text = line.substr(std::strlen(kFailLine));
+            answered = true;
+        }
+    }
+    switch (run.end) {
+        case ChildRun::End::kNotStarted:
+            record.outcome = Outcome::kCrashed;
+            record.text = run.cause;
+            break;
+        case ChildRun::End::kCrashed:
+            record.outcome = Outcome::kCrashed;
+            record.text = run.cause + " during " + step;
+            break;
+        case ChildRun::End::kTimedOut: {
+            record.outcome = Outcome::kTimedOut;
+            char seconds[32];
+            std::snprintf(seconds, sizeof(seconds), "%g", timeout);
+            record.text = "after " + std::string(seconds) + " s during " + step;
+            break;
+        }
+        case ChildRun::End::kExited:
+            if (!answered || run.exitCode != 0) {
+                record.outcome = Outcome::kCrashed;
+                record.text = "exit code " + std::to_string(run.exitCode) + " during " + step;
+            }
+            break;
+    }
+    return record;
+}
+
+CheckRecord RunHere(const Options& options, const std::string& name) {
+    const ValidateOptions& validate = options.validate;
+    const CheckResult result =
+        RunCheck(options.module, name, validate.level, validate.seed, [](const std::string&) {});
+    CheckRecord record{name, Outcome::kPassed};
+    if (result.Passed()) {
+        record.note = result.note;
+    } else {
+        record.outcome = Outcome::kFailed;
+        record.text = result.failure;
+    }
+    return record;
+}
+
+bool Write(const std::string& path, const std::string& text, std::ostream& out, std::ostream& err) {
+    if (path == "-") {
+        out << text;
+        return true;
+    }
+    std::string error;
+    if (WriteWholeFile(path, std::vector<unsigned char>(text.begin(), text.end()), error)) {
+        return true;
+    }
+    err << "aaxhost: " << error << '\n';
+    return false;
+}
+
+int ListChecks(const ValidateOptions& validate, std::ostream& out, std::ostream& err) {
+    const std::vector<CheckInfo> checks = ChecksAt(validate.level);
+    if (!validate.jsonFile.empty()) {
+        return Write(validate.jsonFile, CheckListJson(checks), out, err) ? 0 : kExitFailure;
+    }
+    for (const CheckInfo& check : checks) out << check.name << "  " << check.summary << '\n';
+    return 0;
+}
+
+// The names to run, in order, and the skipped ones with their reason; nullopt after a message
+// about a pattern that is not a regular expression.
+struct Plan {
+    std::vector<std::string> run;
+    std::vector<CheckRecord> skipped;
+};
+
+std::optional<Plan> PlanChecks(const ValidateOptions& validate, std::ostream& err) {
+    std::regex only;
+    std::regex skip;
+    try {
+        only = std::regex(validate.only.empty() ? ".*" : validate.only);
+        skip = std::regex(validate.skip.empty() ? "$^" : validate.skip);
+    } catch (const std::regex_error& error) {
+        err << "aaxhost: --only or --skip is not a regular expression: " << error.what() << '\n';
+        return std::nullopt;
+    }
+    Plan plan;
+    for (const CheckInfo& check : ChecksAt(validate.level)) {
+        if (!std::regex_search(check.name, only)) continue;
+        if (!validate.skip.empty() && std::regex_search(check.name, skip)) {
+            plan.skipped.push_back(
+                {check.name, Outcome::kSkipped, "matches --skip '" + validate.skip + "'"});
+            continue;
+        }
+        for (int32_t i = 0; i < validate.repeat; ++i) plan.run.push_back(check.name);
+    }
+    if (validate.randomise) {
+        // The load check stays first: it tells whether anything else can work.
+        const auto first = plan.run.begin() + (!plan.run.empty() && plan.run.front() == "load");
+        std::mt19937_64 random(validate.seed);
+        std::shuffle(first, plan.run.end(), random);
+    }
+    return plan;
+}
+
+}  // namespace
 
 int ValidateCommand(const Options& options, std::ostream& out, std::ostream& err) {
     const ValidateOptions& validate = options.validate;
-    const std::vector<CheckResult> results =
-        Validate(options.module, validate.level, validate.seed);
-    size_t passed = 0;
-    for (const CheckResult& result : results) {
-        if (result.Passed()) {
-            ++passed;
-            out << "PASS " << result.name;
-            if (!result.note.empty()) out << " (" << result.note << ')';
-            out << '\n';
-        } else {
-            out << "FAIL " << result.name << ": " << result.failure << '\n';
-        }
+    if (!validate.runCheck.empty()) return RunOneCheck(options, out);
+    if (validate.list) return ListChecks(validate, out, err);
+    const std::optional<Plan> plan = PlanChecks(validate, err);
+    if (!plan) return 2;
+
+    ValidationRun run{options.module, validate.level, validate.seed, {}};
+    out << "validating " << options.module << " at level " << validate.level << ", seed "
+        << validate.seed << std::endl;
+    for (const CheckRecord& skipped : plan->skipped) {
+        out << ResultLine(skipped) << std::endl;
+        run.records.push_back(skipped);
     }
-    out << passed << " passed, " << results.size() - passed << " failed\n";
-    if (!validate.jsonFile.empty()) {
-        const std::string json =
-            ValidationJson(options.module, validate.level, validate.seed, results);
-        std::string error;
-        if (!WriteWholeFile(validate.jsonFile, std::vector<unsigned char>(json.begin(), json.end()),
-                            error)) {
-            err << "aaxhost: " << error << '\n';
-            return kExitFailure;
-        }
+    for (const std::string& name : plan->run) {
+        const auto start = std::chrono::steady_clock::now();
+        CheckRecord record =
+            validate.inProcess ? RunHere(options, name) : RunInChild(options, name);
+        record.seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        out << ResultLine(record) << std::endl;
+        run.records.push_back(record);
+        // Without a module that loads, no other check can say anything.
+        if (name == "load" && record.outcome != Outcome::kPassed) break;
     }
-    return passed == results.size() ? 0 : kExitFailure;
+    out << SummaryLine(run.records) << '\n';
+    bool written = true;
+    if (!validate.jsonFile.empty())
+        written &= Write(validate.jsonFile, ValidationJson(run), out, err);
+    if (!validate.junitFile.empty()) {
+        written &= Write(validate.junitFile, ValidationJunit(run), out, err);
+    }
+    const int code = ExitCodeOf(run.records);
+    return code == 0 && !written ? kExitFailure : code;
 }
 
 }  // namespace aaxhost

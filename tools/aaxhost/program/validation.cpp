@@ -1,86 +1,128 @@
 #include "tools/aaxhost/program/validation.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <memory>
 
+#include "tools/aaxhost/program/render_thread.h"
 #include "tools/aaxhost/program/validation_context.h"
 #include "tools/aaxhost/session/installed_plugin_check.h"
+#include "tools/aaxhost/session/module_session.h"
 
 namespace aaxhost {
 namespace {
 
-std::string JsonText(const std::string& text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof(escaped), "\\u%04x", c);
-            quoted += escaped;
-        } else {
-            quoted += c;
+struct CheckEntry {
+    CheckInfo info;
+    std::function<std::string(ValidationContext&)> run;
+};
+
+// An instance of every channel count made, played for a few blocks and released: what the
+// module must be able to end cleanly.
+std::string PlayBriefly(ValidationContext& context) {
+    for (const int32_t channels : context.ChannelCounts()) {
+        std::string failure;
+        std::unique_ptr<EffectInstance> instance = context.Instantiate(channels, 48000.0, failure);
+        if (instance == nullptr) return failure;
+        {
+            RenderThread thread(*instance);
+            failure = context.RenderNoise(*instance, thread, 256, 4);
         }
+        context.Retire(std::move(instance));
+        if (!failure.empty()) return failure;
     }
-    return quoted + '"';
+    return {};
+}
+
+std::string CheckUnload(ValidationContext& context) {
+    std::string failure = PlayBriefly(context);
+    if (!failure.empty()) return failure;
+    const int32_t live = context.Session().LiveObjects();
+    return live == 0 ? std::string()
+                     : "ACFCanUnloadNow answers " + std::to_string(live) + " objects still alive";
+}
+
+std::string CheckReferences(ValidationContext& context) {
+    std::string failure = PlayBriefly(context);
+    if (!failure.empty()) return failure;
+    context.Step("shutting the module down");
+    context.Session().Shutdown();
+    const int64_t outstanding = context.Session().OutstandingReferences();
+    if (outstanding == 0) return {};
+    return std::to_string(outstanding) +
+           " references on the host's registration and service objects";
+}
+
+std::vector<CheckEntry> Catalog(int32_t level) {
+    std::vector<CheckEntry> entries{
+        {{"load", "the module loads, registers, and finds the plug-in it wraps"}, nullptr},
+        {{"lifecycle", "instances of every channel count are made and released, again and again"},
+         CheckLifecycle}};
+    for (const double rate : {44100.0, 48000.0, 96000.0}) {
+        const std::string hz = std::to_string(static_cast<int>(rate));
+        entries.push_back(
+            {{"render-" + hz, "noise and notes rendered at " + hz +
+                                  " Hz in blocks of 32 to 1024 frames, output "
+                                  "finite, nothing allocated on the render thread"},
+             [rate](ValidationContext& context) { return CheckRender(context, rate); }});
+    }
+    entries.push_back({{"parameter-fuzz", "random values set, read back and shown while rendering"},
+                       CheckParameterFuzz});
+    entries.push_back({{"state-roundtrip",
+                        "the saved state, restored after changes, saves again "
+                        "to the same bytes"},
+                       CheckStateRoundTrip});
+    entries.push_back(
+        {{"editor", "the editor attached, idled, sized and detached twice"}, CheckEditor});
+    if (level >= kConcurrencyLevel) {
+        entries.push_back({{"concurrency",
+                            "parameters, state and editor used from other threads "
+                            "while blocks render"},
+                           CheckConcurrency});
+    }
+    entries.push_back(
+        {{"unload", "no module object is left once every instance is released"}, CheckUnload});
+    entries.push_back({{"references", "no reference is left on the host's objects at shut-down"},
+                       CheckReferences});
+    return entries;
+}
+
+std::string LeakedReferences(const ValidationContext& context) {
+    std::string left;
+    for (const std::string& leak : context.Leaks()) {
+        left += (left.empty() ? "" : "; ") + leak;
+    }
+    return left;
 }
 
 }  // namespace
 
-std::vector<CheckResult> Validate(const std::string& path, int32_t level, uint64_t seed) {
-    std::string error;
-    std::unique_ptr<ModuleSession> session = ModuleSession::Open(path, error);
-    if (session == nullptr) return {{"load", error}};
-    std::vector<CheckResult> results{
-        {"load", {}, "wrapped plug-in " + CheckInstalledPlugin().text}};
-    {
-        ValidationContext context(*session, level, seed);
-        results.push_back({"lifecycle", CheckLifecycle(context)});
-        for (const double rate : {44100.0, 48000.0, 96000.0}) {
-            results.push_back(
-                {"render-" + std::to_string(static_cast<int>(rate)), CheckRender(context, rate)});
-        }
-        results.push_back({"parameter-fuzz", CheckParameterFuzz(context)});
-        results.push_back({"state-roundtrip", CheckStateRoundTrip(context)});
-        results.push_back({"editor", CheckEditor(context)});
-        if (level >= kConcurrencyLevel) {
-            results.push_back({"concurrency", CheckConcurrency(context)});
-        }
-        const int32_t live = session->LiveObjects();
-        results.push_back({"unload", live == 0 ? std::string()
-                                               : "ACFCanUnloadNow answers " + std::to_string(live) +
-                                                     " objects still alive"});
-        session->Shutdown();
-        const int64_t outstanding = session->OutstandingReferences();
-        std::string references;
-        for (const std::string& leak : context.Leaks()) {
-            references += (references.empty() ? "" : "; ") + leak;
-        }
-        if (outstanding != 0) {
-            references += (references.empty() ? "" : "; ") + std::to_string(outstanding) +
-                          " references on the host's registration and service objects";
-        }
-        results.push_back({"references", references});
-    }
-    return results;
+std::vector<CheckInfo> ChecksAt(int32_t level) {
+    std::vector<CheckInfo> checks;
+    for (const CheckEntry& entry : Catalog(level)) checks.push_back(entry.info);
+    return checks;
 }
 
-std::string ValidationJson(const std::string& path, int32_t level, uint64_t seed,
-                           const std::vector<CheckResult>& results) {
-    size_t passed = 0;
-    std::string checks;
-    for (const CheckResult& result : results) {
-        passed += result.Passed() ? 1 : 0;
-        checks += std::string(checks.empty() ? "" : ",") +
-                  "\n    {\"name\": " + JsonText(result.name) +
-                  ", \"passed\": " + (result.Passed() ? "true" : "false") +
-                  ", \"failure\": " + JsonText(result.failure) +
-                  (result.note.empty() ? "" : ", \"note\": " + JsonText(result.note)) + "}";
+CheckResult RunCheck(const std::string& path, const std::string& name, int32_t level, uint64_t seed,
+                     const StepReport& step) {
+    const std::vector<CheckEntry> catalog = Catalog(level);
+    const auto entry = std::find_if(catalog.begin(), catalog.end(),
+                                    [&](const CheckEntry& e) { return e.info.name == name; });
+    if (entry == catalog.end()) return {name, "no such check at level " + std::to_string(level)};
+    step("loading the module");
+    std::string error;
+    std::unique_ptr<ModuleSession> session = ModuleSession::Open(path, error);
+    if (session == nullptr) {
+        return {name, name == "load" ? error : "the module does not load: " + error};
     }
-    return "{\n  \"module\": " + JsonText(path) + ",\n  \"level\": " + std::to_string(level) +
-           ",\n  \"seed\": " + std::to_string(seed) + ",\n  \"checks\": [" + checks +
-           "\n  ],\n  \"passed\": " + std::to_string(passed) +
-           ",\n  \"failed\": " + std::to_string(results.size() - passed) + "\n}\n";
+    if (entry->run == nullptr) {
+        step("looking for the wrapped plug-in");
+        return {name, {}, "wrapped plug-in " + CheckInstalledPlugin().text};
+    }
+    ValidationContext context(*session, level, seed, step);
+    CheckResult result{name, entry->run(context)};
+    const std::string leaked = LeakedReferences(context);
+    if (result.Passed() && !leaked.empty()) result.failure = "left behind: " + leaked;
+    return result;
 }
 
 }  // namespace aaxhost

@@ -1,17 +1,13 @@
 // The checks of `aaxhost validate`, run in the manner of plug-in validators against a module
 // through its exports: each check gives one result under a stable name. The level (1 to 10)
 // scales how many instances, blocks and values each check goes through; concurrency is checked
-// from level 6.
+// from level 6. Every check opens the module afresh, so that it can run in a process of its own.
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <random>
+#include <functional>
 #include <string>
 #include <vector>
-
-#include "tools/aaxhost/session/effect_instance.h"
-#include "tools/aaxhost/session/module_session.h"
 
 namespace aaxhost {
 
@@ -25,15 +21,22 @@ struct CheckResult {
 
 inline constexpr int32_t kConcurrencyLevel = 6;
 
-// Runs every check on the module at `path` in order: load, lifecycle, render at each rate,
-// parameter fuzzing, state round trip, editor, concurrency (from kConcurrencyLevel), unload and
-// references. A module that does not load gives the one failed check "load"; one that loads notes
-// there whether the plug-in it wraps is installed, and if not, the step at which the search stops.
-std::vector<CheckResult> Validate(const std::string& path, int32_t level, uint64_t seed);
+struct CheckInfo {
+    std::string name;
+    std::string summary;  // one line
+};
 
-// The results as one JSON object: module, level, seed, checks (each with its note when it has one),
-// passed and failed counts.
-std::string ValidationJson(const std::string& path, int32_t level, uint64_t seed,
-                           const std::vector<CheckResult>& results);
+// The checks of `level` in the order they run: load, lifecycle, render at each rate, parameter
+// fuzzing, state round trip, editor, concurrency (from kConcurrencyLevel), unload and references.
+std::vector<CheckInfo> ChecksAt(int32_t level);
+
+// Told what a check is doing now, before it does it.
+using StepReport = std::function<void(const std::string& step)>;
+
+// Runs the check `name` (one of ChecksAt) on the module at `path`. "load" notes whether the plug-in
+// the module wraps is installed, and if not, the step at which the search stops. Every other check
+// also fails when it leaves references on the host's objects or module objects alive.
+CheckResult RunCheck(const std::string& path, const std::string& name, int32_t level, uint64_t seed,
+                     const StepReport& step);
 
 }  // namespace aaxhost

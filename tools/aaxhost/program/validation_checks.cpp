@@ -86,6 +86,7 @@ std::string CheckParameterFuzz(ValidationContext& context) {
         for (int32_t i = 0; i < 100 * context.Level() && failure.empty(); ++i) {
             const std::string& id = identifiers[context.Random()() % identifiers.size()];
             const double wanted = context.RandomNormalized();
+            context.Step("setting " + id + " to " + std::to_string(wanted));
             const Result set = effect.SetParameterNormalizedValue(id.c_str(), wanted);
             if (set != AAX_SUCCESS) {
                 failure = Failed(("setting " + id).c_str(), set);
@@ -152,11 +153,13 @@ std::string CheckEditor(ValidationContext& context) {
     if (instance == nullptr) return failure;
     int window = 0;
     for (int32_t round = 0; round < 2 && failure.empty(); ++round) {
+        context.Step("attaching the editor to a view");
         Result result = instance->OpenEditor(kViewTypeWindowHandle, &window);
         if (result != AAX_SUCCESS) {
             failure = Failed("attaching", result);
             break;
         }
+        context.Step("idling the editor");
         for (int32_t i = 0; i < 5 * context.Level() && failure.empty(); ++i) {
             result = instance->IdleEditor();
             if (result != AAX_SUCCESS) failure = Failed("idling", result);
@@ -168,6 +171,7 @@ std::string CheckEditor(ValidationContext& context) {
             failure =
                 "the editor is " + std::to_string(size.horz) + " by " + std::to_string(size.vert);
         }
+        context.Step("detaching the editor");
         result = instance->CloseEditor();
         if (failure.empty() && result != AAX_SUCCESS) failure = Failed("detaching", result);
     }

@@ -7,8 +7,9 @@
 
 namespace aaxhost {
 
-ValidationContext::ValidationContext(ModuleSession& session, int32_t level, uint64_t seed)
-    : mSession(session), mLevel(level), mRandom(seed) {}
+ValidationContext::ValidationContext(ModuleSession& session, int32_t level, uint64_t seed,
+                                     StepReport step)
+    : mSession(session), mLevel(level), mRandom(seed), mStep(std::move(step)) {}
 
 std::vector<int32_t> ValidationContext::ChannelCounts() const {
     std::vector<int32_t> counts;
@@ -20,6 +21,8 @@ std::vector<int32_t> ValidationContext::ChannelCounts() const {
 
 std::unique_ptr<EffectInstance> ValidationContext::Instantiate(int32_t channels, double sampleRate,
                                                                std::string& failure) {
+    Step("making a " + std::to_string(channels) + "-channel instance at " +
+         std::to_string(static_cast<int>(sampleRate)) + " Hz");
     auto instance =
         std::make_unique<EffectInstance>(mSession, ProgramInstance(channels, sampleRate));
     if (instance->Ready()) return instance;
@@ -43,6 +46,7 @@ std::unique_ptr<EffectInstance> ValidationContext::InstantiateWithParameters(
 }
 
 void ValidationContext::Retire(std::unique_ptr<EffectInstance> instance) {
+    Step("releasing a " + std::to_string(instance->Channels()) + "-channel instance");
     instance->Close();
     const int64_t outstanding = instance->OutstandingReferences();
     if (outstanding != 0) {
@@ -60,6 +64,8 @@ double ValidationContext::RandomNormalized() {
 
 std::string ValidationContext::RenderNoise(EffectInstance& instance, RenderThread& thread,
                                            int32_t frames, int32_t blocks) {
+    Step("rendering " + std::to_string(blocks) + " blocks of " + std::to_string(frames) +
+         " frames, " + std::to_string(instance.Channels()) + " channels");
     const auto channels = static_cast<size_t>(instance.Channels());
     std::vector<std::vector<float>> in(channels, std::vector<float>(static_cast<size_t>(frames)));
     std::vector<std::vector<float>> out = in;

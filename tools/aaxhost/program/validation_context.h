@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/aaxhost/program/validation.h"
 #include "tools/aaxhost/session/effect_instance.h"
 #include "tools/aaxhost/session/module_session.h"
 
@@ -17,7 +18,7 @@ class RenderThread;
 
 class ValidationContext {
   public:
-    ValidationContext(ModuleSession& session, int32_t level, uint64_t seed);
+    ValidationContext(ModuleSession& session, int32_t level, uint64_t seed, StepReport step);
 
     ModuleSession& Session() { return mSession; }
     int32_t Level() const { return mLevel; }
@@ -40,6 +41,9 @@ class ValidationContext {
     // A value from 0 to 1, now and then exactly 0 or 1.
     double RandomNormalized();
 
+    // Says what the check does next, so that a crash or hang can be placed.
+    void Step(const std::string& step) const { mStep(step); }
+
     // Renders `blocks` blocks of random noise of `frames` frames on `thread`, with a note-on at a
     // random offset in every fourth block; the failure names the first sample that is not finite.
     std::string RenderNoise(EffectInstance& instance, RenderThread& thread, int32_t frames,
@@ -50,6 +54,7 @@ class ValidationContext {
     int32_t mLevel;
     std::mt19937_64 mRandom;
     std::vector<std::string> mLeaks;
+    StepReport mStep;
 };
 
 // The checks, in the order they run; each gives its failure, or nothing when it passed.
