@@ -125,6 +125,11 @@ TEST_F(CommandLine, ValidateTakesLevelSeedAndJson) {
     EXPECT_EQ(parsed.options->validate.level, 10);
     EXPECT_EQ(parsed.options->validate.seed, 18446744073709551615u);
     EXPECT_EQ(parsed.options->validate.jsonFile, files.Path("report.json"));
+    // --json without a file means the standard output; --list needs no module.
+    parsed = Parse({"validate", "--list", "--json"});
+    ASSERT_TRUE(parsed.options) << parsed.message;
+    EXPECT_TRUE(parsed.options->validate.list);
+    EXPECT_EQ(parsed.options->validate.jsonFile, "-");
 }
 
 TEST_F(CommandLine, MistakesEndWithTheUsageCodeAndSayWhatIsWrong) {
@@ -162,6 +167,10 @@ TEST_F(CommandLine, MistakesEndWithTheUsageCodeAndSayWhatIsWrong) {
         {"level 11", {"validate", module, "--level", "11"}, "--level"},
         {"level 0", {"validate", module, "--level", "0"}, "--level"},
         {"negative seed", {"validate", module, "--seed", "-3"}, "--seed"},
+        {"validate without a module or --list", {"validate", "--level", "3"}, "MODULE"},
+        {"--list with a module", {"validate", module, "--list"}, "--list"},
+        {"no repeats", {"validate", module, "--repeat", "0"}, "--repeat"},
+        {"timeout of nothing", {"validate", module, "--timeout", "0"}, "--timeout"},
         {"unknown option", {"describe", module, "--verbose"}, "--verbose"},
     };
     for (const auto& c : cases) {

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <map>
 
+#include "tools/aaxhost/cli/xml_text.h"
+
 namespace aaxhost {
 namespace {
 
@@ -25,32 +27,6 @@ std::string Number(double value, int decimals = 1) {
     return std::string(text, result.ptr);
 }
 
-std::string Escaped(const std::string& text) {
-    std::string escaped;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            case '\'':
-                escaped += "&apos;";
-                break;
-            default:
-                escaped += c;
-        }
-    }
-    return escaped;
-}
-
 struct Panel {
     double top;
     double height;
@@ -62,7 +38,7 @@ void Frame(std::ostream& out, const Panel& panel, const std::string& label) {
         << Number(kWidth) << "\" height=\"" << Number(panel.height)
         << "\" fill=\"#fafafa\" stroke=\"#999\"/>\n";
     out << "<text x=\"" << Number(kLeft - 8) << "\" y=\"" << Number(panel.top + panel.height / 2)
-        << "\" text-anchor=\"end\">" << Escaped(label) << "</text>\n";
+        << "\" text-anchor=\"end\">" << XmlText(label) << "</text>\n";
 }
 
 // A waveform from -1 to 1 as the outline of its per-column minimum and maximum.
@@ -139,7 +115,7 @@ void Curves(std::ostream& out, const Panel& panel, const std::vector<AutomationP
         out << x(kPlotColumns - 1) << ',' << y(columns.back().second) << "\"/>\n";
         out << "<text x=\"" << Number(kLeft + kWidth + 8) << "\" y=\""
             << Number(panel.top + 14.0 * static_cast<double>(i + 1)) << "\" fill=\"" << color
-            << "\">" << Escaped(order[i]) << "</text>\n";
+            << "\">" << XmlText(order[i]) << "</text>\n";
     }
 }
 
@@ -168,7 +144,7 @@ void WritePlot(std::ostream& out, const PlotData& data) {
         << "\" height=\"" << Number(height, 0) << "\" viewBox=\"0 0 " << Number(width, 0) << ' '
         << Number(height, 0) << "\" font-family=\"sans-serif\" font-size=\"12\">\n";
     out << "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
-    out << "<text x=\"" << Number(kLeft) << "\" y=\"28\" font-size=\"16\">" << Escaped(data.title)
+    out << "<text x=\"" << Number(kLeft) << "\" y=\"28\" font-size=\"16\">" << XmlText(data.title)
         << "</text>\n";
     Frame(out, input, "input");
     Waveform(out, input, data.input, frames, "#1f77b4");

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "tools/aaxhost/cli/xml_text.h"
+
 namespace aaxhost {
 namespace {
 
@@ -22,34 +24,6 @@ std::string JsonText(const std::string& text) {
         }
     }
     return quoted + '"';
-}
-
-// Text for an XML attribute; control characters other than tab, line feed and carriage return
-// cannot appear in XML 1.0 at all and become spaces.
-std::string XmlText(const std::string& text) {
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            case '\n':
-                escaped += "&#10;";
-                break;
-            default:
-                escaped += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
-        }
-    }
-    return escaped;
 }
 
 std::string Seconds(double seconds) {
