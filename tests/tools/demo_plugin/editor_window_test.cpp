@@ -157,12 +157,14 @@ TEST_F(DemoEditorWindow, DragOnABarReportsOneEditOfItsParameter) {
         int32_t index;
         float from;
         std::vector<float> path;  // positions along the bar the pointer moves through
+        bool rendering = false;   // an audio thread runs blocks through the plug-in meanwhile
     };
     const Case cases[] = {
         {"depth up", 1.0f, vq318demo::kDepth, 0.5f, {0.7f, 0.9f}},
         {"rate down at scale 2", 2.0f, vq318demo::kRate, 0.7f, {0.4f, 0.1f}},
         {"division past the left end", 1.0f, vq318demo::kDivision, 0.5f, {0.2f, -0.3f}},
         {"last parameter past the right end", 1.0f, vq318demo::kStereoPhase, 0.0f, {0.5f, 1.2f}},
+        {"gain while blocks render", 1.0f, vq318demo::kGain, 0.5f, {0.6f, 0.3f, 0.8f}, true},
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);
@@ -172,6 +174,14 @@ TEST_F(DemoEditorWindow, DragOnABarReportsOneEditOfItsParameter) {
         const ControlBox bar = Bar(row.index);
         const int32_t y = (bar.top + bar.bottom) / 2;
         const size_t before = plugin_.Calls().size();
+        std::jthread audio;
+        if (row.rendering) {
+            plugin_.Start();
+            audio = std::jthread([this](std::stop_token stop) {
+                const std::vector<Channel> input = {Sine(440.0, 256), Sine(440.0, 256)};
+                while (!stop.stop_requested()) plugin_.Render(input, 64);
+            });
+        }
 
         const int32_t press = vq318demo::XOfValue(bar, plugin_.GetParameter(row.index));
         std::set<float> reachable = {vq318demo::ValueAtX(bar, press)};
@@ -185,6 +195,7 @@ TEST_F(DemoEditorWindow, DragOnABarReportsOneEditOfItsParameter) {
         }
         host_.PrimaryButton(false);
         IdleUntilCalls(before + 2 + row.path.size() + 1);
+        audio = std::jthread();
 
         const std::vector<HostCall> all = plugin_.Calls();
         const std::vector<HostCall> calls(all.begin() + static_cast<std::ptrdiff_t>(before),
