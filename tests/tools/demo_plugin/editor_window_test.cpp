@@ -221,13 +221,20 @@ TEST_F(DemoEditorWindow, PressOutsideTheBarsEditsNothing) {
     const Window editor = Open();
     ASSERT_NE(editor, 0u);
     const ControlBox bar = Bar(vq318demo::kDepth);
+    const int32_t y = (bar.top + bar.bottom) / 2;
     const size_t before = plugin_.Calls().size();
-    host_.PointerTo(editor, bar.left - 1, (bar.top + bar.bottom) / 2);
+    host_.PointerTo(editor, bar.left - 1, y);
     host_.PrimaryButton(true);
-    host_.PointerTo(editor, bar.right - 2, (bar.top + bar.bottom) / 2);
+    host_.PointerTo(editor, bar.right - 2, y);
     host_.PrimaryButton(false);
-    IdleUntilCalls(before + 1);
-    EXPECT_EQ(plugin_.Calls().size(), before);
+    // A click on the bar afterwards shows when the input before it has been handled.
+    host_.PrimaryButton(true);
+    host_.PrimaryButton(false);
+    IdleUntilCalls(before + 3);
+    const std::vector<HostCall> calls = plugin_.Calls();
+    ASSERT_EQ(calls.size(), before + 3) << "only the click's begin, automate and end";
+    EXPECT_EQ(calls[before].opcode, audioMasterBeginEdit);
+    EXPECT_EQ(calls[before + 1].opt, vq318demo::ValueAtX(bar, bar.right - 2));
 }
 
 TEST_F(DemoEditorWindow, TenOpenAndCloseCyclesLeaveNoWindowAndNoConnection) {
