@@ -18,7 +18,7 @@ ensure_packages() {
 
 ensure_native_toolchain() {
     ensure_packages build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev \
-        clang python3 pkg-config libsndfile1-dev libcli11-dev
+        clang python3 pkg-config libsndfile1-dev libcli11-dev libx11-dev libxtst-dev
 }
 
 # configure_build DIR [cmake args...]: configures (once) and builds DIR with Ninja.

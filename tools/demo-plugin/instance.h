@@ -29,7 +29,7 @@ struct Instance {
     std::atomic<float> sampleRate{44100.0f};
     TremoloChain chain;
     RestartQueue restarts;
-    Editor editor;
+    Editor editor{*this};
     // Holds the last chunk handed out by effGetChunk, until the next one.
     unsigned char chunk[kBankChunkSize] = {};
     // The host's identifier of its bypass parameter (effSetBypassParamIdentifier).
