@@ -4,6 +4,7 @@
 //                         [--midi FILE] [--tempo BPM] [--plot FILE.svg]
 //   aaxhost state save|load MODULE FILE
 //   aaxhost validate MODULE [--level 1..10] [--seed S] [--json FILE]
+//   aaxhost edit MODULE [--seconds S] [--screenshot FILE.png] [--drag PARAMETER VALUE]
 // MODULE is the module library or the bundle folder holding it (tools/aaxhost/cli/module_path.h).
 // Files that the program reads must exist when it starts; numbers must be numbers in range.
 #pragma once
@@ -14,7 +15,7 @@
 
 namespace aaxhost {
 
-enum class Command { kDescribe, kRender, kStateSave, kStateLoad, kValidate };
+enum class Command { kDescribe, kRender, kStateSave, kStateLoad, kValidate, kEdit };
 
 struct RenderOptions {
     std::string input;
@@ -33,12 +34,20 @@ struct ValidateOptions {
     std::string jsonFile;
 };
 
+struct EditOptions {
+    std::optional<double> seconds;  // open until the window is closed when not given
+    std::string screenshotFile;     // taken when the window closes; empty when not given
+    std::string dragParameter;      // empty when no drag was asked for
+    float dragValue = 0.0f;         // the normalized value the drag ends at
+};
+
 struct Options {
     Command command = Command::kDescribe;
     std::string module;     // the module library's path, inside the bundle when one was named
     RenderOptions render;   // render only
     std::string stateFile;  // state save and load only
     ValidateOptions validate;
+    EditOptions edit;
 };
 
 // What the command line asks for: options to run with, or an exit with a message.
