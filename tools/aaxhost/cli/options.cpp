@@ -110,6 +110,8 @@ void AddEdit(CLI::App& app, Options& options) {
             "drag the bar of PARAMETER (an identifier) to VALUE (0 to 1) with the mouse")
         ->expected(2)
         ->type_name("PARAMETER VALUE");
+    edit->add_option("--save-state", e.stateFile,
+                     "write the effect's chunk to FILE once the window is closed, as state save");
     edit->callback([&options] { options.command = Command::kEdit; });
 }
 

@@ -5,6 +5,7 @@
 //   aaxhost state save|load MODULE FILE
 //   aaxhost validate MODULE [--level 1..10] [--seed S] [--json FILE]
 //   aaxhost edit MODULE [--seconds S] [--screenshot FILE.png] [--drag PARAMETER VALUE]
+//                       [--save-state FILE]
 // MODULE is the module library or the bundle folder holding it (tools/aaxhost/cli/module_path.h).
 // Files that the program reads must exist when it starts; numbers must be numbers in range.
 #pragma once
@@ -39,6 +40,7 @@ struct EditOptions {
     std::string screenshotFile;     // taken when the window closes; empty when not given
     std::string dragParameter;      // empty when no drag was asked for
     float dragValue = 0.0f;         // the normalized value the drag ends at
+    std::string stateFile;          // the effect's chunk after the window closed, as state save
 };
 
 struct Options {

@@ -7,6 +7,7 @@
 #include "tools/aaxhost/program/playing_render.h"
 #include "tools/aaxhost/program/program.h"
 #include "tools/aaxhost/program/scripted_drag.h"
+#include "tools/aaxhost/program/state_file.h"
 #include "tools/aaxhost/window/host_window.h"
 #include "tools/aaxhost/window/png_file.h"
 
@@ -78,6 +79,24 @@ bool PlanDrag(EffectInstance& instance, const EditOptions& edit, int32_t width, 
     path = *planned;
     out << "drag: " << edit.dragParameter << " from " << current << " (x " << path.fromX << ") to "
         << edit.dragValue << " (x " << path.toX << ") at y " << path.y << '\n';
+    return true;
+}
+
+// What the editing left in the plug-in, in the file of `aaxhost state save`.
+bool SaveStateFile(EffectInstance& instance, const std::string& path, std::ostream& out,
+                   std::ostream& err) {
+    SavedState state;
+    const Result saved = instance.SaveState(state);
+    std::string error;
+    if (saved != AAX_SUCCESS) {
+        err << "aaxhost: saving the state failed with " << saved << '\n';
+        return false;
+    }
+    if (!WriteWholeFile(path, EncodeStateFile(state), error)) {
+        err << "aaxhost: " << error << '\n';
+        return false;
+    }
+    out << "state: " << path << " (" << state.data.size() << " bytes)\n";
     return true;
 }
 
@@ -186,6 +205,9 @@ int EditCommand(const Options& options, std::ostream& out, std::ostream& err) {
     }
     instance->CloseEditor();
     window.reset();
+    if (!edit.stateFile.empty() && !SaveStateFile(*instance, edit.stateFile, out, err)) {
+        exitCode = kExitFailure;
+    }
     instance->Close();
     const int64_t outstanding = instance->OutstandingReferences();
     out << "closed: view detached, editor released, instance uninitialised; " << outstanding
