@@ -1,5 +1,5 @@
-// `aaxhost edit` run in the test process while the test watches the X display through a
-// connection of its own, as another program on the desktop would: the host's top-level window,
+// `aaxhost edit` run in the test process while the test watches the display as another program
+// on the desktop would: the host's top-level window,
 // the windows inside it and the number of top-level windows.
 #pragma once
 
@@ -10,7 +10,7 @@
 #include "tests/tools/aaxhost_program/program_runner.h"
 
 struct WindowBox {
-    unsigned long id = 0;
+    uintptr_t id = 0;
     int32_t width = 0;
     int32_t height = 0;
 };
@@ -23,10 +23,10 @@ struct ObservedEdit {
 };
 
 // How the edit ends: by its --seconds, or by the test asking the window to close as a user's
-// window manager does (WM_DELETE_WINDOW) once the editor showed.
+// click on its close box does, once the editor showed.
 enum class EditEnd { kBySeconds, kByCloseRequest };
 
-// Whether a display to test on is set.
+// Whether there is a display to test on.
 bool HaveDisplay();
 // Top-level windows of the display now.
 int32_t TopLevelWindowCount();
