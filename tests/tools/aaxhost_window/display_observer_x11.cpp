@@ -3,7 +3,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "tests/tools/aaxhost_window/display_observer.h"
 
@@ -84,7 +86,12 @@ std::unique_ptr<DisplayObserver> DisplayObserver::Make() {
     if (name == nullptr || *name == '\0') return nullptr;
     XInitThreads();
     XSetErrorHandler(IgnoreError);
-    Display* display = XOpenDisplay(nullptr);
+    // Xvfb refuses about one in ten of quick successive connections for a moment.
+    Display* display = nullptr;
+    for (int attempt = 0; attempt < 50 && display == nullptr; ++attempt) {
+        display = XOpenDisplay(nullptr);
+        if (display == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     if (display == nullptr) return nullptr;
     return std::make_unique<X11Observer>(display);
 }

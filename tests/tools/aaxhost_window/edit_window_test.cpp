@@ -167,7 +167,7 @@ TEST_F(EditWindow, ClosesAndReopensTenTimesWithoutLeavingWindows) {
     for (int round = 0; round < 10; ++round) {
         SCOPED_TRACE(round);
         const ObservedEdit edit =
-            RunObservedEdit({kModule, "--seconds", "0.2"}, EditEnd::kBySeconds);
+            RunObservedEdit({kModule, "--seconds", "0.5"}, EditEnd::kBySeconds);
         ASSERT_TRUE(edit.hostSeen) << edit.run.err;
         ASSERT_EQ(edit.run.exitCode, 0) << edit.run.err;
         if (edit.inner.empty()) GTEST_SKIP() << kNoEditorWindow;

@@ -42,12 +42,16 @@ ObservedEdit RunObservedEdit(const std::vector<std::string>& arguments, EditEnd 
     }
     if (host != 0) {
         observed.hostSeen = true;
-        // The editor makes its windows while it opens, before the host's first timer tick.
-        std::this_thread::sleep_for(300ms);
-        observed.host = observer->Box(host);
-        for (uintptr_t child : observer->Children(host)) {
-            observed.inner.push_back(observer->Box(child));
+        // The editor makes its window as the host attaches it, just after the host's window
+        // shows; a short run may close it again soon after.
+        const auto noChild = std::chrono::steady_clock::now() + 1s;
+        std::vector<uintptr_t> children;
+        while (children.empty() && std::chrono::steady_clock::now() < noChild) {
+            std::this_thread::sleep_for(10ms);
+            children = observer->Children(host);
         }
+        observed.host = observer->Box(host);
+        for (uintptr_t child : children) observed.inner.push_back(observer->Box(child));
         if (end == EditEnd::kByCloseRequest) observer->AskToClose(host);
     }
     program.join();

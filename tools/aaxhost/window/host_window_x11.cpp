@@ -29,13 +29,24 @@ void AwaitMapped(Display* display, Window window) {
     }
 }
 
+// A display server busy with other clients' connections may refuse one for a moment (Xvfb
+// here refuses about one in ten of quick successive connections), so a refusal is tried again.
+Display* OpenDisplay() {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (Display* display = XOpenDisplay(nullptr)) return display;
+        pollfd nothing{-1, 0, 0};
+        poll(&nothing, 1, 10);
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 std::unique_ptr<HostWindow> HostWindow::Open(const std::string& title, int32_t width,
                                              int32_t height, std::string& error) {
     // Plug-in editors may drive Xlib from threads of their own in this process.
     XInitThreads();
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = OpenDisplay();
     if (display == nullptr) {
         error = "cannot open the X display (is DISPLAY set?)";
         return nullptr;
