@@ -81,6 +81,33 @@ TEST_F(EditWindow, ScreenshotShowsTheDrawnControls) {
     EXPECT_EQ(size.height, PrintedWindow(edit.run.out).height);
 }
 
+TEST_F(EditWindow, SaysWhatItCannotDoAndEndsWithFailure) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"drag of a parameter the effect lacks",
+         {kModule, "--seconds", "0.2", "--drag", "no_such_parameter", "0.5"},
+         "the effect has no parameter 'no_such_parameter'"},
+        {"drag of a parameter the editor shows no control for",
+         {kModule, "--seconds", "0.2", "--drag", "MasterBypassID", "1"},
+         "the editor's layout has no control for 'MasterBypassID'"},
+        {"screenshot into a missing folder",
+         {kModule, "--seconds", "0.2", "--screenshot", directory + "/missing/shot.png"},
+         "screenshot: "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ObservedEdit edit = RunObservedEdit(c.arguments, EditEnd::kBySeconds);
+        EXPECT_EQ(edit.run.exitCode, 1);
+        EXPECT_NE(edit.run.err.find(c.message), std::string::npos) << edit.run.err;
+        // The window closed as cleanly as after a good run.
+        EXPECT_NE(edit.run.out.find(kClosedCleanly), std::string::npos) << edit.run.out;
+    }
+}
+
 struct AutomationSeen {
     std::vector<std::string> order;  // "touch", "set", "release", as they came
     std::vector<double> sets;
