@@ -17,6 +17,13 @@ using namespace std::chrono_literals;
 
 const std::string kTitlePrefix = "aaxhost edit: ";
 
+// The host's window and the windows inside it, as they are now.
+void Look(DisplayObserver& observer, uintptr_t host, ObservedEdit& observed) {
+    observed.host = observer.Box(host);
+    observed.inner.clear();
+    for (uintptr_t child : observer.Children(host)) observed.inner.push_back(observer.Box(child));
+}
+
 }  // namespace
 
 bool HaveDisplay() {
@@ -43,15 +50,20 @@ ObservedEdit RunObservedEdit(const std::vector<std::string>& arguments, EditEnd 
     if (host != 0) {
         observed.hostSeen = true;
         // The editor makes its window as the host attaches it, just after the host's window
-        // shows; a short run may close it again soon after.
+        // shows; some editors size it, and the host its window, only once open. A short run may
+        // close the window again soon after, so the last look that found it counts.
         const auto noChild = std::chrono::steady_clock::now() + 1s;
-        std::vector<uintptr_t> children;
-        while (children.empty() && std::chrono::steady_clock::now() < noChild) {
+        while (observed.inner.empty() && std::chrono::steady_clock::now() < noChild) {
             std::this_thread::sleep_for(10ms);
-            children = observer->Children(host);
+            Look(*observer, host, observed);
         }
-        observed.host = observer->Box(host);
-        for (uintptr_t child : children) observed.inner.push_back(observer->Box(child));
+        std::this_thread::sleep_for(250ms);
+        ObservedEdit later;
+        Look(*observer, host, later);
+        if (!later.inner.empty()) {
+            observed.host = later.host;
+            observed.inner = later.inner;
+        }
         if (end == EditEnd::kByCloseRequest) observer->AskToClose(host);
     }
     program.join();
