@@ -18,7 +18,16 @@ ensure_packages() {
 
 ensure_native_toolchain() {
     ensure_packages build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev \
-        clang python3 pkg-config libsndfile1-dev libcli11-dev libx11-dev libxtst-dev
+        clang python3 pkg-config libsndfile1-dev libcli11-dev libx11-dev libxtst-dev libpng-dev \
+        xvfb xauth
+}
+
+# run_ctest_on_display DIR [ctest args...]: as run_ctest, on a virtual X display of its own.
+run_ctest_on_display() {
+    local dir=$1
+    shift
+    xvfb-run -a -s "-screen 0 1280x1024x24" \
+        ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$JOBS" "$@"
 }
 
 # configure_build DIR [cmake args...]: configures (once) and builds DIR with Ninja.

@@ -5,8 +5,10 @@
 ensure_native_toolchain
 ensure_packages dragonfly-reverb-vst dpf-plugins-vst lsp-plugins-vst
 configure_build "$ROOT/build/native" -DCMAKE_BUILD_TYPE=Release -DVQ318_BUILD_BENCH=ON
-run_ctest "$ROOT/build/native" -L peers
+# Their editors open in windows, so the peers run on a virtual X display.
+run_ctest_on_display "$ROOT/build/native" -L peers
+echo "peer editor screenshots: $ROOT/build/native/window-screenshots"
 configure_build "$ROOT/build/sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     "-DVQ318_SANITIZE=address;undefined"
 ASAN_OPTIONS=detect_leaks=0:strict_string_checks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    run_ctest "$ROOT/build/sanitize" -L peers
+    run_ctest_on_display "$ROOT/build/sanitize" -L peers

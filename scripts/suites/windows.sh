@@ -1,12 +1,14 @@
 # The Windows x64 build (mingw-w64) and every test suite under Wine, then a check that the
 # Windows binaries need no compiler runtime DLL beside them.
 ensure_packages cmake ninja-build googletest g++-mingw-w64-x86-64-posix mingw-w64 wine wine64 \
-    libcli11-dev
+    libcli11-dev xvfb xauth
 build="$ROOT/build/windows"
 configure_build "$build" -DCMAKE_BUILD_TYPE=Release -DVQ318_BUILD_BENCH=ON \
     "-DCMAKE_TOOLCHAIN_FILE=$ROOT/cmake/mingw-w64-x86_64.cmake"
-# A test that hangs under Wine must not hold CI up.
-run_ctest "$build" --timeout 600
+# A test that hangs under Wine must not hold CI up. Wine shows its windows on a virtual X display,
+# where the window tests open the editor.
+run_ctest_on_display "$build" --timeout 600
+echo "window test screenshots: $build/window-screenshots"
 
 # Every DLL that an EXE, DLL or module bundle of the build imports is a system DLL of Windows (one
 # that the Wine prefix holds in system32) or one of the build's own.

@@ -53,6 +53,7 @@ TEST_F(CommandLine, EveryCommandTakesTheBundleFolderAsTheLibraryInside) {
         {"state", "save", "M", files.Path("new.bin")},
         {"state", "load", "M", chunk},
         {"validate", "M"},
+        {"edit", "M"},
     };
     for (std::vector<std::string> arguments : commands) {
         SCOPED_TRACE(arguments.front());
@@ -132,6 +133,31 @@ TEST_F(CommandLine, ValidateTakesLevelSeedAndJson) {
     EXPECT_EQ(parsed.options->validate.jsonFile, "-");
 }
 
+TEST_F(CommandLine, EditTakesSecondsScreenshotDragAndState) {
+    ParsedCommandLine parsed = Parse({"edit", module});
+    ASSERT_TRUE(parsed.options) << parsed.message;
+    EXPECT_EQ(parsed.options->command, Command::kEdit);
+    EXPECT_FALSE(parsed.options->edit.seconds);
+    EXPECT_TRUE(parsed.options->edit.screenshotFile.empty());
+    EXPECT_TRUE(parsed.options->edit.dragParameter.empty());
+    EXPECT_TRUE(parsed.options->edit.stateFile.empty());
+    const struct {
+        const char* drag;
+        float value;
+    } drags[] = {{"0", 0.0f}, {"1", 1.0f}, {"0.25", 0.25f}};
+    for (const auto& drag : drags) {
+        SCOPED_TRACE(drag.drag);
+        parsed = Parse({"edit", module, "--drag", "tone", drag.drag, "--seconds", "1.5",
+                        "--screenshot", "shot.png", "--save-state", "edited.bin"});
+        ASSERT_TRUE(parsed.options) << parsed.message;
+        EXPECT_EQ(parsed.options->edit.dragParameter, "tone");
+        EXPECT_EQ(parsed.options->edit.dragValue, drag.value);
+        EXPECT_EQ(parsed.options->edit.seconds, 1.5);
+        EXPECT_EQ(parsed.options->edit.screenshotFile, "shot.png");
+        EXPECT_EQ(parsed.options->edit.stateFile, "edited.bin");
+    }
+}
+
 TEST_F(CommandLine, MistakesEndWithTheUsageCodeAndSayWhatIsWrong) {
     const std::string missing = files.Path("missing");
     // A complete render command followed by `extra`.
@@ -145,7 +171,7 @@ TEST_F(CommandLine, MistakesEndWithTheUsageCodeAndSayWhatIsWrong) {
         std::vector<std::string> arguments;
         const char* says;
     } cases[] = {
-        {"no command", {}, "expected a command: describe, render, state or validate"},
+        {"no command", {}, "expected a command: describe, render, state, validate or edit"},
         {"unknown command", {"play", module}, "unknown command 'play'"},
         {"missing module", {"describe", missing}, missing.c_str()},
         {"no module", {"describe"}, "MODULE"},
@@ -172,6 +198,11 @@ TEST_F(CommandLine, MistakesEndWithTheUsageCodeAndSayWhatIsWrong) {
         {"no repeats", {"validate", module, "--repeat", "0"}, "--repeat"},
         {"timeout of nothing", {"validate", module, "--timeout", "0"}, "--timeout"},
         {"unknown option", {"describe", module, "--verbose"}, "--verbose"},
+        {"negative seconds", {"edit", module, "--seconds", "-1"}, "--seconds"},
+        {"drag past the end", {"edit", module, "--drag", "tone", "1.01"}, "from 0 to 1: 1.01"},
+        {"drag below the start", {"edit", module, "--drag", "tone", "-0.5"}, "from 0 to 1"},
+        {"drag to a word", {"edit", module, "--drag", "tone", "high"}, "from 0 to 1: high"},
+        {"drag without a value", {"edit", module, "--drag", "tone"}, "--drag"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -186,7 +217,7 @@ TEST_F(CommandLine, HelpEndsWithoutErrorAndListsTheSubcommands) {
     const ParsedCommandLine parsed = Parse({"--help"});
     EXPECT_FALSE(parsed.options);
     EXPECT_EQ(parsed.exitCode, 0);
-    for (const char* subcommand : {"describe", "render", "state", "validate"}) {
+    for (const char* subcommand : {"describe", "render", "state", "validate", "edit"}) {
         EXPECT_NE(parsed.message.find(subcommand), std::string::npos) << subcommand;
     }
     const ParsedCommandLine render = Parse({"render", "--help"});

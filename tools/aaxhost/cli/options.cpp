@@ -1,6 +1,7 @@
 #include "tools/aaxhost/cli/options.h"
 
 #include <CLI/CLI.hpp>
+#include <cstdlib>
 #include <sstream>
 #include <string_view>
 
@@ -104,17 +105,47 @@ void AddValidate(CLI::App& app, Options& options) {
     validate->callback([&options] { options.command = Command::kValidate; });
 }
 
+void AddEdit(CLI::App& app, Options& options) {
+    CLI::App* edit =
+        app.add_subcommand("edit", "open the effect's editor in a window while audio plays");
+    AddModule(*edit, options);
+    EditOptions& e = options.edit;
+    edit->add_option("--seconds", e.seconds, "close the window after this many seconds")
+        ->check(CLI::Range(0.0, 86400.0));
+    edit->add_option("--screenshot", e.screenshotFile,
+                     "save what the window shows as it closes to FILE.png");
+    edit->add_option_function<std::vector<std::string>>(
+            "--drag",
+            [&e](const std::vector<std::string>& drag) {
+                e.dragParameter = drag.at(0);
+                const std::string& value = drag.at(1);
+                char* end = nullptr;
+                e.dragValue = std::strtof(value.c_str(), &end);
+                if (value.empty() || *end != '\0' || !(e.dragValue >= 0.0f) || e.dragValue > 1.0f) {
+                    throw CLI::ValidationError("--drag",
+                                               "VALUE must be a number from 0 to 1: " + value);
+                }
+            },
+            "drag the bar of PARAMETER (an identifier) to VALUE (0 to 1) with the mouse")
+        ->expected(2)
+        ->type_name("PARAMETER VALUE");
+    edit->add_option("--save-state", e.stateFile,
+                     "write the effect's chunk to FILE once the window is closed, as state save");
+    edit->callback([&options] { options.command = Command::kEdit; });
+}
+
 // CLI11 reports a missing or unknown command word only as "a subcommand is required"; these
 // words are checked first so that the message names what was found and what was expected.
 std::optional<std::string> CommandWordError(int argc, const char* const argv[]) {
     const auto isOption = [](std::string_view word) { return !word.empty() && word[0] == '-'; };
     const std::string_view first = argc > 1 ? argv[1] : "";
     if (isOption(first)) return std::nullopt;
-    if (first != "describe" && first != "render" && first != "state" && first != "validate") {
+    if (first != "describe" && first != "render" && first != "state" && first != "validate" &&
+        first != "edit") {
         return first.empty()
-                   ? std::string("expected a command: describe, render, state or validate")
+                   ? std::string("expected a command: describe, render, state, validate or edit")
                    : "unknown command '" + std::string(first) +
-                         "'; expected describe, render, state or validate";
+                         "'; expected describe, render, state, validate or edit";
     }
     const std::string_view second = argc > 2 ? argv[2] : "";
     if (first == "state" && second != "save" && second != "load" && !isOption(second)) {
@@ -138,6 +169,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const argv[]) {
     AddRender(app, options);
     AddState(app, options);
     AddValidate(app, options);
+    AddEdit(app, options);
 
     ParsedCommandLine parsed;
     if (std::optional<std::string> error = CommandWordError(argc, argv)) {

@@ -7,6 +7,8 @@
 //                           [--timeout S] [--in-process] [--only REGEX] [--skip REGEX]
 //                           [--repeat N] [--randomise]
 //   aaxhost validate --list [--json] [--level 1..10]
+//   aaxhost edit MODULE [--seconds S] [--screenshot FILE.png] [--drag PARAMETER VALUE]
+//                       [--save-state FILE]
 // MODULE is the module library or the bundle folder holding it (tools/aaxhost/cli/module_path.h).
 // Files that the program reads must exist when it starts; numbers must be numbers in range.
 #pragma once
@@ -17,7 +19,7 @@
 
 namespace aaxhost {
 
-enum class Command { kDescribe, kRender, kStateSave, kStateLoad, kValidate };
+enum class Command { kDescribe, kRender, kStateSave, kStateLoad, kValidate, kEdit };
 
 struct RenderOptions {
     std::string input;
@@ -45,12 +47,21 @@ struct ValidateOptions {
     std::string runCheck;    // set in the child process that runs one check
 };
 
+struct EditOptions {
+    std::optional<double> seconds;  // open until the window is closed when not given
+    std::string screenshotFile;     // taken when the window closes; empty when not given
+    std::string dragParameter;      // empty when no drag was asked for
+    float dragValue = 0.0f;         // the normalized value the drag ends at
+    std::string stateFile;          // the effect's chunk after the window closed, as state save
+};
+
 struct Options {
     Command command = Command::kDescribe;
     std::string module;     // the module library's path, inside the bundle when one was named
     RenderOptions render;   // render only
     std::string stateFile;  // state save and load only
     ValidateOptions validate;
+    EditOptions edit;
 };
 
 // What the command line asks for: options to run with, or an exit with a message.

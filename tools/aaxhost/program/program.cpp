@@ -40,6 +40,8 @@ int RunProgram(int argc, const char* const argv[], std::ostream& out, std::ostre
             return StateCommand(options, out, err);
         case Command::kValidate:
             return ValidateCommand(options, out, err);
+        case Command::kEdit:
+            return EditCommand(options, out, err);
     }
     return kExitFailure;
 }

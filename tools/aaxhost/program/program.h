@@ -21,6 +21,7 @@ int DescribeCommand(const Options& options, std::ostream& out, std::ostream& err
 int RenderCommand(const Options& options, std::ostream& out, std::ostream& err);
 int StateCommand(const Options& options, std::ostream& out, std::ostream& err);
 int ValidateCommand(const Options& options, std::ostream& out, std::ostream& err);
+int EditCommand(const Options& options, std::ostream& out, std::ostream& err);
 
 // How the program hosts an instance: its host objects do not record calls, so that rendering
 // allocates nothing on the host's side and a long run does not grow.

@@ -199,24 +199,26 @@ Result EffectInstance::LoadState(const SavedState& state) {
     return mEffect->SetChunk(state.chunkID, chunk);
 }
 
-Result EffectInstance::OpenEditor(int32_t type, void* nativeView) {
-    if (mEditor == nullptr) {
-        const CreationProc create = mModule.CreationProcedure(kProcIDEffectGUI);
-        IACFUnknown* object = create != nullptr ? create() : nullptr;
-        if (object == nullptr) return AAX_ERROR_NULL_OBJECT;
-        void* answer = nullptr;
-        if (object->QueryInterface(IID_AAX_IACFEffectGUI, &answer) != AAX_SUCCESS ||
-            answer == nullptr) {
-            Discard(object);
-            return AAX_ERROR_NULL_OBJECT;
-        }
-        mEditor = static_cast<AAX_IACFEffectGUI*>(answer);
-        const Result initialized = mEditor->Initialize(mController.Unknown());
-        if (initialized != AAX_SUCCESS) {
-            ReleaseEditor();
-            return initialized;
-        }
+Result EffectInstance::MakeEditor() {
+    if (mEditor != nullptr) return AAX_SUCCESS;
+    const CreationProc create = mModule.CreationProcedure(kProcIDEffectGUI);
+    IACFUnknown* object = create != nullptr ? create() : nullptr;
+    if (object == nullptr) return AAX_ERROR_NULL_OBJECT;
+    void* answer = nullptr;
+    if (object->QueryInterface(IID_AAX_IACFEffectGUI, &answer) != AAX_SUCCESS ||
+        answer == nullptr) {
+        Discard(object);
+        return AAX_ERROR_NULL_OBJECT;
     }
+    mEditor = static_cast<AAX_IACFEffectGUI*>(answer);
+    const Result initialized = mEditor->Initialize(mController.Unknown());
+    if (initialized != AAX_SUCCESS) ReleaseEditor();
+    return initialized;
+}
+
+Result EffectInstance::OpenEditor(int32_t type, void* nativeView) {
+    const Result made = MakeEditor();
+    if (made != AAX_SUCCESS) return made;
     mView.SetNativeView(type, nativeView);
     mEditorAttached = true;
     return mEditor->SetViewContainer(mView.Unknown());

@@ -78,8 +78,11 @@ class EffectInstance {
     Result SaveState(SavedState& state) const;
     Result LoadState(const SavedState& state);
 
-    // The editor in a view of `type` holding `nativeView`. Opening makes and initialises the
-    // editor object the first time and attaches the view; closing detaches it.
+    // Makes and initialises the editor object, once, without a view, so that a host can ask its
+    // size before it makes the view.
+    Result MakeEditor();
+    // The editor in a view of `type` holding `nativeView`. Opening makes the editor object if
+    // needed and attaches the view; closing detaches it.
     Result OpenEditor(int32_t type, void* nativeView);
     Result IdleEditor();
     Result EditorSize(AAX_Point& size) const;
