@@ -117,8 +117,8 @@ TEST_F(ProgramIsolationTest, ListsEveryCheckOfTheLevelAsTextAndAsJson) {
     for (const char* name :
          {"load  ", "lifecycle  ", "render-44100  ", "render-48000  ", "render-88200  ",
           "render-96000  ", "render-176400  ", "render-192000  ", "block-sizes  ",
-          "parameter-fuzz  ", "state-roundtrip  ", "editor  ", "concurrency  ", "unload  ",
-          "references  "}) {
+          "parameter-fuzz  ", "state-roundtrip  ", "state-restore  ", "state-refusal  ", "editor  ",
+          "concurrency  ", "unload  ", "references  "}) {
         EXPECT_NE(("\n" + text.out).find(std::string("\n") + name), std::string::npos)
             << name << text.out;
     }
@@ -126,7 +126,7 @@ TEST_F(ProgramIsolationTest, ListsEveryCheckOfTheLevelAsTextAndAsJson) {
         Execute(std::string(VQ318_AAXHOST) +
                 " validate --list --json --level 5 | /usr/bin/python3 -c \"import json, "
                 "sys; print(len(json.load(sys.stdin)))\"");
-    EXPECT_EQ(json.out, "14\n") << "level 5 has no concurrency check";
+    EXPECT_EQ(json.out, "16\n") << "level 5 has no concurrency check";
 }
 
 }  // namespace

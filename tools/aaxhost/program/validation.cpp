@@ -82,6 +82,13 @@ std::vector<CheckEntry> Catalog(int32_t level, const CheckRange& range) {
                         "the saved state, restored after changes, saves again "
                         "to the same bytes"},
                        CheckStateRoundTrip});
+    entries.push_back({{"state-restore",
+                        "the saved state restored into fresh instances at every rate saves the "
+                        "same bytes and renders as the instance it came from"},
+                       CheckStateRestore});
+    entries.push_back(
+        {{"state-refusal", "empty, truncated, random, oversized and foreign chunks change nothing"},
+         CheckStateRefusal});
     entries.push_back(
         {{"editor", "the editor attached, idled, sized and detached twice"}, CheckEditor});
     if (level >= kConcurrencyLevel) {

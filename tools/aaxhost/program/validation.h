@@ -35,7 +35,7 @@ struct CheckInfo {
 };
 
 // The checks of `level` in the order they run: load, lifecycle, render at each rate, block sizes,
-// parameter fuzzing, state round trip, editor, concurrency (from kConcurrencyLevel), unload and
+// parameter fuzzing, the state checks, editor, concurrency (from kConcurrencyLevel), unload and
 // references.
 std::vector<CheckInfo> ChecksAt(int32_t level, const CheckRange& range);
 

@@ -74,6 +74,8 @@ std::string CheckRender(ValidationContext& context, double sampleRate);
 std::string CheckBlockSizes(ValidationContext& context);
 std::string CheckParameterFuzz(ValidationContext& context);
 std::string CheckStateRoundTrip(ValidationContext& context);
+std::string CheckStateRestore(ValidationContext& context);
+std::string CheckStateRefusal(ValidationContext& context);
 std::string CheckEditor(ValidationContext& context);
 std::string CheckConcurrency(ValidationContext& context);
 
