@@ -114,10 +114,9 @@ std::string LeakedReferences(const ValidationContext& context) {
 
 // Subnormal output costs a plug-in's user time on most processors; strict levels fail it.
 void JudgeSubnormals(const ValidationContext& context, CheckResult& result) {
-    if (context.Subnormals() == 0) return;
+    if (context.Subnormals() == 0 || !result.Passed()) return;
     const std::string found = std::to_string(context.Subnormals()) +
                               " subnormal output samples, the first: " + context.FirstSubnormal();
-    if (!result.Passed()) return;
     if (context.Level() >= kStrictOutputLevel) {
         result.failure = found;
     } else {
