@@ -3,6 +3,7 @@
 // their own results, and JSON and JUnit files that readers accept. Runs the executable itself.
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -114,9 +115,11 @@ TEST_F(ProgramIsolationTest, EachCheckEndsOnItsOwnWhateverThePlugInDoes) {
 TEST_F(ProgramIsolationTest, ListsEveryCheckOfTheLevelAsTextAndAsJson) {
     const Executed text = Execute(std::string(VQ318_AAXHOST) + " validate --list --level 6");
     ASSERT_EQ(text.exitCode, 0) << text.out;
-    for (const char* name : {"load  ", "lifecycle  ", "render-44100  ", "render-48000  ",
-                             "render-96000  ", "parameter-fuzz  ", "state-roundtrip  ", "editor  ",
-                             "concurrency  ", "unload  ", "references  "}) {
+    for (const char* name :
+         {"load  ", "lifecycle  ", "render-44100  ", "render-48000  ", "render-88200  ",
+          "render-96000  ", "render-176400  ", "render-192000  ", "block-sizes  ",
+          "parameter-fuzz  ", "state-roundtrip  ", "state-restore  ", "state-refusal  ", "editor  ",
+          "concurrency  ", "unload  ", "references  "}) {
         EXPECT_NE(("\n" + text.out).find(std::string("\n") + name), std::string::npos)
             << name << text.out;
     }
@@ -124,7 +127,82 @@ TEST_F(ProgramIsolationTest, ListsEveryCheckOfTheLevelAsTextAndAsJson) {
         Execute(std::string(VQ318_AAXHOST) +
                 " validate --list --json --level 5 | /usr/bin/python3 -c \"import json, "
                 "sys; print(len(json.load(sys.stdin)))\"");
-    EXPECT_EQ(json.out, "10\n") << "level 5 has no concurrency check";
+    EXPECT_EQ(json.out, "16\n") << "level 5 has no concurrency check";
+}
+
+// Each fault shows where only one check looks: that check, and no other, ends FAIL or CRASH.
+struct FixtureRow {
+    const char* fault;
+    const char* arguments;
+    const char* line;  // the one line that is not PASS
+    int exitCode;
+};
+
+TEST_F(ProgramIsolationTest, EachFixtureFailsExactlyItsCheck) {
+    FaultPlugin().Register(testsupport::RegistryView::k64Bit);
+    const FixtureRow rows[] = {
+        {"subnormals-at-88200", "--level 8",
+         "FAIL render-88200: 896 subnormal output samples, the first: output sample 31 of "
+         "channel 0 in a block of 32 frames",
+         1},
+        {"subnormals-at-88200", "--level 7", nullptr, 0},
+        // A mono instance of the stereo plug-in reaches it in slices of at most 8192 frames.
+        {"nan-beyond-8192", "--level 10",
+         "FAIL block-sizes: 2 channels: output sample 16383 of channel 0 in a block of 16384 "
+         "frames is NaN",
+         1},
+        {"nan-beyond-8192", "--level 10 --blocks 1,8192", nullptr, 0},
+        {"nan-beyond-8192", "--level 10 --blocks 8193",
+         "FAIL block-sizes: 2 channels: output sample 8192 of channel 0 in a block of 8193 "
+         "frames is NaN",
+         1},
+        {"chunk-of-its-instance", "--level 10",
+         "FAIL state-restore: restoring into a fresh 1-channel instance at 44100 Hz: saved 44 "
+         "bytes, it saves 44 bytes that differ",
+         1},
+        {"crash-on-bad-chunk", "--level 10",
+         "CRASH state-refusal: signal 11 (SIGSEGV) during restoring an empty chunk", 3},
+        {"garbage-chunk-resets", "--level 10",
+         "FAIL state-refusal: restoring an empty chunk (answered 0) changed the saved state", 1},
+    };
+    for (const FixtureRow& row : rows) {
+        SCOPED_TRACE(std::string(row.fault) + " " + row.arguments);
+        const Executed run = Execute(std::string("VQ318_FAULT=") + row.fault + " " + VQ318_AAXHOST +
+                                     " validate " + kModule + " " + row.arguments);
+        EXPECT_EQ(run.exitCode, row.exitCode) << run.out;
+        std::vector<std::string> notPassed;
+        size_t passed = 0;
+        for (size_t at = 0; at < run.out.size();) {
+            const size_t end = run.out.find('\n', at);
+            const std::string line = run.out.substr(at, end - at);
+            at = end == std::string::npos ? run.out.size() : end + 1;
+            if (line.rfind("PASS ", 0) == 0) {
+                ++passed;
+            } else if (line.rfind("FAIL ", 0) == 0 || line.rfind("CRASH ", 0) == 0 ||
+                       line.rfind("TIMEOUT ", 0) == 0 || line.rfind("SKIP ", 0) == 0) {
+                notPassed.push_back(line.substr(0, line.rfind(" [")));
+            }
+        }
+        EXPECT_GE(passed, 16u) << run.out;
+        if (row.line == nullptr) {
+            EXPECT_TRUE(notPassed.empty()) << run.out;
+        } else {
+            EXPECT_EQ(notPassed, std::vector<std::string>{row.line}) << run.out;
+        }
+    }
+}
+
+TEST_F(ProgramIsolationTest, RatesListNamesTheRenderChecks) {
+    const Executed text = Execute(std::string(VQ318_AAXHOST) +
+                                  " validate --list --rates 22050,88200 | grep '^render-'");
+    ASSERT_EQ(text.exitCode, 0) << text.out;
+    EXPECT_EQ(text.out.substr(0, 14), "render-22050  ") << text.out;
+    EXPECT_NE(text.out.find("\nrender-88200  "), std::string::npos) << text.out;
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 2) << text.out;
+    for (const char* wrong : {"--rates 999", "--blocks 0", "--blocks 16385", "--rates 48000,x"}) {
+        EXPECT_EQ(Execute(std::string(VQ318_AAXHOST) + " validate --list " + wrong).exitCode, 2)
+            << wrong;
+    }
 }
 
 }  // namespace

@@ -101,6 +101,14 @@ void AddValidate(CLI::App& app, Options& options) {
         ->check(CLI::Range(1, 1000));
     validate->add_flag("--randomise", v.randomise,
                        "run the checks in an order drawn from the seed");
+    validate->add_option("--rates", v.rates, "sample rates, comma-separated, a render check each")
+        ->delimiter(',')
+        ->check(CLI::Range(1000.0, 768000.0));
+    validate
+        ->add_option("--blocks", v.blocks,
+                     "block sizes in frames, comma-separated, for the block-sizes check")
+        ->delimiter(',')
+        ->check(CLI::Range(1, kMaxBlockFrames));
     validate->add_option("--run-check", v.runCheck)->group("");
     validate->callback([&options] { options.command = Command::kValidate; });
 }

@@ -5,7 +5,7 @@
 //   aaxhost state save|load MODULE FILE
 //   aaxhost validate MODULE [--level 1..10] [--seed S] [--json FILE] [--junit FILE]
 //                           [--timeout S] [--in-process] [--only REGEX] [--skip REGEX]
-//                           [--repeat N] [--randomise]
+//                           [--repeat N] [--randomise] [--rates R,...] [--blocks N,...]
 //   aaxhost validate --list [--json] [--level 1..10]
 //   aaxhost edit MODULE [--seconds S] [--screenshot FILE.png] [--drag PARAMETER VALUE]
 //                       [--save-state FILE]
@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace aaxhost {
 
@@ -44,7 +45,11 @@ struct ValidateOptions {
     std::string skip;
     int32_t repeat = 1;
     bool randomise = false;  // the checks after "load" in an order drawn from the seed
-    std::string runCheck;    // set in the child process that runs one check
+    // The sample rates that get a render check each, and the block sizes the block-sizes check
+    // renders; at least one of each.
+    std::vector<double> rates = {44100.0, 48000.0, 88200.0, 96000.0, 176400.0, 192000.0};
+    std::vector<int32_t> blocks = {1, 2, 3, 17, 32, 64, 128, 256, 512, 1024, 4096, 8192, 16384};
+    std::string runCheck;  // set in the child process that runs one check
 };
 
 struct EditOptions {

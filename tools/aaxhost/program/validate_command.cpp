@@ -2,6 +2,7 @@
 // as each ends, a closing count, and JSON and JUnit files written whatever happened.
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <optional>
@@ -31,13 +32,31 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+CheckRange RangeOf(const ValidateOptions& validate) {
+    return {validate.rates, validate.blocks};
+}
+
+// The lists as the command line takes them, so that a child process checks the same range.
+template <typename Number>
+std::string CommaList(const std::vector<Number>& numbers) {
+    std::string list;
+    for (const Number number : numbers) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.10g", static_cast<double>(number));
+        if (!list.empty()) list += ',';
+        list += text;
+    }
+    return list;
+}
+
 // The child's side: runs one check and says each step and the result on standard output.
 int RunOneCheck(const Options& options, std::ostream& out) {
     const ValidateOptions& validate = options.validate;
-    const CheckResult result = RunCheck(options.module, validate.runCheck, validate.level,
-                                        validate.seed, [&out](const std::string& step) {
-                                            out << '\n' << kStepLine << OneLine(step) << std::endl;
-                                        });
+    const CheckResult result =
+        RunCheck(options.module, validate.runCheck, validate.level, validate.seed,
+                 RangeOf(validate), [&out](const std::string& step) {
+                     out << '\n' << kStepLine << OneLine(step) << std::endl;
+                 });
     out << '\n'
         << (result.Passed() ? kPassLine : kFailLine)
         << OneLine(result.Passed() ? result.note : result.failure) << std::endl;
@@ -55,10 +74,11 @@ bool StartsWith(const std::string& text, const char* prefix) {
 CheckRecord RunInChild(const Options& options, const std::string& name) {
     const ValidateOptions& validate = options.validate;
     const double timeout = validate.timeoutSeconds.value_or(DefaultTimeout(validate.level));
-    const ChildRun run =
-        RunThisProgram({"validate", options.module, "--level", std::to_string(validate.level),
-                        "--seed", std::to_string(validate.seed), "--run-check", name},
-                       timeout);
+    const ChildRun run = RunThisProgram(
+        {"validate", options.module, "--level", std::to_string(validate.level), "--seed",
+         std::to_string(validate.seed), "--rates", CommaList(validate.rates), "--blocks",
+         CommaList(validate.blocks), "--run-check", name},
+        timeout);
     CheckRecord record{name, Outcome::kPassed};
     std::string step = "start-up";
     bool answered = false;
@@ -102,8 +122,8 @@ CheckRecord RunInChild(const Options& options, const std::string& name) {
 
 CheckRecord RunHere(const Options& options, const std::string& name) {
     const ValidateOptions& validate = options.validate;
-    const CheckResult result =
-        RunCheck(options.module, name, validate.level, validate.seed, [](const std::string&) {});
+    const CheckResult result = RunCheck(options.module, name, validate.level, validate.seed,
+                                        RangeOf(validate), [](const std::string&) {});
     CheckRecord record{name, Outcome::kPassed};
     if (result.Passed()) {
         record.note = result.note;
@@ -128,7 +148,7 @@ bool Write(const std::string& path, const std::string& text, std::ostream& out, 
 }
 
 int ListChecks(const ValidateOptions& validate, std::ostream& out, std::ostream& err) {
-    const std::vector<CheckInfo> checks = ChecksAt(validate.level);
+    const std::vector<CheckInfo> checks = ChecksAt(validate.level, RangeOf(validate));
     if (!validate.jsonFile.empty()) {
         return Write(validate.jsonFile, CheckListJson(checks), out, err) ? 0 : kExitFailure;
     }
@@ -154,7 +174,7 @@ std::optional<Plan> PlanChecks(const ValidateOptions& validate, std::ostream& er
         return std::nullopt;
     }
     Plan plan;
-    for (const CheckInfo& check : ChecksAt(validate.level)) {
+    for (const CheckInfo& check : ChecksAt(validate.level, RangeOf(validate))) {
         if (!std::regex_search(check.name, only)) continue;
         if (!validate.skip.empty() && std::regex_search(check.name, skip)) {
             plan.skipped.push_back(

@@ -1,6 +1,7 @@
 #include "tools/aaxhost/program/validation.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 #include "tools/aaxhost/program/render_thread.h"
@@ -52,25 +53,42 @@ std::string CheckReferences(ValidationContext& context) {
            " references on the host's registration and service objects";
 }
 
-std::vector<CheckEntry> Catalog(int32_t level) {
+std::string RateName(double rate) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", rate);
+    return text;
+}
+
+std::vector<CheckEntry> Catalog(int32_t level, const CheckRange& range) {
     std::vector<CheckEntry> entries{
         {{"load", "the module loads, registers, and finds the plug-in it wraps"}, nullptr},
         {{"lifecycle", "instances of every channel count are made and released, again and again"},
          CheckLifecycle}};
-    for (const double rate : {44100.0, 48000.0, 96000.0}) {
-        const std::string hz = std::to_string(static_cast<int>(rate));
+    for (const double rate : range.rates) {
+        const std::string hz = RateName(rate);
         entries.push_back(
             {{"render-" + hz, "noise and notes rendered at " + hz +
-                                  " Hz in blocks of 32 to 1024 frames, output "
+                                  " Hz in blocks of 32 to 1024 frames, mono and stereo, output "
                                   "finite, nothing allocated on the render thread"},
              [rate](ValidationContext& context) { return CheckRender(context, rate); }});
     }
+    entries.push_back({{"block-sizes",
+                        "each size of the block list, then sizes changing every block, mono and "
+                        "stereo, output finite, nothing allocated on the render thread"},
+                       CheckBlockSizes});
     entries.push_back({{"parameter-fuzz", "random values set, read back and shown while rendering"},
                        CheckParameterFuzz});
     entries.push_back({{"state-roundtrip",
                         "the saved state, restored after changes, saves again "
                         "to the same bytes"},
                        CheckStateRoundTrip});
+    entries.push_back({{"state-restore",
+                        "the saved state restored into fresh instances at every rate saves the "
+                        "same bytes and renders as the instance it came from"},
+                       CheckStateRestore});
+    entries.push_back(
+        {{"state-refusal", "empty, truncated, random, oversized and foreign chunks change nothing"},
+         CheckStateRefusal});
     entries.push_back(
         {{"editor", "the editor attached, idled, sized and detached twice"}, CheckEditor});
     if (level >= kConcurrencyLevel) {
@@ -94,17 +112,29 @@ std::string LeakedReferences(const ValidationContext& context) {
     return left;
 }
 
+// Subnormal output costs a plug-in's user time on most processors; strict levels fail it.
+void JudgeSubnormals(const ValidationContext& context, CheckResult& result) {
+    if (context.Subnormals() == 0 || !result.Passed()) return;
+    const std::string found = std::to_string(context.Subnormals()) +
+                              " subnormal output samples, the first: " + context.FirstSubnormal();
+    if (context.Level() >= kStrictOutputLevel) {
+        result.failure = found;
+    } else {
+        result.note = found;
+    }
+}
+
 }  // namespace
 
-std::vector<CheckInfo> ChecksAt(int32_t level) {
+std::vector<CheckInfo> ChecksAt(int32_t level, const CheckRange& range) {
     std::vector<CheckInfo> checks;
-    for (const CheckEntry& entry : Catalog(level)) checks.push_back(entry.info);
+    for (const CheckEntry& entry : Catalog(level, range)) checks.push_back(entry.info);
     return checks;
 }
 
 CheckResult RunCheck(const std::string& path, const std::string& name, int32_t level, uint64_t seed,
-                     const StepReport& step) {
-    const std::vector<CheckEntry> catalog = Catalog(level);
+                     const CheckRange& range, const StepReport& step) {
+    const std::vector<CheckEntry> catalog = Catalog(level, range);
     const auto entry = std::find_if(catalog.begin(), catalog.end(),
                                     [&](const CheckEntry& e) { return e.info.name == name; });
     if (entry == catalog.end()) return {name, "no such check at level " + std::to_string(level)};
@@ -118,10 +148,11 @@ CheckResult RunCheck(const std::string& path, const std::string& name, int32_t l
         step("looking for the wrapped plug-in");
         return {name, {}, "wrapped plug-in " + CheckInstalledPlugin().text};
     }
-    ValidationContext context(*session, level, seed, step);
+    ValidationContext context(*session, level, seed, range, step);
     CheckResult result{name, entry->run(context)};
     const std::string leaked = LeakedReferences(context);
     if (result.Passed() && !leaked.empty()) result.failure = "left behind: " + leaked;
+    JudgeSubnormals(context, result);
     return result;
 }
 

@@ -1,5 +1,7 @@
 // The single-threaded checks of `aaxhost validate`.
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 #include "abi/host_view_container.h"
 #include "tools/aaxhost/host_string.h"
@@ -42,13 +44,12 @@ std::string CheckLifecycle(ValidationContext& context) {
     return {};
 }
 
-std::string CheckRender(ValidationContext& context, double sampleRate) {
-    std::vector<int32_t> sizes(std::begin(kBlockSizes), std::end(kBlockSizes));
-    for (int32_t i = 0; i < context.Level(); ++i) {
-        sizes.push_back(kMinBlock +
-                        static_cast<int32_t>(context.Random()() % (kMaxBlock - kMinBlock + 1)));
-    }
-    const int32_t blocks = 4 * context.Level();
+namespace {
+
+// Renders each sequence of block sizes through a mono and a stereo instance at `sampleRate`, the
+// transport playing; fails on output that is not finite and on allocations on the render thread.
+std::string RenderSequences(ValidationContext& context, double sampleRate,
+                            const std::vector<std::vector<int32_t>>& sequences) {
     for (int32_t channels : context.ChannelCounts()) {
         std::string failure;
         std::unique_ptr<EffectInstance> instance =
@@ -58,8 +59,8 @@ std::string CheckRender(ValidationContext& context, double sampleRate) {
         uint64_t allocations = 0;
         {
             RenderThread thread(*instance);
-            for (int32_t frames : sizes) {
-                failure = context.RenderNoise(*instance, thread, frames, blocks);
+            for (const std::vector<int32_t>& sizes : sequences) {
+                failure = context.RenderSequence(*instance, thread, sizes);
                 if (!failure.empty()) break;
             }
             allocations = thread.Allocations();
@@ -72,6 +73,47 @@ std::string CheckRender(ValidationContext& context, double sampleRate) {
         }
     }
     return {};
+}
+
+}  // namespace
+
+std::string CheckRender(ValidationContext& context, double sampleRate) {
+    std::vector<int32_t> sizes(std::begin(kBlockSizes), std::end(kBlockSizes));
+    for (int32_t i = 0; i < context.Level(); ++i) {
+        sizes.push_back(kMinBlock +
+                        static_cast<int32_t>(context.Random()() % (kMaxBlock - kMinBlock + 1)));
+    }
+    const auto blocks = static_cast<size_t>(4 * context.Level());
+    std::vector<std::vector<int32_t>> sequences;
+    for (int32_t frames : sizes) sequences.emplace_back(blocks, frames);
+    return RenderSequences(context, sampleRate, sequences);
+}
+
+// Small blocks get more of them and large ones fewer, so that each size renders about as much
+// sound and level 10 stays quick.
+std::string CheckBlockSizes(ValidationContext& context) {
+    const std::vector<int32_t>& list = context.Range().blocks;
+    if (list.empty()) return "no block sizes to render";
+    const int32_t level = context.Level();
+    std::vector<std::vector<int32_t>> sequences;
+    for (int32_t frames : list) {
+        const int32_t blocks = std::clamp(level * 2048 / frames, 2, 4 * level);
+        sequences.emplace_back(static_cast<size_t>(blocks), frames);
+    }
+    const auto [smallest, largest] = std::minmax_element(list.begin(), list.end());
+    std::vector<int32_t> fromList;
+    std::vector<int32_t> anySize;
+    std::vector<int32_t> extremes;
+    std::uniform_int_distribution<int32_t> size(*smallest, *largest);
+    for (int32_t i = 0; i < 8 * level; ++i) {
+        fromList.push_back(list[context.Random()() % list.size()]);
+        anySize.push_back(size(context.Random()));
+    }
+    for (int32_t i = 0; i < 2 * level; ++i) extremes.push_back(i % 2 == 0 ? *smallest : *largest);
+    sequences.push_back(fromList);
+    sequences.push_back(anySize);
+    sequences.push_back(extremes);
+    return RenderSequences(context, 48000.0, sequences);
 }
 
 std::string CheckParameterFuzz(ValidationContext& context) {

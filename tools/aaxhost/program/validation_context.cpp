@@ -1,5 +1,6 @@
 #include "tools/aaxhost/program/validation_context.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "tools/aaxhost/program/program.h"
@@ -8,8 +9,12 @@
 namespace aaxhost {
 
 ValidationContext::ValidationContext(ModuleSession& session, int32_t level, uint64_t seed,
-                                     StepReport step)
-    : mSession(session), mLevel(level), mRandom(seed), mStep(std::move(step)) {}
+                                     CheckRange range, StepReport step)
+    : mSession(session),
+      mLevel(level),
+      mRange(std::move(range)),
+      mRandom(seed),
+      mStep(std::move(step)) {}
 
 std::vector<int32_t> ValidationContext::ChannelCounts() const {
     std::vector<int32_t> counts;
@@ -64,10 +69,21 @@ double ValidationContext::RandomNormalized() {
 
 std::string ValidationContext::RenderNoise(EffectInstance& instance, RenderThread& thread,
                                            int32_t frames, int32_t blocks) {
-    Step("rendering " + std::to_string(blocks) + " blocks of " + std::to_string(frames) +
+    return RenderSequence(instance, thread,
+                          std::vector<int32_t>(static_cast<size_t>(blocks), frames));
+}
+
+std::string ValidationContext::RenderSequence(EffectInstance& instance, RenderThread& thread,
+                                              const std::vector<int32_t>& sizes) {
+    if (sizes.empty()) return {};
+    const int32_t largest = *std::max_element(sizes.begin(), sizes.end());
+    const bool steady = std::all_of(sizes.begin(), sizes.end(),
+                                    [&](int32_t frames) { return frames == sizes.front(); });
+    Step("rendering " + std::to_string(sizes.size()) + " blocks of " +
+         (steady ? std::to_string(largest) : "changing sizes up to " + std::to_string(largest)) +
          " frames, " + std::to_string(instance.Channels()) + " channels");
     const auto channels = static_cast<size_t>(instance.Channels());
-    std::vector<std::vector<float>> in(channels, std::vector<float>(static_cast<size_t>(frames)));
+    std::vector<std::vector<float>> in(channels, std::vector<float>(static_cast<size_t>(largest)));
     std::vector<std::vector<float>> out = in;
     std::vector<const float*> inPointers;
     std::vector<float*> outPointers;
@@ -76,9 +92,11 @@ std::string ValidationContext::RenderNoise(EffectInstance& instance, RenderThrea
         outPointers.push_back(out[c].data());
     }
     std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-    for (int32_t block = 0; block < blocks; ++block) {
+    for (size_t block = 0; block < sizes.size(); ++block) {
+        const int32_t frames = sizes[block];
+        const auto length = static_cast<size_t>(frames);
         for (auto& channel : in) {
-            for (float& sample : channel) sample = noise(mRandom);
+            for (size_t i = 0; i < length; ++i) channel[i] = noise(mRandom);
         }
         if (block % 4 == 0) {
             const MidiPacket note{static_cast<uint32_t>(mRandom() % static_cast<uint64_t>(frames)),
@@ -91,12 +109,21 @@ std::string ValidationContext::RenderNoise(EffectInstance& instance, RenderThrea
         }
         thread.RenderBlock(inPointers.data(), outPointers.data(), frames);
         for (size_t c = 0; c < channels; ++c) {
-            for (size_t i = 0; i < out[c].size(); ++i) {
-                if (!std::isfinite(out[c][i])) {
+            for (size_t i = 0; i < length; ++i) {
+                const float sample = out[c][i];
+                const int kind = std::fpclassify(sample);
+                if (kind != FP_NAN && kind != FP_INFINITE && kind != FP_SUBNORMAL) continue;
+                const auto where = [&] {
                     return "output sample " + std::to_string(i) + " of channel " +
                            std::to_string(c) + " in a block of " + std::to_string(frames) +
-                           " frames is " + (std::isnan(out[c][i]) ? "NaN" : "infinite");
+                           " frames";
+                };
+                if (kind == FP_SUBNORMAL) {
+                    if (mSubnormals++ == 0) mFirstSubnormal = where();
+                    continue;
                 }
+                instance.MidiInput().ClearPackets();
+                return where() + " is " + (kind == FP_NAN ? "NaN" : "infinite");
             }
         }
     }

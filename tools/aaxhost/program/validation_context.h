@@ -18,10 +18,12 @@ class RenderThread;
 
 class ValidationContext {
   public:
-    ValidationContext(ModuleSession& session, int32_t level, uint64_t seed, StepReport step);
+    ValidationContext(ModuleSession& session, int32_t level, uint64_t seed, CheckRange range,
+                      StepReport step);
 
     ModuleSession& Session() { return mSession; }
     int32_t Level() const { return mLevel; }
+    const CheckRange& Range() const { return mRange; }
     std::mt19937_64& Random() { return mRandom; }
     // The channel counts the module declares a component for, of 1 and 2.
     std::vector<int32_t> ChannelCounts() const;
@@ -48,11 +50,20 @@ class ValidationContext {
     // random offset in every fourth block; the failure names the first sample that is not finite.
     std::string RenderNoise(EffectInstance& instance, RenderThread& thread, int32_t frames,
                             int32_t blocks);
+    // As RenderNoise, one block of each size in `sizes`, in that order.
+    std::string RenderSequence(EffectInstance& instance, RenderThread& thread,
+                               const std::vector<int32_t>& sizes);
+    // The subnormal output samples the renders so far gave, and where the first was.
+    uint64_t Subnormals() const { return mSubnormals; }
+    const std::string& FirstSubnormal() const { return mFirstSubnormal; }
 
   private:
     ModuleSession& mSession;
     int32_t mLevel;
+    CheckRange mRange;
     std::mt19937_64 mRandom;
+    uint64_t mSubnormals = 0;
+    std::string mFirstSubnormal;
     std::vector<std::string> mLeaks;
     StepReport mStep;
 };
@@ -60,8 +71,11 @@ class ValidationContext {
 // The checks, in the order they run; each gives its failure, or nothing when it passed.
 std::string CheckLifecycle(ValidationContext& context);
 std::string CheckRender(ValidationContext& context, double sampleRate);
+std::string CheckBlockSizes(ValidationContext& context);
 std::string CheckParameterFuzz(ValidationContext& context);
 std::string CheckStateRoundTrip(ValidationContext& context);
+std::string CheckStateRestore(ValidationContext& context);
+std::string CheckStateRefusal(ValidationContext& context);
 std::string CheckEditor(ValidationContext& context);
 std::string CheckConcurrency(ValidationContext& context);
 

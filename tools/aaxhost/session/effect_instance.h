@@ -62,7 +62,7 @@ class EffectInstance {
     Result Service();
     // One block of `frames` samples, `Channels()` buffers each way; frames at most kMaxFrames.
     void Render(const float* const* inputs, float* const* outputs, int32_t frames);
-    static constexpr int32_t kMaxFrames = 8192;
+    static constexpr int32_t kMaxFrames = 16384;
     // Render in two steps, for a host that renders several instances in one call of the process
     // procedure: SetBlock lays the block into the context, the procedure takes Context().
     void SetBlock(const float* const* inputs, float* const* outputs, int32_t frames);
