@@ -1,11 +1,16 @@
 // The demo plug-in with one fault, chosen when an instance is made by the environment variable
 // VQ318_FAULT: "crash-in-block" (a block faults on a null pointer), "hang-in-open" (effOpen
-// never returns) or "nan-output" (every block ends with a NaN). The variable reaches the child
-// processes that validate starts, which a test's script in memory would not.
+// never returns), "nan-output" (every block ends with a NaN), "alloc-in-block" (every block
+// allocates and frees a buffer), "lock-in-block" (every block takes a mutex) or
+// "editor-never-closes" (the editor ignores effEditClose, so opened on another window it stays
+// in its first one and shows nothing in the new one). The variable reaches the child processes
+// that validate starts, which a test's script in memory would not.
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <mutex>
 #include <thread>
 
 #include "tools/demo-plugin/instance.h"
@@ -36,6 +41,53 @@ void NanProcess(AEffect* effect, float** inputs, float** outputs, int32_t frames
     if (frames > 0) outputs[0][frames - 1] = std::numeric_limits<float>::quiet_NaN();
 }
 
+// Kept where the optimizer cannot see it unused.
+std::atomic<float*> gScratch{nullptr};
+
+void AllocatingProcess(AEffect* effect, float** inputs, float** outputs, int32_t frames) {
+    gScratch.store(new float[static_cast<size_t>(frames > 0 ? frames : 1)]);
+    delete[] gScratch.exchange(nullptr);
+    gProcess(effect, inputs, outputs, frames);
+}
+
+std::mutex gBlockMutex;
+
+void LockingProcess(AEffect* effect, float** inputs, float** outputs, int32_t frames) {
+    const std::lock_guard<std::mutex> lock(gBlockMutex);
+    gProcess(effect, inputs, outputs, frames);
+}
+
+// The window the editor lives in once opened; it never leaves it.
+void* gEditorWindow = nullptr;
+void* gAskedWindow = nullptr;
+ERect gNoEditor{0, 0, 0, 0};
+
+intptr_t StuckEditorDispatch(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
+                             void* ptr, float opt) {
+    switch (opcode) {
+        case effEditClose:
+            return 1;
+        case effEditOpen:
+            gAskedWindow = ptr;
+            if (gEditorWindow != nullptr) return gEditorWindow == ptr ? 1 : 0;
+            gEditorWindow = ptr;
+            break;
+        case effEditGetRect:
+            if (gEditorWindow != nullptr && gAskedWindow != gEditorWindow && ptr != nullptr) {
+                *static_cast<ERect**>(ptr) = &gNoEditor;
+                return 1;
+            }
+            break;
+        case effClose:
+            gEditorWindow = nullptr;
+            gAskedWindow = nullptr;
+            break;
+        default:
+            break;
+    }
+    return gDispatch(effect, opcode, index, value, ptr, opt);
+}
+
 }  // namespace
 
 #if defined(_WIN32)
@@ -53,5 +105,8 @@ extern "C" AEffect* FaultPluginMain(audioMasterCallback host) {
     if (FaultIs("hang-in-open")) effect->dispatcher = &HangingDispatch;
     if (FaultIs("crash-in-block")) effect->processReplacing = &CrashingProcess;
     if (FaultIs("nan-output")) effect->processReplacing = &NanProcess;
+    if (FaultIs("alloc-in-block")) effect->processReplacing = &AllocatingProcess;
+    if (FaultIs("lock-in-block")) effect->processReplacing = &LockingProcess;
+    if (FaultIs("editor-never-closes")) effect->dispatcher = &StuckEditorDispatch;
     return effect;
 }

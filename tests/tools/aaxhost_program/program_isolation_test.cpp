@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "tests/tools/aaxhost_program/program_fixture.h"
+#include "tools/aaxhost/program/validation.h"
 
 namespace {
 
@@ -111,12 +112,55 @@ TEST_F(ProgramIsolationTest, EachCheckEndsOnItsOwnWhateverThePlugInDoes) {
     }
 }
 
+struct FixtureRow {
+    const char* fault;
+    const char* check;   // the one check that fails, or empty for none
+    const char* detail;  // found in its failure
+    bool needsInterposition;
+};
+
+// Over every check of a level, each fault fails exactly the check made for it, saying where.
+TEST_F(ProgramIsolationTest, EachFaultFailsOnlyItsOwnCheck) {
+    FaultPlugin().Register(testsupport::RegistryView::k64Bit);
+    const FixtureRow rows[] = {
+        {"none", "", "", false},
+        {"alloc-in-block", "realtime", "; the first: operator new called from ", false},
+        {"lock-in-block", "realtime", "; the first: pthread_mutex_lock called from ", true},
+        {"editor-never-closes", "session-editor-reopen",
+         "in view 2 the editor is 0.000000 by 0.000000: it did not open in the new view", false},
+    };
+    const size_t checks = aaxhost::ChecksAt(2).size();
+    for (const FixtureRow& row : rows) {
+        SCOPED_TRACE(row.fault);
+        if (row.needsInterposition && !VQ318_REALTIME_INTERPOSED) continue;
+        const Executed run = Execute(std::string("VQ318_FAULT=") + row.fault + " " + VQ318_AAXHOST +
+                                     " validate " + kModule + " --level 2");
+        const bool fails = *row.check != '\0';
+        EXPECT_EQ(run.exitCode, fails ? 1 : 0) << run.out;
+        const std::string summary = std::to_string(checks - (fails ? 1 : 0)) + " passed, " +
+                                    (fails ? "1" : "0") + " failed\n";
+        EXPECT_NE(run.out.find("\n" + summary), std::string::npos) << summary << run.out;
+        if (!fails) continue;
+        const size_t line = run.out.find(std::string("\nFAIL ") + row.check + ": ");
+        ASSERT_NE(line, std::string::npos) << run.out;
+        const std::string failure = run.out.substr(line + 1, run.out.find('\n', line + 1) - line);
+        EXPECT_NE(failure.find(row.detail), std::string::npos) << failure;
+        if (std::string(row.check) == "realtime") {
+            EXPECT_NE(failure.find("/VST64/VQ318.so("), std::string::npos)
+                << "the caller placed in the plug-in's library: " << failure;
+        }
+    }
+}
+
 TEST_F(ProgramIsolationTest, ListsEveryCheckOfTheLevelAsTextAndAsJson) {
     const Executed text = Execute(std::string(VQ318_AAXHOST) + " validate --list --level 6");
     ASSERT_EQ(text.exitCode, 0) << text.out;
-    for (const char* name : {"load  ", "lifecycle  ", "render-44100  ", "render-48000  ",
-                             "render-96000  ", "parameter-fuzz  ", "state-roundtrip  ", "editor  ",
-                             "concurrency  ", "unload  ", "references  "}) {
+    for (const char* name :
+         {"load  ", "lifecycle  ", "render-44100  ", "render-48000  ", "render-96000  ",
+          "realtime  ", "parameter-fuzz  ", "state-roundtrip  ", "editor  ",
+          "session-rate-change  ", "session-editor-reopen  ", "session-preset-thread  ",
+          "session-transport  ", "session-edit-bursts  ", "concurrency  ", "unload  ",
+          "references  "}) {
         EXPECT_NE(("\n" + text.out).find(std::string("\n") + name), std::string::npos)
             << name << text.out;
     }
@@ -124,7 +168,7 @@ TEST_F(ProgramIsolationTest, ListsEveryCheckOfTheLevelAsTextAndAsJson) {
         Execute(std::string(VQ318_AAXHOST) +
                 " validate --list --json --level 5 | /usr/bin/python3 -c \"import json, "
                 "sys; print(len(json.load(sys.stdin)))\"");
-    EXPECT_EQ(json.out, "10\n") << "level 5 has no concurrency check";
+    EXPECT_EQ(json.out, "16\n") << "level 5 has no concurrency check";
 }
 
 }  // namespace

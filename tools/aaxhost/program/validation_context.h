@@ -41,6 +41,10 @@ class ValidationContext {
     // A value from 0 to 1, now and then exactly 0 or 1.
     double RandomNormalized();
 
+    // What the check found beside passing or failing, for its result's note.
+    void SetNote(std::string note) { mNote = std::move(note); }
+    const std::string& Note() const { return mNote; }
+
     // Says what the check does next, so that a crash or hang can be placed.
     void Step(const std::string& step) const { mStep(step); }
 
@@ -54,6 +58,7 @@ class ValidationContext {
     int32_t mLevel;
     std::mt19937_64 mRandom;
     std::vector<std::string> mLeaks;
+    std::string mNote;
     StepReport mStep;
 };
 
@@ -64,5 +69,11 @@ std::string CheckParameterFuzz(ValidationContext& context);
 std::string CheckStateRoundTrip(ValidationContext& context);
 std::string CheckEditor(ValidationContext& context);
 std::string CheckConcurrency(ValidationContext& context);
+std::string CheckRealtime(ValidationContext& context);
+std::string CheckRateChange(ValidationContext& context);
+std::string CheckEditorReopen(ValidationContext& context);
+std::string CheckPresetFromThread(ValidationContext& context);
+std::string CheckTransportMoves(ValidationContext& context);
+std::string CheckEditBursts(ValidationContext& context);
 
 }  // namespace aaxhost
