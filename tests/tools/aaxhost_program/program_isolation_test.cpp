@@ -128,6 +128,13 @@ TEST_F(ProgramIsolationTest, EachFaultFailsOnlyItsOwnCheck) {
         {"lock-in-block", "realtime", "; the first: pthread_mutex_lock called from ", true},
         {"editor-never-closes", "session-editor-reopen",
          "in view 2 the editor is 0.000000 by 0.000000: it did not open in the new view", false},
+        {"forgets-on-rate-change", "session-rate-change", "saved after the rate change differs",
+         false},
+        {"ignores-chunk-off-thread", "session-preset-thread",
+         "loaded from another thread, unlike from the host's: ", false},
+        {"moves-on-jump-back", "session-transport", "saved after the transport moved differs",
+         false},
+        {"drops-quick-edits", "session-edit-bursts", "saved after a burst differs", false},
     };
     const size_t checks = aaxhost::ChecksAt(2).size();
     for (const FixtureRow& row : rows) {

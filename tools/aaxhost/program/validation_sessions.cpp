@@ -127,10 +127,8 @@ struct Prepared {
     std::vector<double> values;
 };
 
-// Saves the state and compares it with the prepared one; the failure names `when`.
-std::string SameState(EffectInstance& instance, const Prepared& prepared, const char* when) {
-    if (!prepared.stable) return {};
-    const SavedState& expected = prepared.state;
+// Saves the state and compares it with `expected`; the failure names `when`.
+std::string SameAs(EffectInstance& instance, const SavedState& expected, const char* when) {
     SavedState now;
     const Result saved = instance.SaveState(now);
     if (saved != AAX_SUCCESS) return Failed(std::string("saving ") + when, saved);
@@ -138,6 +136,10 @@ std::string SameState(EffectInstance& instance, const Prepared& prepared, const 
     return std::string("the state saved ") + when + " differs (" +
            std::to_string(expected.data.size()) + " bytes before, " +
            std::to_string(now.data.size()) + " after)";
+}
+
+std::string SameState(EffectInstance& instance, const Prepared& prepared, const char* when) {
+    return prepared.stable ? SameAs(instance, prepared.state, when) : std::string();
 }
 
 std::string Prepare(ValidationContext& context, Prepared& prepared) {
@@ -309,9 +311,10 @@ std::string CheckTransportMoves(ValidationContext& context) {
     return Finish(context, prepared, failure);
 }
 
-// The host's bursts: several values of one parameter between two blocks end where setting the
-// last alone does. The plug-in's: the modulation wheel swept inside blocks; every parameter it
-// reports an edit of ends, host and plug-in, on its last reported value.
+// The host's bursts: several values of one parameter between two blocks end, for host and
+// plug-in, where that value set alone does. The plug-in's own edits, the modulation wheel swept
+// inside blocks: the host ends on each edited parameter's last reported value, and the plug-in
+// where the host setting those values would put it.
 std::string CheckEditBursts(ValidationContext& context) {
     Prepared prepared;
     std::string failure = Prepare(context, prepared);
@@ -319,9 +322,8 @@ std::string CheckEditBursts(ValidationContext& context) {
     EffectInstance& instance = *prepared.instance;
     instance.Transport().state.playing = true;
     auto thread = std::make_unique<RenderThread>(instance);
-    const size_t most = static_cast<size_t>(kFrames);
     std::vector<std::vector<float>> in(static_cast<size_t>(instance.Channels()),
-                                       std::vector<float>(most, 0.25f));
+                                       std::vector<float>(kFrames, 0.25f));
     std::vector<std::vector<float>> out = in;
     std::vector<const float*> inPointers;
     std::vector<float*> outPointers;
@@ -329,6 +331,19 @@ std::string CheckEditBursts(ValidationContext& context) {
         inPointers.push_back(in[c].data());
         outPointers.push_back(out[c].data());
     }
+    const auto set = [&](const std::string& id, double value) {
+        instance.Effect().SetParameterNormalizedValue(id.c_str(), value);
+        instance.Service();
+        thread->RenderBlock(inPointers.data(), outPointers.data(), kFrames);
+    };
+    // Reached in single steps from the other end, so that the plug-in hears each value.
+    const auto setAlone = [&](const std::string& id, double value) {
+        set(id, value < 0.5 ? 1.0 : 0.0);
+        set(id, value);
+    };
+    const auto saved = [&](SavedState& state) {
+        return prepared.stable && instance.SaveState(state) == AAX_SUCCESS;
+    };
     for (int32_t round = 0; round < 10 * context.Level() && failure.empty(); ++round) {
         const std::string& id =
             prepared.identifiers[context.Random()() % prepared.identifiers.size()];
@@ -338,15 +353,18 @@ std::string CheckEditBursts(ValidationContext& context) {
             last = context.RandomNormalized();
             instance.Effect().SetParameterNormalizedValue(id.c_str(), last);
         }
-        instance.Service();
-        thread->RenderBlock(inPointers.data(), outPointers.data(), kFrames);
-        const std::vector<double> burst = Values(instance, {id});
-        instance.Effect().SetParameterNormalizedValue(id.c_str(), last);
-        instance.Service();
-        if (std::abs(Values(instance, {id})[0] - burst[0]) > 1e-6) {
+        set(id, last);
+        const double burst = Values(instance, {id})[0];
+        SavedState afterBurst;
+        const bool compare = saved(afterBurst);
+        setAlone(id, last);
+        if (std::abs(Values(instance, {id})[0] - burst) > 1e-6) {
             failure = id + " after a burst ending on " + std::to_string(last) + " is " +
-                      std::to_string(burst[0]) + ", set to that alone " +
+                      std::to_string(burst) + ", set to that alone " +
                       std::to_string(Values(instance, {id})[0]);
+        } else if (compare) {
+            failure = SameAs(instance, afterBurst, "after a burst");
+            if (!failure.empty()) failure += " from " + id + " set to its last value alone";
         }
     }
     context.Step("sweeping the modulation wheel inside blocks");
@@ -359,13 +377,13 @@ std::string CheckEditBursts(ValidationContext& context) {
                          false});
     }
     for (int32_t block = 0; block < 4 * context.Level() && failure.empty(); ++block) {
-        for (MidiPacket& packet : wheel)
+        for (MidiPacket& packet : wheel) {
             packet.mData[2] = static_cast<unsigned char>((packet.mData[2] + 37) % 128);
+        }
         instance.MidiInput().SetPackets(wheel.data(), wheel.size());
         thread->RenderBlock(inPointers.data(), outPointers.data(), kFrames);
         instance.Service();
     }
-    thread.reset();
     instance.MidiInput().ClearPackets();
     instance.Service();
     instance.Automation().Log().SetRecording(false);
@@ -377,13 +395,19 @@ std::string CheckEditBursts(ValidationContext& context) {
         if (id != nullptr && value != nullptr) requested[*id] = *value;
     }
     for (const auto& [id, value] : requested) {
-        if (!failure.empty()) break;
         const double now = Values(instance, {id})[0];
-        if (std::abs(now - value) > 1e-6) {
+        if (failure.empty() && std::abs(now - value) > 1e-6) {
             failure = "the plug-in's last edit of " + id + " asked for " + std::to_string(value) +
                       ", the parameter is " + std::to_string(now);
         }
     }
+    SavedState afterEdits;
+    if (failure.empty() && saved(afterEdits)) {
+        for (const auto& [id, value] : requested) setAlone(id, value);
+        failure = SameAs(instance, afterEdits, "after the plug-in's edits");
+        if (!failure.empty()) failure += " from the host setting the values it was told";
+    }
+    thread.reset();
     if (failure.empty()) {
         context.SetNote(std::to_string(requested.size()) + " parameters edited by the plug-in");
     }
