@@ -16,7 +16,7 @@ TEST_F(ProgramTest, ValidatePassesOnTheDemoPluginAtLevel10) {
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
     for (const char* check :
          {"PASS load (wrapped plug-in found at ", "PASS lifecycle [", "PASS render-44100 [",
-          "PASS render-48000 [", "PASS render-96000 [", "PASS realtime [", "PASS parameter-fuzz [",
+          "PASS render-48000 [", "PASS render-96000 [", "PASS realtime ", "PASS parameter-fuzz [",
           "PASS state-roundtrip [", "PASS editor [", "PASS session-rate-change [",
           "PASS session-editor-reopen [", "PASS session-preset-thread [",
           "PASS session-transport [", "PASS session-edit-bursts (", "PASS concurrency [",
