@@ -19,7 +19,8 @@ TEST_F(ProgramTest, ValidatePassesOnTheDemoPluginAtLevel10) {
           "PASS render-48000 [", "PASS render-96000 [", "PASS realtime ", "PASS parameter-fuzz [",
           "PASS state-roundtrip [", "PASS editor [", "PASS session-rate-change [",
           "PASS session-editor-reopen [", "PASS session-preset-thread [",
-          "PASS session-transport [", "PASS session-edit-bursts (", "PASS concurrency [",
+          "PASS session-transport [",
+          "PASS session-edit-bursts (parameters edited by the plug-in: ", "PASS concurrency [",
           "PASS unload [", "PASS references ["}) {
         EXPECT_NE(run.out.find(check), std::string::npos) << check << run.out;
     }

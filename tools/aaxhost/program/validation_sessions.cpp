@@ -409,7 +409,7 @@ std::string CheckEditBursts(ValidationContext& context) {
     }
     thread.reset();
     if (failure.empty()) {
-        context.SetNote(std::to_string(requested.size()) + " parameters edited by the plug-in");
+        context.SetNote("parameters edited by the plug-in: " + std::to_string(requested.size()));
     }
     return Finish(context, prepared, failure);
 }
