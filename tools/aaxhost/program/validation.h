@@ -26,8 +26,9 @@ struct CheckInfo {
     std::string summary;  // one line
 };
 
-// The checks of `level` in the order they run: load, lifecycle, render at each rate, parameter
-// fuzzing, state round trip, editor, concurrency (from kConcurrencyLevel), unload and references.
+// The checks of `level` in the order they run: load, lifecycle, render at each rate, the render
+// thread's forbidden calls, parameter fuzzing, state round trip, editor, the session scenarios,
+// concurrency (from kConcurrencyLevel), unload and references.
 std::vector<CheckInfo> ChecksAt(int32_t level);
 
 // Told what a check is doing now, before it does it.
