@@ -117,6 +117,12 @@ TEST(RealtimeCalls, KeepTheFirstCallAndPlaceItsCaller) {
         bool interposedOnly;
     } rows[] = {
         {"operator new", AllocateAndFree, kRealtimeAllocation, 2, false},
+        {"operator new",
+         [] {
+             sink.store(new int[3]);
+             delete[] sink.load();
+         },
+         kRealtimeAllocation, 2, false},
         {"malloc",
          [] {
              block.store(std::malloc(24));

@@ -40,7 +40,8 @@ void Release(void* memory, const void* caller) noexcept {
 }  // namespace
 }  // namespace aaxhost
 
-// The array forms forward to these.
+// The array forms as well: the C++ library's forward to the single ones, but a sanitizer
+// run-time's do not.
 void* operator new(std::size_t size) {
     if (void* memory = aaxhost::Allocate(size, __builtin_return_address(0))) return memory;
     throw std::bad_alloc();
@@ -61,5 +62,26 @@ void operator delete(void* memory, std::size_t) noexcept {
 }
 
 void operator delete(void* memory, const std::nothrow_t&) noexcept {
+    aaxhost::Release(memory, __builtin_return_address(0));
+}
+
+void* operator new[](std::size_t size) {
+    if (void* memory = aaxhost::Allocate(size, __builtin_return_address(0))) return memory;
+    throw std::bad_alloc();
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return aaxhost::Allocate(size, __builtin_return_address(0));
+}
+
+void operator delete[](void* memory) noexcept {
+    aaxhost::Release(memory, __builtin_return_address(0));
+}
+
+void operator delete[](void* memory, std::size_t) noexcept {
+    aaxhost::Release(memory, __builtin_return_address(0));
+}
+
+void operator delete[](void* memory, const std::nothrow_t&) noexcept {
     aaxhost::Release(memory, __builtin_return_address(0));
 }
