@@ -6,6 +6,8 @@
 // burst of thousands from processReplacing, the demo plug-in from the modulation wheel), which
 // reach the host, whose stand-in automation service allocates and locks, only from its next call
 // between blocks.
+#include "tools/aaxhost/program/realtime_calls.h"
+
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <sched.h>
@@ -13,7 +15,6 @@
 #include <array>
 #include <cstdlib>
 
-#include "tests/integration/realtime_interposer.h"
 #include "tests/integration/session_fixture.h"
 
 namespace {

@@ -14,16 +14,32 @@ TEST_F(ProgramTest, ValidatePassesOnTheDemoPluginAtLevel10) {
     const ProgramRun run = RunAaxhost({"validate", kModule, "--level", "10", "--seed", "318",
                                        "--json", File("report.json"), "--in-process"});
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-    for (const char* check :
-         {"PASS load (wrapped plug-in found at ", "PASS lifecycle [", "PASS render-44100 [",
-          "PASS render-48000 [", "PASS render-88200 [", "PASS render-96000 [",
-          "PASS render-176400 [", "PASS render-192000 [", "PASS block-sizes [",
-          "PASS parameter-fuzz [", "PASS state-roundtrip [", "PASS state-restore [",
-          "PASS state-refusal [", "PASS editor [", "PASS concurrency [", "PASS unload [",
-          "PASS references ["}) {
+    for (const char* check : {"PASS load (wrapped plug-in found at ",
+                              "PASS lifecycle [",
+                              "PASS render-44100 [",
+                              "PASS render-48000 [",
+                              "PASS render-88200 [",
+                              "PASS render-96000 [",
+                              "PASS render-176400 [",
+                              "PASS render-192000 [",
+                              "PASS block-sizes [",
+                              "PASS realtime ",
+                              "PASS parameter-fuzz [",
+                              "PASS state-roundtrip [",
+                              "PASS state-restore [",
+                              "PASS state-refusal [",
+                              "PASS editor [",
+                              "PASS session-rate-change [",
+                              "PASS session-editor-reopen [",
+                              "PASS session-preset-thread [",
+                              "PASS session-transport [",
+                              "PASS session-edit-bursts (parameters edited by the plug-in: ",
+                              "PASS concurrency [",
+                              "PASS unload [",
+                              "PASS references ["}) {
         EXPECT_NE(run.out.find(check), std::string::npos) << check << run.out;
     }
-    EXPECT_NE(run.out.find("\n17 passed, 0 failed\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n23 passed, 0 failed\n"), std::string::npos) << run.out;
     std::ifstream json(File("report.json"));
     const std::string text((std::istreambuf_iterator<char>(json)),
                            std::istreambuf_iterator<char>());

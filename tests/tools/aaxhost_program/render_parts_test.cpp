@@ -1,12 +1,17 @@
 // The render command's parts: events laid on blocks, the handover of blocks between the host
-// thread and the render thread, and the allocation count of the render thread.
+// thread and the render thread, and the count of the render thread's forbidden calls with the
+// place of the first.
 #include <gtest/gtest.h>
+#include <pthread.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <thread>
 
 #include "tools/aaxhost/program/block_events.h"
 #include "tools/aaxhost/program/block_handover.h"
+#include "tools/aaxhost/program/code_location.h"
+#include "tools/aaxhost/program/realtime_calls.h"
 #include "tools/aaxhost/program/render_allocations.h"
 
 namespace {
@@ -95,7 +100,66 @@ TEST(RenderAllocations, CountsOnlyOnTheThreadThatCounts) {
         aaxhost::CountAllocationsOnThisThread(false);
         AllocateAndFree();
     }).join();
-    EXPECT_EQ(aaxhost::CountedAllocations(), before + 2);
+    EXPECT_EQ(aaxhost::CountedAllocations(), before + 4) << "each new and each delete";
+}
+
+std::atomic<void*> block{nullptr};
+pthread_mutex_t mutex = PTHREAD_MUTEX_INITIALIZER;
+
+// The first forbidden call of a watching thread is kept by name with its caller, which is placed
+// in this program; operator new counts once, not again for the allocator call it makes.
+TEST(RealtimeCalls, KeepTheFirstCallAndPlaceItsCaller) {
+    const struct {
+        const char* function;
+        void (*call)();
+        RealtimeCallKind kind;
+        long calls;
+        bool interposedOnly;
+    } rows[] = {
+        {"operator new", AllocateAndFree, kRealtimeAllocation, 2, false},
+        {"operator new",
+         [] {
+             sink.store(new int[3]);
+             delete[] sink.load();
+         },
+         kRealtimeAllocation, 2, false},
+        {"malloc",
+         [] {
+             block.store(std::malloc(24));
+             std::free(block.load());
+         },
+         kRealtimeAllocation, 2, true},
+        {"pthread_mutex_lock",
+         [] {
+             pthread_mutex_lock(&mutex);
+             pthread_mutex_unlock(&mutex);
+         },
+         kRealtimeMutex, 2, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.function);
+        if (row.interposedOnly && RealtimeInterposed() == 0) continue;
+        RealtimeReset();
+        RealtimeCall first{};
+        std::thread(row.call).join();
+        EXPECT_EQ(RealtimeFirst(&first), 0) << "not watching";
+        std::thread([&] {
+            RealtimeWatch(1);
+            row.call();
+            RealtimeWatch(0);
+        }).join();
+        EXPECT_EQ(RealtimeCount(row.kind), row.calls);
+        ASSERT_EQ(RealtimeFirst(&first), 1);
+        EXPECT_STREQ(first.function, row.function);
+        // The program's file, then the nearest symbol, if any, and the offset.
+        const std::string location = aaxhost::CodeLocation(first.caller);
+        const size_t file = location.find("aaxhost_program_test");
+        const size_t open = location.find('(', file);
+        ASSERT_NE(open, std::string::npos) << location;
+        EXPECT_NE(location.find("+0x", open), std::string::npos) << location;
+        EXPECT_EQ(location.back(), ')') << location;
+    }
+    RealtimeReset();
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The real-time thread of the stand-in host: the host thread prepares a block (automation, MIDI,
 // transport), hands it over and waits; the render thread runs the instance's process procedure
-// with allocation counting on and measures how long the block took.
+// with the forbidden calls counted (realtime_calls.h) and measures how long the block took.
 #pragma once
 
 #include <atomic>
@@ -23,7 +23,7 @@ class RenderThread {
     // Renders one block on the render thread and returns once it is done; gives the seconds the
     // process procedure took.
     double RenderBlock(const float* const* inputs, float* const* outputs, int32_t frames);
-    // Allocations made on the render thread during blocks so far.
+    // Calls of the allocator (allocations and releases) on the render thread during blocks so far.
     uint64_t Allocations() const { return mAllocations.load(std::memory_order_acquire); }
 
   private:

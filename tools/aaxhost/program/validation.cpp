@@ -69,13 +69,17 @@ std::vector<CheckEntry> Catalog(int32_t level, const CheckRange& range) {
         entries.push_back(
             {{"render-" + hz, "noise and notes rendered at " + hz +
                                   " Hz in blocks of 32 to 1024 frames, mono and stereo, output "
-                                  "finite, nothing allocated on the render thread"},
+                                  "finite"},
              [rate](ValidationContext& context) { return CheckRender(context, rate); }});
     }
     entries.push_back({{"block-sizes",
                         "each size of the block list, then sizes changing every block, mono and "
-                        "stereo, output finite, nothing allocated on the render thread"},
+                        "stereo, output finite"},
                        CheckBlockSizes});
+    entries.push_back({{"realtime",
+                        "no allocation, lock, wait or blocking call on the render thread, "
+                        "while notes, automation and the transport change"},
+                       CheckRealtime});
     entries.push_back({{"parameter-fuzz", "random values set, read back and shown while rendering"},
                        CheckParameterFuzz});
     entries.push_back({{"state-roundtrip",
@@ -91,6 +95,22 @@ std::vector<CheckEntry> Catalog(int32_t level, const CheckRange& range) {
          CheckStateRefusal});
     entries.push_back(
         {{"editor", "the editor attached, idled, sized and detached twice"}, CheckEditor});
+    const CheckEntry sessions[] = {
+        {{"session-rate-change",
+          "re-initialised at another rate between blocks: state kept, values taken again"},
+         CheckRateChange},
+        {{"session-editor-reopen", "the editor closed and opened on a new view while rendering"},
+         CheckEditorReopen},
+        {{"session-preset-thread",
+          "a preset loaded from another thread while rendering: its values and state taken"},
+         CheckPresetFromThread},
+        {{"session-transport",
+          "the transport stopped, started further on and moved back: parameters and state kept"},
+         CheckTransportMoves},
+        {{"session-edit-bursts",
+          "bursts of host and plug-in edits end where their last value says"},
+         CheckEditBursts}};
+    entries.insert(entries.end(), std::begin(sessions), std::end(sessions));
     if (level >= kConcurrencyLevel) {
         entries.push_back({{"concurrency",
                             "parameters, state and editor used from other threads "
@@ -120,7 +140,7 @@ void JudgeSubnormals(const ValidationContext& context, CheckResult& result) {
     if (context.Level() >= kStrictOutputLevel) {
         result.failure = found;
     } else {
-        result.note = found;
+        result.note += (result.note.empty() ? "" : "; ") + found;
     }
 }
 
@@ -149,7 +169,8 @@ CheckResult RunCheck(const std::string& path, const std::string& name, int32_t l
         return {name, {}, "wrapped plug-in " + CheckInstalledPlugin().text};
     }
     ValidationContext context(*session, level, seed, range, step);
-    CheckResult result{name, entry->run(context)};
+    CheckResult result{name, entry->run(context), {}};
+    result.note = context.Note();
     const std::string leaked = LeakedReferences(context);
     if (result.Passed() && !leaked.empty()) result.failure = "left behind: " + leaked;
     JudgeSubnormals(context, result);

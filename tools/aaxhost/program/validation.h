@@ -35,8 +35,8 @@ struct CheckInfo {
 };
 
 // The checks of `level` in the order they run: load, lifecycle, render at each rate, block sizes,
-// parameter fuzzing, the state checks, editor, concurrency (from kConcurrencyLevel), unload and
-// references.
+// the render thread's forbidden calls, parameter fuzzing, the state checks, editor, the session
+// scenarios, concurrency (from kConcurrencyLevel), unload and references.
 std::vector<CheckInfo> ChecksAt(int32_t level, const CheckRange& range);
 
 // Told what a check is doing now, before it does it.

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <thread>
 
-#include "tools/aaxhost/program/render_allocations.h"
 #include "tools/aaxhost/program/validation_context.h"
 
 namespace aaxhost {
@@ -16,7 +15,6 @@ constexpr int32_t kFrames = 128;
 struct RenderOutcome {
     uint64_t blocks = 0;
     uint64_t notFinite = 0;
-    uint64_t allocations = 0;
 };
 
 // Renders until `stop`; noise is made before the thread starts, so the loop allocates nothing.
@@ -30,8 +28,6 @@ RenderOutcome RenderUntil(EffectInstance& instance, const std::vector<std::vecto
         inPointers.push_back(noise[c].data());
         outPointers.push_back(out[c].data());
     }
-    const uint64_t before = CountedAllocations();
-    CountAllocationsOnThisThread(true);
     while (!stop.load(std::memory_order_acquire)) {
         instance.Render(inPointers.data(), outPointers.data(), kFrames);
         ++outcome.blocks;
@@ -39,8 +35,6 @@ RenderOutcome RenderUntil(EffectInstance& instance, const std::vector<std::vecto
             for (float sample : channel) outcome.notFinite += std::isfinite(sample) ? 0 : 1;
         }
     }
-    CountAllocationsOnThisThread(false);
-    outcome.allocations = CountedAllocations() - before;
     return outcome;
 }
 
@@ -108,9 +102,6 @@ std::string CheckConcurrency(ValidationContext& context) {
     if (rendered.notFinite != 0) {
         return std::to_string(rendered.notFinite) + " output samples not finite in " +
                std::to_string(rendered.blocks) + " blocks";
-    }
-    if (rendered.allocations != 0) {
-        return std::to_string(rendered.allocations) + " allocations on the render thread";
     }
     return {};
 }

@@ -43,6 +43,10 @@ class ValidationContext {
     // A value from 0 to 1, now and then exactly 0 or 1.
     double RandomNormalized();
 
+    // What the check found beside passing or failing, for its result's note.
+    void SetNote(std::string note) { mNote = std::move(note); }
+    const std::string& Note() const { return mNote; }
+
     // Says what the check does next, so that a crash or hang can be placed.
     void Step(const std::string& step) const { mStep(step); }
 
@@ -65,6 +69,7 @@ class ValidationContext {
     uint64_t mSubnormals = 0;
     std::string mFirstSubnormal;
     std::vector<std::string> mLeaks;
+    std::string mNote;
     StepReport mStep;
 };
 
@@ -78,5 +83,11 @@ std::string CheckStateRestore(ValidationContext& context);
 std::string CheckStateRefusal(ValidationContext& context);
 std::string CheckEditor(ValidationContext& context);
 std::string CheckConcurrency(ValidationContext& context);
+std::string CheckRealtime(ValidationContext& context);
+std::string CheckRateChange(ValidationContext& context);
+std::string CheckEditorReopen(ValidationContext& context);
+std::string CheckPresetFromThread(ValidationContext& context);
+std::string CheckTransportMoves(ValidationContext& context);
+std::string CheckEditBursts(ValidationContext& context);
 
 }  // namespace aaxhost

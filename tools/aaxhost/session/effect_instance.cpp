@@ -172,6 +172,17 @@ std::vector<std::string> EffectInstance::ParameterIdentifiers() const {
     return identifiers;
 }
 
+Result EffectInstance::ChangeSampleRate(float sampleRate) {
+    if (mEffect == nullptr) return AAX_ERROR_NULL_OBJECT;
+    const Result uninitialized = mEffect->Uninitialize();
+    if (uninitialized != AAX_SUCCESS) return uninitialized;
+    mController.SetSampleRate(sampleRate);
+    mTransport.state.sampleRate = sampleRate;
+    const Result initialized = mEffect->Initialize(mController.Unknown());
+    if (initialized == AAX_SUCCESS) Service();
+    return initialized;
+}
+
 Result EffectInstance::SaveState(SavedState& state) const {
     TypeCode chunkID = 0;
     Result result = mEffect->GetChunkIDFromIndex(0, &chunkID);

@@ -75,6 +75,10 @@ class EffectInstance {
     // Parameters by index, as a host lists them.
     std::vector<std::string> ParameterIdentifiers() const;
 
+    // The host's rate change, made while no block renders: the effect uninitialised and
+    // initialised again at `sampleRate`, the way a workstation does it.
+    Result ChangeSampleRate(float sampleRate);
+
     Result SaveState(SavedState& state) const;
     Result LoadState(const SavedState& state);
 
