@@ -15,6 +15,7 @@
 // but the one that made the instance is acknowledged and dropped), "moves-on-jump-back" (the
 // transport's first move back while playing flips the first parameter) and "drops-quick-edits"
 // (a parameter set twice between two blocks keeps the first value).
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -224,7 +225,9 @@ void CountingProcess(AEffect* effect, float** inputs, float** outputs, int32_t f
 }
 
 void QuickEditDroppingSet(AEffect* effect, int32_t index, float value) {
-    if (index >= 0 && index < kMostParameters) {
+    // Only once the newest instance plays: values taken before its first block are the host's
+    // set-up, which a restored or freshly made instance must still take.
+    if (index >= 0 && index < kMostParameters && gBlocks.load() > 0) {
         const int64_t block = gBlocks.load() + 1;  // 0 stays "never set"
         if (gLastSetAt[index] == block) return;
         gLastSetAt[index] = block;
@@ -262,6 +265,8 @@ extern "C" AEffect* FaultPluginMain(audioMasterCallback host) {
     if (FaultIs("ignores-chunk-off-thread")) effect->dispatcher = &ThreadBoundChunkDispatch;
     if (FaultIs("moves-on-jump-back")) effect->processReplacing = &JumpWatchingProcess;
     if (FaultIs("drops-quick-edits")) {
+        gBlocks = 0;
+        std::fill(std::begin(gLastSetAt), std::end(gLastSetAt), 0);
         effect->processReplacing = &CountingProcess;
         effect->setParameter = &QuickEditDroppingSet;
     }

@@ -9,6 +9,7 @@
 #include <random>
 #include <regex>
 
+#include "tools/aaxhost/program/check_pattern.h"
 #include "tools/aaxhost/program/check_process.h"
 #include "tools/aaxhost/program/program.h"
 #include "tools/aaxhost/program/state_file.h"
@@ -164,19 +165,21 @@ struct Plan {
 };
 
 std::optional<Plan> PlanChecks(const ValidateOptions& validate, std::ostream& err) {
-    std::regex only;
-    std::regex skip;
+    const std::vector<CheckInfo> checks = ChecksAt(validate.level, RangeOf(validate));
+    std::vector<bool> only(checks.size(), true);
+    std::vector<bool> skip;
     try {
-        only = std::regex(validate.only.empty() ? ".*" : validate.only);
-        skip = std::regex(validate.skip.empty() ? "$^" : validate.skip);
+        if (!validate.only.empty()) only = MatchingChecks(validate.only, checks);
+        skip = MatchingChecks(validate.skip, checks);
     } catch (const std::regex_error& error) {
         err << "aaxhost: --only or --skip is not a regular expression: " << error.what() << '\n';
         return std::nullopt;
     }
     Plan plan;
-    for (const CheckInfo& check : ChecksAt(validate.level, RangeOf(validate))) {
-        if (!std::regex_search(check.name, only)) continue;
-        if (!validate.skip.empty() && std::regex_search(check.name, skip)) {
+    for (size_t i = 0; i < checks.size(); ++i) {
+        const CheckInfo& check = checks[i];
+        if (!only[i]) continue;
+        if (skip[i]) {
             plan.skipped.push_back(
                 {check.name, Outcome::kSkipped, "matches --skip '" + validate.skip + "'"});
             continue;

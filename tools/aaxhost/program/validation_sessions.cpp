@@ -167,7 +167,7 @@ std::string CheckRateChange(ValidationContext& context) {
     std::string failure = Prepare(context, prepared);
     if (!failure.empty()) return Finish(context, prepared, failure);
     EffectInstance& instance = *prepared.instance;
-    const double rates[] = {96000.0, 44100.0, 192000.0, 48000.0, 88200.0};
+    const double rates[] = {96000.0, 44100.0, 192000.0, 48000.0, 176400.0};
     instance.Transport().state.playing = true;
     std::unique_ptr<RenderThread> thread = std::make_unique<RenderThread>(instance);
     for (int32_t round = 0; round < context.Level() && failure.empty(); ++round) {
