@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "tests/support/installed_plugin.h"
@@ -34,5 +35,11 @@ class ProgramTest : public testing::Test {
 };
 
 inline const std::string kModule = VQ318_PRODUCT_MODULE;
+
+// Whether windows can be opened: validate skips its editor checks without a display.
+inline bool HaveDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    return display != nullptr && *display != '\0';
+}
 // The bundle folder that holds the module (natively a copy of it).
 inline const std::string kBundle = VQ318_PRODUCT_BUNDLE;

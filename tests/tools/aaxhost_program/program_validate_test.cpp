@@ -28,9 +28,7 @@ TEST_F(ProgramTest, ValidatePassesOnTheDemoPluginAtLevel10) {
                               "PASS state-roundtrip [",
                               "PASS state-restore [",
                               "PASS state-refusal [",
-                              "PASS editor [",
                               "PASS session-rate-change [",
-                              "PASS session-editor-reopen [",
                               "PASS session-preset-thread [",
                               "PASS session-transport [",
                               "PASS session-edit-bursts (parameters edited by the plug-in: ",
@@ -39,7 +37,18 @@ TEST_F(ProgramTest, ValidatePassesOnTheDemoPluginAtLevel10) {
                               "PASS references ["}) {
         EXPECT_NE(run.out.find(check), std::string::npos) << check << run.out;
     }
-    EXPECT_NE(run.out.find("\n23 passed, 0 failed\n"), std::string::npos) << run.out;
+    // The editor checks open real windows, which only a display has.
+    const char* const editorChecks[] = {"editor", "session-editor-reopen"};
+    for (const char* check : editorChecks) {
+        const std::string line =
+            HaveDisplay() ? std::string("\nPASS ") + check + " ["
+                          : std::string("\nSKIP ") + check + ": no window for the editor: ";
+        EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+    }
+    EXPECT_NE(run.out.find(HaveDisplay() ? "\n23 passed, 0 failed\n"
+                                         : "\n21 passed, 0 failed, 2 skipped\n"),
+              std::string::npos)
+        << run.out;
     std::ifstream json(File("report.json"));
     const std::string text((std::istreambuf_iterator<char>(json)),
                            std::istreambuf_iterator<char>());

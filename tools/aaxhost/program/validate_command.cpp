@@ -26,6 +26,7 @@ using Outcome = CheckRecord::Outcome;
 constexpr const char* kStepLine = "@check step ";
 constexpr const char* kPassLine = "@check pass ";
 constexpr const char* kFailLine = "@check fail ";
+constexpr const char* kSkipLine = "@check skip ";
 
 std::string OneLine(std::string text) {
     std::replace(text.begin(), text.end(), '\n', ' ');
@@ -50,6 +51,20 @@ std::string CommaList(const std::vector<Number>& numbers) {
     return list;
 }
 
+CheckRecord RecordOf(const CheckResult& result) {
+    CheckRecord record{result.name, Outcome::kPassed};
+    if (!result.Passed()) {
+        record.outcome = Outcome::kFailed;
+        record.text = result.failure;
+    } else if (!result.skipped.empty()) {
+        record.outcome = Outcome::kSkipped;
+        record.text = result.skipped;
+    } else {
+        record.note = result.note;
+    }
+    return record;
+}
+
 // The child's side: runs one check and says each step and the result on standard output.
 int RunOneCheck(const Options& options, std::ostream& out) {
     const ValidateOptions& validate = options.validate;
@@ -58,9 +73,13 @@ int RunOneCheck(const Options& options, std::ostream& out) {
                  RangeOf(validate), [&out](const std::string& step) {
                      out << '\n' << kStepLine << OneLine(step) << std::endl;
                  });
+    const CheckRecord record = RecordOf(result);
+    const char* kind = record.outcome == Outcome::kPassed
+                           ? kPassLine
+                           : (record.outcome == Outcome::kSkipped ? kSkipLine : kFailLine);
     out << '\n'
-        << (result.Passed() ? kPassLine : kFailLine)
-        << OneLine(result.Passed() ? result.note : result.failure) << std::endl;
+        << kind << OneLine(record.outcome == Outcome::kPassed ? record.note : record.text)
+        << std::endl;
     return 0;
 }
 
@@ -88,6 +107,10 @@ CheckRecord RunInChild(const Options& options, const std::string& name) {
             step = line.substr(std::strlen(kStepLine));
         } else if (StartsWith(line, kPassLine)) {
             record.note = line.substr(std::strlen(kPassLine));
+            answered = true;
+        } else if (StartsWith(line, kSkipLine)) {
+            record.outcome = Outcome::kSkipped;
+            record.text = line.substr(std::strlen(kSkipLine));
             answered = true;
         } else if (StartsWith(line, kFailLine)) {
             record.outcome = Outcome::kFailed;
@@ -125,14 +148,7 @@ CheckRecord RunHere(const Options& options, const std::string& name) {
     const ValidateOptions& validate = options.validate;
     const CheckResult result = RunCheck(options.module, name, validate.level, validate.seed,
                                         RangeOf(validate), [](const std::string&) {});
-    CheckRecord record{name, Outcome::kPassed};
-    if (result.Passed()) {
-        record.note = result.note;
-    } else {
-        record.outcome = Outcome::kFailed;
-        record.text = result.failure;
-    }
-    return record;
+    return RecordOf(result);
 }
 
 bool Write(const std::string& path, const std::string& text, std::ostream& out, std::ostream& err) {

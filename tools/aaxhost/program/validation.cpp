@@ -171,6 +171,7 @@ CheckResult RunCheck(const std::string& path, const std::string& name, int32_t l
     ValidationContext context(*session, level, seed, range, step);
     CheckResult result{name, entry->run(context), {}};
     result.note = context.Note();
+    if (result.Passed()) result.skipped = context.Skipped();
     const std::string leaked = LeakedReferences(context);
     if (result.Passed() && !leaked.empty()) result.failure = "left behind: " + leaked;
     JudgeSubnormals(context, result);

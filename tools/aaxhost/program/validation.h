@@ -13,8 +13,9 @@ namespace aaxhost {
 
 struct CheckResult {
     std::string name;
-    std::string failure;    // empty when the check passed
-    std::string note = {};  // what the check found beside passing or failing, or empty
+    std::string failure;       // empty when the check passed
+    std::string note = {};     // what the check found beside passing or failing, or empty
+    std::string skipped = {};  // why the check could not run here, or empty
 
     bool Passed() const { return failure.empty(); }
 };

@@ -1,5 +1,6 @@
 // The single-threaded checks of `aaxhost validate`.
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <random>
 
@@ -187,10 +188,10 @@ std::string CheckEditor(ValidationContext& context) {
     std::unique_ptr<EffectInstance> instance =
         context.Instantiate(context.ChannelCounts().back(), 48000.0, failure);
     if (instance == nullptr) return failure;
-    int window = 0;
-    for (int32_t round = 0; round < 2 && failure.empty(); ++round) {
+    std::unique_ptr<HostWindow> window = context.OpenWindow("aaxhost validate: editor");
+    for (int32_t round = 0; window != nullptr && round < 2 && failure.empty(); ++round) {
         context.Step("attaching the editor to a view");
-        Result result = instance->OpenEditor(kViewTypeWindowHandle, &window);
+        Result result = instance->OpenEditor(kViewTypeWindowHandle, window->NativeHandle());
         if (result != AAX_SUCCESS) {
             failure = Failed("attaching", result);
             break;
@@ -199,6 +200,7 @@ std::string CheckEditor(ValidationContext& context) {
         for (int32_t i = 0; i < 5 * context.Level() && failure.empty(); ++i) {
             result = instance->IdleEditor();
             if (result != AAX_SUCCESS) failure = Failed("idling", result);
+            window->HandleEvents(std::chrono::milliseconds(0));
         }
         AAX_Point size{};
         if (failure.empty() && (result = instance->EditorSize(size)) != AAX_SUCCESS) {
@@ -206,6 +208,9 @@ std::string CheckEditor(ValidationContext& context) {
         } else if (failure.empty() && (size.horz <= 0.0f || size.vert <= 0.0f)) {
             failure =
                 "the editor is " + std::to_string(size.horz) + " by " + std::to_string(size.vert);
+        } else if (failure.empty()) {
+            window->Resize(static_cast<int32_t>(size.horz), static_cast<int32_t>(size.vert));
+            window->HandleEvents(std::chrono::milliseconds(0));
         }
         context.Step("detaching the editor");
         result = instance->CloseEditor();

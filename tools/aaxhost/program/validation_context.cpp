@@ -60,6 +60,15 @@ void ValidationContext::Retire(std::unique_ptr<EffectInstance> instance) {
     }
 }
 
+std::unique_ptr<HostWindow> ValidationContext::OpenWindow(const std::string& title) {
+    Step("opening a window for the editor");
+    std::string error;
+    // The editor's own size is asked once it is open; the window follows it.
+    std::unique_ptr<HostWindow> window = HostWindow::Open(title, 100, 100, error);
+    if (window == nullptr) Skip("no window for the editor: " + error);
+    return window;
+}
+
 double ValidationContext::RandomNormalized() {
     const uint64_t pick = mRandom() % 10;
     if (pick == 0) return 0.0;

@@ -11,6 +11,7 @@
 #include "tools/aaxhost/program/validation.h"
 #include "tools/aaxhost/session/effect_instance.h"
 #include "tools/aaxhost/session/module_session.h"
+#include "tools/aaxhost/window/host_window.h"
 
 namespace aaxhost {
 
@@ -45,6 +46,12 @@ class ValidationContext {
 
     // What the check found beside passing or failing, for its result's note.
     void SetNote(std::string note) { mNote = std::move(note); }
+    // Ends the check as skipped, for `reason`, when it returns without a failure.
+    void Skip(std::string reason) { mSkipped = std::move(reason); }
+    const std::string& Skipped() const { return mSkipped; }
+    // A real top-level window of this system's window system for an editor to open in; null after
+    // Skip says why there is none (no display).
+    std::unique_ptr<HostWindow> OpenWindow(const std::string& title);
     const std::string& Note() const { return mNote; }
 
     // Says what the check does next, so that a crash or hang can be placed.
@@ -70,6 +77,7 @@ class ValidationContext {
     std::string mFirstSubnormal;
     std::vector<std::string> mLeaks;
     std::string mNote;
+    std::string mSkipped;
     StepReport mStep;
 };
 

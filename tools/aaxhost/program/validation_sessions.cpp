@@ -3,6 +3,7 @@
 // transport stopped, started and moved back, bursts of edits by host and plug-in), each judged by
 // what the host and the plug-in report afterwards, not only by nothing having crashed.
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <map>
 #include <thread>
@@ -202,17 +203,24 @@ std::string CheckEditorReopen(ValidationContext& context) {
     std::unique_ptr<EffectInstance> instance =
         context.Instantiate(context.ChannelCounts().back(), 48000.0, failure);
     if (instance == nullptr) return failure;
-    // Each round's view holds a window of its own.
-    std::vector<int> windows(static_cast<size_t>(2 * context.Level() + 1));
+    // Each round's view holds a window of its own, all kept open so that none is handed out
+    // twice.
+    std::vector<std::unique_ptr<HostWindow>> windows;
     Playback playback(*instance, context.Random());
-    for (size_t round = 0; round < windows.size() && failure.empty(); ++round) {
+    for (int32_t round = 0; round < 2 * context.Level() + 1 && failure.empty(); ++round) {
+        windows.push_back(
+            context.OpenWindow("aaxhost validate: view " + std::to_string(round + 1)));
+        if (windows.back() == nullptr) break;
         context.Step("attaching the editor to view " + std::to_string(round + 1));
-        Result result = instance->OpenEditor(kViewTypeWindowHandle, &windows[round]);
+        Result result = instance->OpenEditor(kViewTypeWindowHandle, windows.back()->NativeHandle());
         if (result != AAX_SUCCESS) {
             failure = Failed("attaching view " + std::to_string(round + 1), result);
             break;
         }
-        for (int32_t i = 0; i < 3 && result == AAX_SUCCESS; ++i) result = instance->IdleEditor();
+        for (int32_t i = 0; i < 3 && result == AAX_SUCCESS; ++i) {
+            result = instance->IdleEditor();
+            windows.back()->HandleEvents(std::chrono::milliseconds(0));
+        }
         AAX_Point size{};
         if (result != AAX_SUCCESS) {
             failure = Failed("idling in view " + std::to_string(round + 1), result);
