@@ -16,6 +16,7 @@ for target in chunk_reader demo_chunk_reader effect_chunk host_sequence; do
     # New inputs go to the build tree; the committed seeds stay as they are.
     mkdir -p "$ROOT/build/fuzz/corpus/$target"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        "$ROOT/build/fuzz/fuzz/$target/${target}_fuzz" -max_total_time="$FUZZ_SECONDS" "${options[@]}" \
+        "$ROOT/build/fuzz/fuzz/$target/${target}_fuzz" -max_total_time="$FUZZ_SECONDS" \
+        "${options[@]}" \
         -print_final_stats=1 -artifact_prefix="$ROOT/build/fuzz/" "$ROOT/build/fuzz/corpus/$target" "$ROOT/fuzz/$target/corpus"
 done
