@@ -253,7 +253,6 @@ void FuzzInstance::AttachView(int index) {
         Known(ck_editor_set_view_container(editor_, &view));
         ck_release(&view);
     }
-    attached_ = index;
     for (const ck_view& each : views_) {
         Check(each.table == nullptr || each.references == (&each == &view ? 1 : 0),
               "view references after attach", each.references);
@@ -267,7 +266,6 @@ void FuzzInstance::DetachView() {
         Check(view.table == nullptr || view.references == 0, "view reference kept after detach",
               view.references);
     }
-    attached_ = -1;
 }
 
 void FuzzInstance::ViewSize() {

@@ -91,7 +91,6 @@ class FuzzInstance {
     int32_t frames_ = 0;
     std::array<ck_view, 2> views_{};
     std::array<int, 2> windows_{};
-    int attached_ = -1;
     uint32_t lastChunkSize_ = 0;
 
     // Identifiers offered before and after the current operation, and the requests it made.
