@@ -38,9 +38,11 @@ int32_t ReadParameters(VstInterface& plugin, AdoptParameterProc adopt, void* con
 }  // namespace
 
 void FillMissingIdentifier(int32_t index, char* identifier, size_t size) {
+    // No parameter has a negative index, so none gets its name: a report of one finds nothing.
+    if (index < 0) return;
     char digits[16];
     size_t length = 0;
-    uint32_t rest = index < 0 ? 0u : static_cast<uint32_t>(index);
+    uint32_t rest = static_cast<uint32_t>(index);
     do {
         digits[length++] = static_cast<char>('0' + rest % 10);
         rest /= 10;

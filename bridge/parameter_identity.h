@@ -16,7 +16,7 @@
 #include "bridge/vst_interface.h"
 
 // When `identifier` (of `size` bytes) holds an empty text, writes the derived identifier of
-// `index` into it. Allocates nothing. [any thread]
+// `index` into it; a negative index has none. Allocates nothing. [any thread]
 void FillMissingIdentifier(int32_t index, char* identifier, size_t size);
 
 // The plug-in's parameter index for a mirrored identifier: a derived identifier's own index

@@ -45,12 +45,14 @@ PluginLoadStep CreateInstance(const char* path, AEffect*& created) {
     if (entry == nullptr) return PluginLoadStep::kNoEntryPoint;
     AEffect* effect = reinterpret_cast<VstPluginMainProc>(entry)(&HostCallbackEntry);
     if (effect == nullptr || effect->dispatcher == nullptr) return PluginLoadStep::kNoInstance;
+    // The host callback takes the user field for its own: whatever the plug-in left there must
+    // be gone before the first call that the plug-in may answer by calling its host.
+    effect->user = nullptr;
     // Every block calls processReplacing; a record without one cannot be hosted.
     if (effect->processReplacing == nullptr) {
         effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
         return PluginLoadStep::kNoInstance;
     }
-    effect->user = nullptr;
     created = effect;
     return PluginLoadStep::kLoaded;
 }

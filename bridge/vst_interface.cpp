@@ -10,7 +10,12 @@ VstInterface::VstInterface() : eventBuffer(new VstMidiEvent[kEventBufferSize]) {
 // The plug-in is closed without effMainsChanged 0: it never hears that processing stopped.
 VstInterface::~VstInterface() {
     active.store(0, std::memory_order_relaxed);
-    if (effect != nullptr) effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
+    if (effect != nullptr) {
+        // A plug-in that calls its host from inside effClose finds no instance behind it, so no
+        // answer (a sample rate sent, an identifier asked) reaches a plug-in that is closing.
+        effect->user = nullptr;
+        effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
+    }
     eventBuffer.reset();
     effect = nullptr;
 }

@@ -7,7 +7,9 @@
 //      from now);
 //   2. the owner brings the plug-in up (sample rate, parameters, effOpen, effMainsChanged 1);
 //   3. blocks, parameter, chunk and editor calls, from several threads, without a lock;
-//   4. destruction sends effClose, once; no call reaches the plug-in afterwards.
+//   4. destruction sends effClose, once, with the effect's user field cleared first; no call
+//   reaches
+//      the plug-in afterwards, nor in answer to its calls from inside effClose.
 #pragma once
 
 #include <atomic>

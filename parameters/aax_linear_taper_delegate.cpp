@@ -15,9 +15,11 @@ float AAX_CLinearTaperDelegate<float, 0>::GetMinimumValue() const {
     return mMinValue;
 }
 
+// A value that is not a number compares false both ways; it is taken as the minimum, so that
+// no parameter ever holds one.
 float AAX_CLinearTaperDelegate<float, 0>::ConstrainRealValue(float value) const {
     if (value > mMaxValue) return mMaxValue;
-    if (value < mMinValue) return mMinValue;
+    if (!(value >= mMinValue)) return mMinValue;
     return value;
 }
 

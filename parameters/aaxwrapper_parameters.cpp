@@ -22,6 +22,13 @@ constexpr int32_t kStemChannelMask = 0xFFF;
 // parameter before the plug-in has the value (from inside the index lookup) is overtaken by it.
 thread_local const AAX_IParameter* handingOver = nullptr;
 
+// Hand-overs to the plug-in running on this thread, each nested in the plug-in's report from the
+// one before. A plug-in whose setParameter reports a value other than the one it was given
+// would, with a host that answers at once, be handed the two in turn without end; a snapped
+// value needs one nesting, so a few are allowed.
+thread_local int32_t nestedHandOvers = 0;
+constexpr int32_t kMaxNestedHandOvers = 4;
+
 }  // namespace
 
 AAXWrapper_Parameters::AAXWrapper_Parameters()
@@ -138,7 +145,11 @@ Result AAXWrapper_Parameters::UpdateParameterNormalizedValue(ParameterId id, dou
     // Both settle their requests, whatever the other says.
     const bool refreshed = AnswersRefresh(*parameter, index, value);
     const bool current = mSetRequests.Answer(parameter, value);
-    if (!refreshed && current) mVstInterface->SetParameter(index, NarrowToFloat(value));
+    if (!refreshed && current && nestedHandOvers < kMaxNestedHandOvers) {
+        ++nestedHandOvers;
+        mVstInterface->SetParameter(index, NarrowToFloat(value));
+        --nestedHandOvers;
+    }
     return AAX_SUCCESS;
 }
 

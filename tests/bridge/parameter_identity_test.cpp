@@ -31,6 +31,9 @@ TEST(ParameterIdentityText, OnlyAnEmptyIdentifierIsReplacedAndOnlyWhenItFits) {
     EXPECT_EQ(Filled(3, "gain"), "gain");
     EXPECT_EQ(Filled(123, "", 5), "") << "p:123 needs six bytes";
     EXPECT_EQ(Filled(123, "", 6), "p:123");
+    // No parameter has a negative index: a report naming one must not reach parameter 0.
+    EXPECT_EQ(Filled(-1, ""), "");
+    EXPECT_EQ(Filled(INT32_MIN, ""), "");
 }
 
 // Derived identifiers map back to their index without a call; any other text, including

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "bridge/load_failure_message.h"
 #include "platform/platform.h"
@@ -125,6 +126,27 @@ TEST_F(WrappedPluginLoading, EntryPointReturningNullLoadsNothing) {
     Control().SetScript(script);
     EXPECT_EQ(LoadWrappedPlugin(), nullptr);
     EXPECT_EQ(MainCalls(), 1);
+}
+
+// An instance without processReplacing is closed at once; if it calls its host from inside that
+// effClose, its user field (which the plug-in may have filled) must not be taken for the host's.
+TEST_F(WrappedPluginLoading, InstanceWithoutProcessReplacingHearsOnlyItsClose) {
+    Plugin().Register(RegistryView::k64Bit);
+    for (const int32_t reentrant : {0, 1}) {
+        SCOPED_TRACE(reentrant);
+        testplugin::Script script = testplugin::DefaultScript();
+        script.processReplacingNull = 1;
+        script.reentrantHostCalls = reentrant;
+        script.numParams = 1;
+        testplugin::NameLikeGenerated(script, 1);
+        Control().SetScript(script);
+        Control().ResetLog();
+        EXPECT_EQ(LoadWrappedPlugin(), nullptr);
+        const std::vector<testplugin::Call> calls = Control().CallsTo(Control().LastEffect());
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_EQ(calls[0].kind, testplugin::CallKind::kDispatcher);
+        EXPECT_EQ(calls[0].opcode, effClose);
+    }
 }
 
 TEST_F(WrappedPluginLoading, MissingLibraryLoadsNothing) {

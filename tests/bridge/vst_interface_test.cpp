@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "tests/support/bridge_instance.h"
 #include "tests/support/plugin_test_fixture.h"
@@ -13,7 +14,10 @@ using testplugin::CallKind;
 
 namespace {
 
-class VstInterfaceLife : public PluginTest {};
+class VstInterfaceLife : public PluginTest {
+  protected:
+    const int32_t callsAfterCloseBefore_ = Control().CallsAfterClose();
+};
 
 bool IsDispatch(const Call& call, int32_t opcode) {
     return call.kind == CallKind::kDispatcher && call.opcode == opcode;
@@ -51,10 +55,25 @@ TEST_F(VstInterfaceLife, NothingIsSentBetweenLoadingAndBringUp) {
     EXPECT_TRUE(Control().CallsTo(instance.bridge.effect).empty());
 }
 
-TEST_F(VstInterfaceLife, DestructionSendsExactlyOneCloseAndNothingAfter) {
+// A plug-in may call its host from inside effClose; the host's answers must not call it again.
+struct CloseCase {
+    const char* name;
+    int32_t reentrantHostCalls;
+};
+
+class VstInterfaceClose : public VstInterfaceLife,
+                          public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(VstInterfaceClose, DestructionSendsExactlyOneCloseAndNothingAfter) {
+    testplugin::Script script = testplugin::DefaultScript();
+    script.numParams = 1;
+    testplugin::NameLikeGenerated(script, 1);
+    script.reentrantHostCalls = GetParam().reentrantHostCalls;
+    Control().SetScript(script);
     auto instance = std::make_unique<BridgeInstance>();
     const AEffect* effect = instance->bridge.effect;
     ASSERT_NE(effect, nullptr);
+    Control().ResetLog();
     instance.reset();
 
     const std::vector<Call> calls = Control().CallsTo(effect);
@@ -64,7 +83,15 @@ TEST_F(VstInterfaceLife, DestructionSendsExactlyOneCloseAndNothingAfter) {
     EXPECT_EQ(calls[0].value, 0);
     EXPECT_EQ(calls[0].ptr, nullptr);
     EXPECT_EQ(calls[0].opt, 0.0f);
+    EXPECT_EQ(Control().CallsAfterClose(), callsAfterCloseBefore_);
 }
+
+INSTANTIATE_TEST_SUITE_P(Plugins, VstInterfaceClose,
+                         ::testing::Values(CloseCase{"Quiet", 0},
+                                           CloseCase{"CallingItsHostBack", 1}),
+                         [](const ::testing::TestParamInfo<CloseCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(VstInterfaceLife, OpenEditorAsksForTheRectangleThenOpensInTheWindow) {
     BridgeInstance instance;

@@ -29,6 +29,23 @@ TEST(LinearTaper, MapsBetweenNormalizedAndRealAndClampsAtTheBounds) {
     EXPECT_EQ(taper->GetMaximumValue(), 30.0f);
 }
 
+// A plug-in's getParameter or a host may give a value that is not a number; the parameter must
+// still hold one within its range.
+TEST(LinearTaper, ValuesThatAreNotNumbersGiveTheMinimum) {
+    const AAX_CLinearTaperDelegate<float, 0> taper(-10.0f, 30.0f);
+    const float nan = std::nanf("");
+    struct Case {
+        const char* what;
+        double got;
+        double expected;
+    };
+    for (const Case& c : {Case{"constrained", taper.ConstrainRealValue(nan), -10.0},
+                          Case{"from normalized", taper.NormalizedToReal(std::nan("")), -10.0},
+                          Case{"to normalized", taper.RealToNormalized(nan), 0.0}}) {
+        EXPECT_EQ(c.got, c.expected) << c.what;
+    }
+}
+
 // A plug-in parameter may have an empty range; its one value sits at normalized 0.
 TEST(LinearTaper, EmptyRangeGivesTheMinimumAndZeroWithoutDividing) {
     const AAX_CLinearTaperDelegate<float, 0> taper(4.0f, 4.0f);

@@ -443,6 +443,29 @@ TEST_P(PlugInEdits, OnlyCorrectionsOfAHostValueGoBackToTheHost) {
     }
 }
 
+// A plug-in whose setParameter reports a value of its own for the parameter and then echoes the
+// one it was given contradicts itself at every hand-over; with a host that answers at once the
+// two values would bounce between them without end, each hand-over nested in the last.
+TEST_F(WrapperParameters, APlugInContradictingItsOwnValueIsNotHandedItForEver) {
+    testplugin::Script script = MirrorScript();
+    script.echoesSetParameter = 1;
+    script.reportPlaces = testplugin::kReportInSetParameter;
+    script.reportOpcode = audioMasterAutomate;
+    script.reportIndex = 0;
+    script.reportValue = 0.0f;
+    Create(script);
+    Initialize(SetRequestAnswer::kAtOnce);
+    Control().ResetLog();
+
+    ASSERT_EQ((*effect_)->UpdateParameterNormalizedValue("drive", 0.5, 0), AAX_SUCCESS);
+    size_t handedOver = 0;
+    for (const Call& call : PluginCalls()) {
+        if (call.kind == CallKind::kSetParameter && call.index == 0) ++handedOver;
+    }
+    EXPECT_GE(handedOver, 1u);
+    EXPECT_LE(handedOver, 16u);
+}
+
 INSTANTIATE_TEST_SUITE_P(HostAnswers, PlugInEdits,
                          testing::Values(SetRequestAnswer::kQueued, SetRequestAnswer::kAtOnce));
 

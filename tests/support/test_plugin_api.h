@@ -80,6 +80,32 @@ struct Script {
     // setParameter reports the value it took to the host as a bare automate: 1 from inside
     // setParameter, 2 from the start of the next processReplacing (the last one taken).
     int32_t echoesSetParameter;
+    // getParameter answers getParameterValue for every index (NaN and values outside 0 to 1
+    // included).
+    int32_t overridesGetParameter;
+    float getParameterValue;
+    // effOpen sets the effect record's numParams to numParamsAfterOpen.
+    int32_t changesNumParamsOnOpen;
+    int32_t numParamsAfterOpen;
+    // effPrivateRedraw, effPrivatePrepareEditor and effSetBypassParamIdentifier answer this.
+    int32_t privateAnswer;
+    // effGetParamIndexFromIdentifier answers indexFromIdentifier whatever the identifier.
+    int32_t overridesIndexFromIdentifier;
+    int32_t indexFromIdentifier;
+    // Inside each call that reportPlaces names (the ReportPlace bits), before answering, the
+    // plug-in calls the host once with reportOpcode, reportIndex and reportValue (not again from
+    // within that call).
+    int32_t reportPlaces;
+    int32_t reportOpcode;
+    int32_t reportIndex;
+    float reportValue;
+};
+
+enum ReportPlace : int32_t {
+    kReportInSetParameter = 1,
+    kReportInProcess = 2,
+    kReportInSetChunk = 4,
+    kReportInEditIdle = 8,
 };
 
 inline constexpr double kReportStep = 1.0 / 8192.0;
@@ -142,6 +168,9 @@ inline constexpr const char* kResetLog = "TestPlugin_ResetLog";
 inline constexpr const char* kReadLog = "TestPlugin_ReadLog";
 inline constexpr const char* kMainCalls = "TestPlugin_MainCalls";
 inline constexpr const char* kCallHost = "TestPlugin_CallHost";
+inline constexpr const char* kCallsAfterClose = "TestPlugin_CallsAfterClose";
+inline constexpr const char* kForgetClosed = "TestPlugin_ForgetClosed";
+inline constexpr const char* kLastEffect = "TestPlugin_LastEffect";
 
 using SetScriptProc = void (*)(const Script* script);
 // Forgets every recorded call.
@@ -154,5 +183,11 @@ using MainCallsProc = int32_t (*)();
 // Calls the host callback that the last "main" received, as the plug-in would.
 using CallHostProc = intptr_t (*)(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
                                   void* ptr, float opt);
+// How many calls instances received after their effClose, since the library was loaded.
+using CallsAfterCloseProc = int32_t (*)();
+// Frees the instances that effClose has closed; a later call to one is a use after free.
+using ForgetClosedProc = void (*)();
+// The effect record of the instance created last, or null.
+using LastEffectProc = AEffect* (*)();
 
 }  // namespace testplugin

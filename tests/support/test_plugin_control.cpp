@@ -24,6 +24,9 @@ TestPluginControl::TestPluginControl(const std::string& path) {
     readLog_ = Find<testplugin::ReadLogProc>(library, testplugin::kReadLog);
     mainCalls_ = Find<testplugin::MainCallsProc>(library, testplugin::kMainCalls);
     callHost_ = Find<testplugin::CallHostProc>(library, testplugin::kCallHost);
+    callsAfterClose_ = Find<testplugin::CallsAfterCloseProc>(library, testplugin::kCallsAfterClose);
+    forgetClosed_ = Find<testplugin::ForgetClosedProc>(library, testplugin::kForgetClosed);
+    lastEffect_ = Find<testplugin::LastEffectProc>(library, testplugin::kLastEffect);
 }
 
 void TestPluginControl::SetScript(const testplugin::Script& script) const {
@@ -56,4 +59,16 @@ int32_t TestPluginControl::MainCalls() const {
 intptr_t TestPluginControl::CallHost(AEffect* effect, int32_t opcode, int32_t index, intptr_t value,
                                      void* ptr, float opt) const {
     return callHost_(effect, opcode, index, value, ptr, opt);
+}
+
+int32_t TestPluginControl::CallsAfterClose() const {
+    return callsAfterClose_();
+}
+
+void TestPluginControl::ForgetClosed() const {
+    forgetClosed_();
+}
+
+AEffect* TestPluginControl::LastEffect() const {
+    return lastEffect_();
 }

@@ -22,6 +22,9 @@ class TestPluginControl {
     int32_t MainCalls() const;
     intptr_t CallHost(AEffect* effect, int32_t opcode, int32_t index = 0, intptr_t value = 0,
                       void* ptr = nullptr, float opt = 0.0f) const;
+    int32_t CallsAfterClose() const;
+    void ForgetClosed() const;
+    AEffect* LastEffect() const;
 
   private:
     testplugin::SetScriptProc setScript_;
@@ -29,4 +32,7 @@ class TestPluginControl {
     testplugin::ReadLogProc readLog_;
     testplugin::MainCallsProc mainCalls_;
     testplugin::CallHostProc callHost_;
+    testplugin::CallsAfterCloseProc callsAfterClose_;
+    testplugin::ForgetClosedProc forgetClosed_;
+    testplugin::LastEffectProc lastEffect_;
 };

@@ -2,6 +2,7 @@
 // effect record the way a host asks.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -81,4 +82,100 @@ TEST_F(ScriptedPlugin, RecordsTheStringsItIsHanded) {
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].opcode, effSetBypassParamIdentifier);
     EXPECT_STREQ(calls[0].text, "MasterBypassID");
+}
+
+// The hostile answers the fuzz target scripts, each asked once.
+TEST_F(ScriptedPlugin, GivesTheHostileAnswersItsScriptAsksFor) {
+    struct Case {
+        const char* name;
+        void (*script)(testplugin::Script&);
+        bool (*holds)(AEffect* effect);
+    };
+    const Case cases[] = {
+        {"getParameter answers NaN",
+         [](testplugin::Script& s) {
+             s.overridesGetParameter = 1;
+             s.getParameterValue = std::nanf("");
+         },
+         [](AEffect* e) { return std::isnan(e->getParameter(e, 0)); }},
+        {"getParameter answers beyond 1",
+         [](testplugin::Script& s) {
+             s.overridesGetParameter = 1;
+             s.getParameterValue = 2.0f;
+         },
+         [](AEffect* e) { return e->getParameter(e, 1) == 2.0f; }},
+        {"private opcodes answer the scripted value",
+         [](testplugin::Script& s) { s.privateAnswer = -7; },
+         [](AEffect* e) {
+             return e->dispatcher(e, effPrivateRedraw, 0, 0, nullptr, 0.0f) == -7 &&
+                    e->dispatcher(e, effPrivatePrepareEditor, 0, 0, nullptr, 0.0f) == -7 &&
+                    e->dispatcher(e, effSetBypassParamIdentifier, 0, 0, nullptr, 0.0f) == -7;
+         }},
+        {"any identifier maps to the scripted index",
+         [](testplugin::Script& s) {
+             s.overridesIndexFromIdentifier = 1;
+             s.indexFromIdentifier = 10000;
+         },
+         [](AEffect* e) {
+             char id[] = "drive";
+             return e->dispatcher(e, effGetParamIndexFromIdentifier, 0, 0, id, 0.0f) == 10000;
+         }},
+        {"effOpen changes the parameter count",
+         [](testplugin::Script& s) {
+             s.changesNumParamsOnOpen = 1;
+             s.numParamsAfterOpen = 0;
+         },
+         [](AEffect* e) {
+             const bool before = e->numParams == 2;
+             e->dispatcher(e, effOpen, 0, 0, nullptr, 0.0f);
+             return before && e->numParams == 0;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testplugin::Script script = TwoParameters();
+        c.script(script);
+        Load(script);
+        EXPECT_TRUE(c.holds(Effect()));
+    }
+}
+
+// A report scripted for a place is made from inside each call of that place, and not from
+// others; the host's answer to a sample-rate request shows in the log as effSetSampleRate.
+TEST_F(ScriptedPlugin, ReportsToItsHostFromInsideTheScriptedCalls) {
+    struct Case {
+        int32_t places;
+        size_t requests;
+    };
+    for (const Case c : {Case{0, 0}, Case{testplugin::kReportInSetParameter, 1},
+                         Case{testplugin::kReportInSetChunk | testplugin::kReportInEditIdle, 2}}) {
+        SCOPED_TRACE(c.places);
+        testplugin::Script script = TwoParameters();
+        script.reportPlaces = c.places;
+        script.reportOpcode = audioMasterGetSampleRate;
+        Load(script);
+        Control().ResetLog();
+        Effect()->setParameter(Effect(), 0, 0.5f);
+        char chunk[] = "x";
+        Dispatch(effSetChunk, 0, 1, chunk);
+        Dispatch(effEditIdle, 0, 0, nullptr);
+        size_t requests = 0;
+        for (const Call& call : Control().CallsTo(Effect())) {
+            if (call.kind == CallKind::kDispatcher && call.opcode == effSetSampleRate) ++requests;
+        }
+        EXPECT_EQ(requests, c.requests);
+    }
+}
+
+TEST_F(ScriptedPlugin, CountsTheCallsThatReachItAfterItsClose) {
+    Load(TwoParameters());
+    const int32_t before = Control().CallsAfterClose();
+    Effect()->getParameter(Effect(), 0);
+    EXPECT_EQ(Control().CallsAfterClose(), before);
+    Dispatch(effClose, 0, 0, nullptr);
+    EXPECT_EQ(Control().CallsAfterClose(), before);
+    Effect()->getParameter(Effect(), 0);
+    Dispatch(effEditIdle, 0, 0, nullptr);
+    EXPECT_EQ(Control().CallsAfterClose(), before + 2);
+    EXPECT_EQ(Control().LastEffect(), Effect());
 }

@@ -19,6 +19,7 @@ struct Instance {
     bool opened = false;                    // effOpen arrived
     std::vector<unsigned char> largeChunk;  // the chunk when it is larger than kMaxChunkSize
     bool failedOpen = false;                // effOpen failed as scripted
+    std::atomic<bool> closed{false};        // effClose arrived
     int32_t reportsMade = 0;                // edits reported from processReplacing
     // The parameter whose value setParameter took last, to be echoed from the next block; -1
     // for none. Written by the host's thread, taken by the render thread.
@@ -32,5 +33,8 @@ inline Instance& InstanceOf(AEffect* effect) {
 
 // Fills the effect record's callbacks (instance_callbacks.cpp).
 void ConnectCallbacks(AEffect& effect);
+
+// Counts a call that reached a closed instance (plugin_entry.cpp).
+void CountCallAfterClose();
 
 }  // namespace testplugin

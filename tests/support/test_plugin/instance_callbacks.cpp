@@ -125,10 +125,29 @@ const char* ParameterText(Instance& instance, int32_t index, bool identifier, st
     return identifier ? parameter->identifier : parameter->name;
 }
 
+// The one scripted report to the host from inside a call that reportPlaces names; the depth keeps
+// the host's answers to it from reporting again.
+void ReportFrom(Instance& instance, ReportPlace place) {
+    thread_local int32_t depth = 0;
+    const Script& script = instance.script;
+    if ((script.reportPlaces & place) == 0 || depth > 0) return;
+    ++depth;
+    instance.host(&instance.effect, script.reportOpcode, script.reportIndex, 0, nullptr,
+                  script.reportValue);
+    --depth;
+}
+
 intptr_t Answer(Instance& instance, int32_t opcode, int32_t index, intptr_t value, void* ptr) {
     Parameter* parameter = ParameterAt(instance, index);
     std::string made;
     switch (opcode) {
+        case effPrivateRedraw:
+        case effPrivatePrepareEditor:
+        case effSetBypassParamIdentifier:
+            return instance.script.privateAnswer;
+        case effEditIdle:
+            ReportFrom(instance, kReportInEditIdle);
+            return 0;
         case effEditGetRect:
             if (instance.script.editorRectNull == 0) {
                 *static_cast<ERect**>(ptr) = &instance.script.editorRect;
@@ -137,9 +156,13 @@ intptr_t Answer(Instance& instance, int32_t opcode, int32_t index, intptr_t valu
         case effGetChunk:
             return AnswerChunk(instance, ptr);
         case effSetChunk:
+            ReportFrom(instance, kReportInSetChunk);
             return TakeChunk(instance, value, ptr);
         case effOpen:
             instance.opened = true;
+            if (instance.script.changesNumParamsOnOpen != 0) {
+                instance.effect.numParams = instance.script.numParamsAfterOpen;
+            }
             return 0;
         case effCanBeAutomated:
             if (instance.script.automatableOnlyWhenOpen != 0 && !instance.opened) return 0;
@@ -162,6 +185,9 @@ intptr_t Answer(Instance& instance, int32_t opcode, int32_t index, intptr_t valu
             return 1;
         }
         case effGetParamIndexFromIdentifier:
+            if (instance.script.overridesIndexFromIdentifier != 0) {
+                return instance.script.indexFromIdentifier;
+            }
             return FindIdentifier(instance, static_cast<const char*>(ptr));
         case effEditOpen:
         case effProcessEvents:
@@ -197,6 +223,8 @@ intptr_t Dispatcher(AEffect* effect, int32_t opcode, int32_t index, intptr_t val
         RecordCall(call);
     }
     Instance& instance = InstanceOf(effect);
+    if (instance.closed) CountCallAfterClose();
+    if (opcode == effClose) instance.closed = true;
     if (instance.script.reentrantHostCalls != 0) CallHostBack(effect);
     if (instance.failedOpen) return 0;
     if (opcode == effOpen && instance.script.openFails != 0) {
@@ -220,6 +248,8 @@ void SetParameter(AEffect* effect, int32_t index, float value) {
         RecordCall(call);
     }
     Instance& instance = InstanceOf(effect);
+    if (instance.closed) CountCallAfterClose();
+    ReportFrom(instance, kReportInSetParameter);
     const Script& script = instance.script;
     if (script.snapSteps >= 2) value = Snapped(value, script.snapSteps);
     Parameter* parameter = ParameterAt(instance, index);
@@ -238,7 +268,10 @@ float GetParameter(AEffect* effect, int32_t index) {
         call.index = index;
         RecordCall(call);
     }
-    const Parameter* parameter = ParameterAt(InstanceOf(effect), index);
+    Instance& instance = InstanceOf(effect);
+    if (instance.closed) CountCallAfterClose();
+    if (instance.script.overridesGetParameter != 0) return instance.script.getParameterValue;
+    const Parameter* parameter = ParameterAt(instance, index);
     return parameter != nullptr ? parameter->value : 0.0f;
 }
 
@@ -299,6 +332,8 @@ void ReportEdits(Instance& instance) {
 
 void ProcessReplacing(AEffect* effect, float** inputs, float** outputs, int32_t frames) {
     Instance& instance = InstanceOf(effect);
+    if (instance.closed) CountCallAfterClose();
+    ReportFrom(instance, kReportInProcess);
     const int32_t echoed = instance.echoIndex.exchange(-1);
     if (echoed >= 0) {
         instance.host(effect, audioMasterAutomate, echoed, 0, nullptr, instance.echoValue.load());

@@ -19,6 +19,8 @@ Script script = DefaultScript();
 std::vector<std::unique_ptr<Instance>> instances;
 std::atomic<int32_t> mainCalls{0};
 std::atomic<audioMasterCallback> lastHost{nullptr};
+std::atomic<int32_t> callsAfterClose{0};
+std::atomic<AEffect*> lastEffect{nullptr};
 
 AEffect* CreateInstance(audioMasterCallback host) {
     ++mainCalls;
@@ -41,10 +43,15 @@ AEffect* CreateInstance(audioMasterCallback host) {
     effect.version = 1;
     ConnectCallbacks(effect);
     instances.push_back(std::move(instance));
+    lastEffect = &effect;
     return &effect;
 }
 
 }  // namespace
+
+void CountCallAfterClose() {
+    ++callsAfterClose;
+}
 }  // namespace testplugin
 
 #if defined(_MSC_VER)
@@ -79,4 +86,22 @@ TEST_PLUGIN_EXPORT int32_t TestPlugin_MainCalls() {
 TEST_PLUGIN_EXPORT intptr_t TestPlugin_CallHost(AEffect* effect, int32_t opcode, int32_t index,
                                                 intptr_t value, void* ptr, float opt) {
     return testplugin::lastHost.load()(effect, opcode, index, value, ptr, opt);
+}
+
+TEST_PLUGIN_EXPORT int32_t TestPlugin_CallsAfterClose() {
+    return testplugin::callsAfterClose.load();
+}
+
+TEST_PLUGIN_EXPORT void TestPlugin_ForgetClosed() {
+    const std::lock_guard<std::mutex> lock(testplugin::stateMutex);
+    std::erase_if(testplugin::instances, [](const auto& instance) {
+        if (!instance->closed) return false;
+        AEffect* closed = &instance->effect;
+        testplugin::lastEffect.compare_exchange_strong(closed, nullptr);
+        return true;
+    });
+}
+
+TEST_PLUGIN_EXPORT AEffect* TestPlugin_LastEffect() {
+    return testplugin::lastEffect.load();
 }
