@@ -3,6 +3,7 @@
 // and the plug-in keeps exactly the state it was given.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "tests/integration/session_fixture.h"
@@ -53,4 +54,47 @@ TEST_F(DemoStateRestore, ParametersReadBackTheRestoredValues) {
     EXPECT_EQ(again.data, saved.data) << "the host's answers left the restored state alone";
 }
 
+struct GrowingChunkRow {
+    int32_t size;    // the chunk's first size
+    int32_t growth;  // bytes more in each effGetChunk answer, up to the script's limit
+    Result result;
+    int32_t savedSize;
+    int32_t chunkCalls;  // effGetChunk calls the save made
+};
+
+// The host saves a chunk that grew between its size and its bytes by asking again, a few times.
+TEST_F(SessionTest, SavingAGrowingChunkAsksAgainAFewTimes) {
+    const GrowingChunkRow rows[] = {
+        {16, 0, AAX_SUCCESS, 16, 2},
+        {200, 40, AAX_SUCCESS, testplugin::kMaxChunkSize, 4},
+        {8, 1, AAX_ERROR_INCORRECT_CHUNK_SIZE, 0, 8},
+    };
+    for (const GrowingChunkRow& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.size << " growing by " << row.growth);
+        testplugin::Script script = QuietScript();
+        script.recording = 1;
+        script.chunkSize = row.size;
+        script.chunkGrowth = row.growth;
+        Control().SetScript(script);
+        OpenSession();
+        auto instance = NewInstance();
+        ASSERT_TRUE(instance->Ready());
+        const size_t before = Control().Calls().size();
+        aaxhost::SavedState saved;
+        EXPECT_EQ(instance->SaveState(saved), row.result);
+        EXPECT_EQ(saved.data.size(), static_cast<size_t>(row.savedSize));
+        const std::vector<testplugin::Call> calls = Control().Calls();
+        EXPECT_EQ(std::count_if(calls.begin() + static_cast<std::ptrdiff_t>(before), calls.end(),
+                                [](const testplugin::Call& call) {
+                                    return call.kind == testplugin::CallKind::kDispatcher &&
+                                           call.opcode == effGetChunk;
+                                }),
+                  row.chunkCalls);
+        instance.reset();
+        session->Shutdown();
+        session.reset();
+    }
+}
+
 }  // namespace
+

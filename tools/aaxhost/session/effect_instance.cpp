@@ -12,6 +12,8 @@ namespace aaxhost {
 namespace {
 
 constexpr int32_t kTransportNodeType = kMidiNodeTypeTransport;
+// How often a save asks again for a chunk that grew between its size and its bytes.
+constexpr int kSaveAttempts = 4;
 
 // A chunk record in storage aligned for its integer fields.
 class ChunkRecord {
@@ -187,17 +189,25 @@ Result EffectInstance::SaveState(SavedState& state) const {
     TypeCode chunkID = 0;
     Result result = mEffect->GetChunkIDFromIndex(0, &chunkID);
     if (result != AAX_SUCCESS) return result;
-    uint32_t size = 0;
-    result = mEffect->GetChunkSize(chunkID, &size);
-    if (result != AAX_SUCCESS) return result;
-    ChunkRecord record(size);
-    result = mEffect->GetChunk(chunkID, record.Get());
-    if (result != AAX_SUCCESS) return result;
-    const int32_t written = record.Get()->fSize;
-    if (written < 0 || static_cast<uint32_t>(written) > size) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
-    state.chunkID = chunkID;
-    state.data.assign(record.Get()->fData, record.Get()->fData + written);
-    return AAX_SUCCESS;
+    // A plug-in edited from another thread may grow its chunk between the size and the chunk;
+    // the effect then refuses to overfill the record, and the size is asked again.
+    for (int attempt = 0; attempt < kSaveAttempts; ++attempt) {
+        uint32_t size = 0;
+        result = mEffect->GetChunkSize(chunkID, &size);
+        if (result != AAX_SUCCESS) return result;
+        ChunkRecord record(size);
+        result = mEffect->GetChunk(chunkID, record.Get());
+        if (result == AAX_ERROR_INCORRECT_CHUNK_SIZE) continue;
+        if (result != AAX_SUCCESS) return result;
+        const int32_t written = record.Get()->fSize;
+        if (written < 0 || static_cast<uint32_t>(written) > size) {
+            return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+        }
+        state.chunkID = chunkID;
+        state.data.assign(record.Get()->fData, record.Get()->fData + written);
+        return AAX_SUCCESS;
+    }
+    return result;
 }
 
 Result EffectInstance::LoadState(const SavedState& state) {

@@ -79,6 +79,7 @@ class EffectInstance {
     // initialised again at `sampleRate`, the way a workstation does it.
     Result ChangeSampleRate(float sampleRate);
 
+    // The effect's chunk, asked again when it grows between its size and its bytes.
     Result SaveState(SavedState& state) const;
     Result LoadState(const SavedState& state);
 
