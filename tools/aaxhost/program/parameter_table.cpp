@@ -1,6 +1,6 @@
 #include "tools/aaxhost/program/parameter_table.h"
 
-#include "tools/aaxhost/host_string.h"
+#include "tools/aaxhost/objects/host_string.h"
 
 namespace aaxhost {
 namespace {

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "abi/host_view_container.h"
-#include "tools/aaxhost/host_string.h"
+#include "tools/aaxhost/objects/host_string.h"
 #include "tools/aaxhost/program/render_thread.h"
 #include "tools/aaxhost/program/validation_context.h"
 

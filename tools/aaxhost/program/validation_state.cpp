@@ -5,7 +5,7 @@
 #include <random>
 
 #include "abi/result.h"
-#include "tools/aaxhost/host_string.h"
+#include "tools/aaxhost/objects/host_string.h"
 #include "tools/aaxhost/program/validation_context.h"
 
 namespace aaxhost {

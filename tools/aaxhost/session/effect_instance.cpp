@@ -6,7 +6,7 @@
 #include "abi/chunk.h"
 #include "abi/host_automation_delegate.h"
 #include "abi/host_transport.h"
-#include "tools/aaxhost/host_string.h"
+#include "tools/aaxhost/objects/host_string.h"
 
 namespace aaxhost {
 namespace {

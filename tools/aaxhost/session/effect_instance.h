@@ -15,12 +15,12 @@
 
 #include "abi/effect_gui.h"
 #include "abi/effect_parameters.h"
-#include "tools/aaxhost/algorithm_nodes.h"
-#include "tools/aaxhost/automation_delegate.h"
-#include "tools/aaxhost/controller.h"
+#include "tools/aaxhost/objects/algorithm_nodes.h"
+#include "tools/aaxhost/objects/automation_delegate.h"
+#include "tools/aaxhost/objects/controller.h"
 #include "tools/aaxhost/session/module_session.h"
-#include "tools/aaxhost/transport.h"
-#include "tools/aaxhost/view_container.h"
+#include "tools/aaxhost/objects/transport.h"
+#include "tools/aaxhost/objects/view_container.h"
 
 namespace aaxhost {
 

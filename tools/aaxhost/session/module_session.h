@@ -13,11 +13,11 @@
 #include <string>
 
 #include "abi/description_types.h"
-#include "tools/aaxhost/component_factory.h"
-#include "tools/aaxhost/description_recorder.h"
-#include "tools/aaxhost/host_services.h"
-#include "tools/aaxhost/module_library.h"
-#include "tools/aaxhost/recorded_description.h"
+#include "tools/aaxhost/objects/component_factory.h"
+#include "tools/aaxhost/objects/description_recorder.h"
+#include "tools/aaxhost/objects/host_services.h"
+#include "tools/aaxhost/objects/module_library.h"
+#include "tools/aaxhost/objects/recorded_description.h"
 
 namespace aaxhost {
 

@@ -1,4 +1,4 @@
-#include "tools/aaxhost/recording_property_map.h"
+#include "tools/aaxhost/objects/recording_property_map.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tools/aaxhost/module_library.h"
+#include "tools/aaxhost/objects/module_library.h"
 
 #include <iterator>
 

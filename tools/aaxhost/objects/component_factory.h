@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "abi/component_factory.h"
-#include "tools/aaxhost/call_log.h"
-#include "tools/aaxhost/stand_in_object.h"
+#include "tools/aaxhost/objects/call_log.h"
+#include "tools/aaxhost/objects/stand_in_object.h"
 
 namespace aaxhost {
 

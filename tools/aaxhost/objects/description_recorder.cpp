@@ -1,4 +1,4 @@
-#include "tools/aaxhost/description_recorder.h"
+#include "tools/aaxhost/objects/description_recorder.h"
 
 #include <algorithm>
 

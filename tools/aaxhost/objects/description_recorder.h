@@ -18,12 +18,12 @@
 #include "abi/host_component_descriptor.h"
 #include "abi/host_effect_descriptor.h"
 #include "abi/host_property_map.h"
-#include "tools/aaxhost/component_factory.h"
-#include "tools/aaxhost/recording_collection.h"
-#include "tools/aaxhost/recording_component_descriptor.h"
-#include "tools/aaxhost/recording_effect_descriptor.h"
-#include "tools/aaxhost/recording_object.h"
-#include "tools/aaxhost/recording_property_map.h"
+#include "tools/aaxhost/objects/component_factory.h"
+#include "tools/aaxhost/objects/recording_collection.h"
+#include "tools/aaxhost/objects/recording_component_descriptor.h"
+#include "tools/aaxhost/objects/recording_effect_descriptor.h"
+#include "tools/aaxhost/objects/recording_object.h"
+#include "tools/aaxhost/objects/recording_property_map.h"
 
 namespace aaxhost {
 

@@ -8,8 +8,8 @@
 #include <ostream>
 #include <vector>
 
-#include "tools/aaxhost/call_log.h"
-#include "tools/aaxhost/stand_in_object.h"
+#include "tools/aaxhost/objects/call_log.h"
+#include "tools/aaxhost/objects/stand_in_object.h"
 
 namespace aaxhost {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "abi/host_property_map.h"
-#include "tools/aaxhost/recorded_description.h"
-#include "tools/aaxhost/recording_object.h"
+#include "tools/aaxhost/objects/recorded_description.h"
+#include "tools/aaxhost/objects/recording_object.h"
 
 namespace aaxhost {
 

@@ -1,4 +1,4 @@
-#include "tools/aaxhost/automation_delegate.h"
+#include "tools/aaxhost/objects/automation_delegate.h"
 
 namespace aaxhost {
 

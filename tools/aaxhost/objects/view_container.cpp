@@ -1,4 +1,4 @@
-#include "tools/aaxhost/view_container.h"
+#include "tools/aaxhost/objects/view_container.h"
 
 namespace aaxhost {
 

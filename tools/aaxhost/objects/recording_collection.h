@@ -5,8 +5,8 @@
 #pragma once
 
 #include "abi/host_collection.h"
-#include "tools/aaxhost/recorded_description.h"
-#include "tools/aaxhost/recording_object.h"
+#include "tools/aaxhost/objects/recorded_description.h"
+#include "tools/aaxhost/objects/recording_object.h"
 
 namespace aaxhost {
 

@@ -1,4 +1,4 @@
-#include "tools/aaxhost/controller.h"
+#include "tools/aaxhost/objects/controller.h"
 
 #include <atomic>
 #include <cstring>

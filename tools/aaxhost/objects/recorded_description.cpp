@@ -1,4 +1,4 @@
-#include "tools/aaxhost/recorded_description.h"
+#include "tools/aaxhost/objects/recorded_description.h"
 
 #include <algorithm>
 

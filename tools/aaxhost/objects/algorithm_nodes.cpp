@@ -1,4 +1,4 @@
-#include "tools/aaxhost/algorithm_nodes.h"
+#include "tools/aaxhost/objects/algorithm_nodes.h"
 
 #include <algorithm>
 #include <cmath>

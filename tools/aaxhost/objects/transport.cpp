@@ -1,4 +1,4 @@
-#include "tools/aaxhost/transport.h"
+#include "tools/aaxhost/objects/transport.h"
 
 namespace aaxhost {
 

@@ -1,4 +1,4 @@
-#include "tools/aaxhost/component_factory.h"
+#include "tools/aaxhost/objects/component_factory.h"
 
 namespace aaxhost {
 

@@ -1,8 +1,8 @@
-#include "tools/aaxhost/stand_in_object.h"
+#include "tools/aaxhost/objects/stand_in_object.h"
 
 #include <algorithm>
 
-#include "tools/aaxhost/call_log.h"
+#include "tools/aaxhost/objects/call_log.h"
 
 namespace aaxhost {
 

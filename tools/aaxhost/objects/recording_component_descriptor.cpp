@@ -1,9 +1,9 @@
-#include "tools/aaxhost/recording_component_descriptor.h"
+#include "tools/aaxhost/objects/recording_component_descriptor.h"
 
 #include <string>
 #include <utility>
 
-#include "tools/aaxhost/description_recorder.h"
+#include "tools/aaxhost/objects/description_recorder.h"
 
 namespace aaxhost {
 

@@ -1,8 +1,8 @@
-#include "tools/aaxhost/recording_collection.h"
+#include "tools/aaxhost/objects/recording_collection.h"
 
 #include <utility>
 
-#include "tools/aaxhost/description_recorder.h"
+#include "tools/aaxhost/objects/description_recorder.h"
 
 namespace aaxhost {
 

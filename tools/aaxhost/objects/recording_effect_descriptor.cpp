@@ -1,8 +1,8 @@
-#include "tools/aaxhost/recording_effect_descriptor.h"
+#include "tools/aaxhost/objects/recording_effect_descriptor.h"
 
 #include <string>
 
-#include "tools/aaxhost/description_recorder.h"
+#include "tools/aaxhost/objects/description_recorder.h"
 
 namespace aaxhost {
 

@@ -1,4 +1,4 @@
-#include "tools/aaxhost/call_log.h"
+#include "tools/aaxhost/objects/call_log.h"
 
 #include <iomanip>
 #include <sstream>

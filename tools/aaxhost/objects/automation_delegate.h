@@ -11,8 +11,8 @@
 
 #include "abi/effect_parameters.h"
 #include "abi/host_automation_delegate.h"
-#include "tools/aaxhost/call_log.h"
-#include "tools/aaxhost/stand_in_object.h"
+#include "tools/aaxhost/objects/call_log.h"
+#include "tools/aaxhost/objects/stand_in_object.h"
 
 namespace aaxhost {
 

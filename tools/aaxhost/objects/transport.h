@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "abi/host_transport.h"
-#include "tools/aaxhost/call_log.h"
-#include "tools/aaxhost/stand_in_object.h"
+#include "tools/aaxhost/objects/call_log.h"
+#include "tools/aaxhost/objects/stand_in_object.h"
 
 namespace aaxhost {
 

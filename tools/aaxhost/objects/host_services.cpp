@@ -1,4 +1,4 @@
-#include "tools/aaxhost/host_services.h"
+#include "tools/aaxhost/objects/host_services.h"
 
 namespace aaxhost {
 

@@ -13,8 +13,8 @@
 
 #include "abi/algorithm_context.h"
 #include "abi/host_controller.h"
-#include "tools/aaxhost/call_log.h"
-#include "tools/aaxhost/stand_in_object.h"
+#include "tools/aaxhost/objects/call_log.h"
+#include "tools/aaxhost/objects/stand_in_object.h"
 
 namespace aaxhost {
 
