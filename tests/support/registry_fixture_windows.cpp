@@ -1,11 +1,13 @@
 // On Windows the fixture edits the machine registry with the system's reg.exe, run from inside
 // the test process, so that no Windows header reaches the tests; /reg:64 and /reg:32 choose the
 // view (the 32-bit one is Software\WOW6432Node on a 64-bit system).
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "tests/support/registry_fixture.h"
 
@@ -37,9 +39,17 @@ std::string Quote(const std::string& argument) {
     return quoted + '"';
 }
 
+// Under Wine on a loaded machine, starting reg now and then fails before reg runs at all; each
+// edit is whole or absent, so trying again is safe.
 void MustReg(const std::string& arguments) {
-    if (std::system(("reg " + arguments + " >NUL").c_str()) != 0) {
-        throw std::runtime_error("reg " + arguments + " failed");
+    constexpr int kAttempts = 3;
+    for (int attempt = 1;; ++attempt) {
+        if (std::system(("reg " + arguments + " >NUL").c_str()) == 0) return;
+        if (attempt == kAttempts) {
+            throw std::runtime_error("reg " + arguments + " failed " + std::to_string(kAttempts) +
+                                     " times");
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
     }
 }
 

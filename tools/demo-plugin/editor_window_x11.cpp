@@ -7,6 +7,7 @@
 #include <new>
 
 #include "tools/demo-plugin/editor_window.h"
+#include "tools/demo-plugin/x11_display.h"
 #include "tools/demo-plugin/x11_error_trap.h"
 
 namespace vq318demo {
@@ -160,7 +161,7 @@ std::unique_ptr<EditorWindow> OpenEditorWindow(void* parent, int32_t width, int3
                                                EditorSurface& surface) {
     const auto handle = reinterpret_cast<uintptr_t>(parent);
     if (handle == 0 || handle > kLargestResource || width <= 0 || height <= 0) return nullptr;
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = OpenDisplay();
     if (display == nullptr) return nullptr;
     X11Resources resources;
     if (MakeResources(display, static_cast<Window>(handle), width, height, resources)) {

@@ -5,6 +5,8 @@
 
 #include <bit>
 
+#include "tools/demo-plugin/x11_display.h"
+
 namespace {
 
 constexpr unsigned kWidth = 1000;
@@ -17,7 +19,7 @@ int ShiftOf(unsigned long mask) {
 
 }  // namespace
 
-X11HostWindow::X11HostWindow() : display_(XOpenDisplay(nullptr)) {
+X11HostWindow::X11HostWindow() : display_(vq318demo::OpenDisplay()) {
     if (display_ == nullptr) return;
     XSetWindowAttributes attributes{};
     attributes.override_redirect = True;  // placed as asked, whatever window manager runs
