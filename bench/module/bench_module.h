@@ -9,7 +9,7 @@
 
 #include "abi/vst2.h"
 #include "tests/support/test_plugin_api.h"
-#include "tools/aaxhost/algorithm_nodes.h"
+#include "tools/aaxhost/objects/algorithm_nodes.h"
 #include "tools/aaxhost/session/effect_instance.h"
 #include "tools/aaxhost/session/module_session.h"
 

@@ -16,7 +16,7 @@
 #include "tests/support/effect_host.h"
 #include "tests/support/hosted_effect.h"
 #include "tests/support/plugin_test_fixture.h"
-#include "tools/aaxhost/view_container.h"
+#include "tools/aaxhost/objects/view_container.h"
 
 // The wrapper's editor with what it does noted in `events`, which outlives it.
 class RecordingEditor : public AAXWrapper_CEffectGUI {

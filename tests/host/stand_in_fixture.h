@@ -9,12 +9,12 @@
 #include <initializer_list>
 #include <vector>
 
-#include "tools/aaxhost/automation_delegate.h"
-#include "tools/aaxhost/component_factory.h"
-#include "tools/aaxhost/controller.h"
-#include "tools/aaxhost/host_services.h"
-#include "tools/aaxhost/transport.h"
-#include "tools/aaxhost/view_container.h"
+#include "tools/aaxhost/objects/automation_delegate.h"
+#include "tools/aaxhost/objects/component_factory.h"
+#include "tools/aaxhost/objects/controller.h"
+#include "tools/aaxhost/objects/host_services.h"
+#include "tools/aaxhost/objects/transport.h"
+#include "tools/aaxhost/objects/view_container.h"
 
 // A result that only host slot `hostSlot` answers with, so that a wrong slot shows in the answer.
 inline Result DistinctResult(int32_t hostSlot) {

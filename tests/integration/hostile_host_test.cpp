@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tests/integration/session_fixture.h"
-#include "tools/aaxhost/recorded_description.h"
+#include "tools/aaxhost/objects/recorded_description.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "abi/module_entry.h"
-#include "tools/aaxhost/component_factory.h"
-#include "tools/aaxhost/description_recorder.h"
-#include "tools/aaxhost/host_services.h"
-#include "tools/aaxhost/module_library.h"
-#include "tools/aaxhost/recorded_description.h"
+#include "tools/aaxhost/objects/component_factory.h"
+#include "tools/aaxhost/objects/description_recorder.h"
+#include "tools/aaxhost/objects/host_services.h"
+#include "tools/aaxhost/objects/module_library.h"
+#include "tools/aaxhost/objects/recorded_description.h"
 
 class ModuleTest : public testing::Test {
   protected:

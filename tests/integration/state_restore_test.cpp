@@ -97,4 +97,3 @@ TEST_F(SessionTest, SavingAGrowingChunkAsksAgainAFewTimes) {
 }
 
 }  // namespace
-

@@ -9,7 +9,7 @@
 #include "module/module_entry.h"
 #include "tests/module/description_fixture.h"
 #include "tests/process/allocation_counter.h"
-#include "tools/aaxhost/host_services.h"
+#include "tools/aaxhost/objects/host_services.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/host/stand_in_fixture.h"
-#include "tools/aaxhost/component_factory.h"
-#include "tools/aaxhost/description_recorder.h"
+#include "tools/aaxhost/objects/component_factory.h"
+#include "tools/aaxhost/objects/description_recorder.h"
 
 class DescriptionWrapperTest : public testing::Test {
   protected:

@@ -13,7 +13,7 @@
 #include "parameters/aaxwrapper_parameters.h"
 #include "tests/peers/direct_host.h"
 #include "tests/support/registry_fixture.h"
-#include "tools/aaxhost/host_string.h"
+#include "tools/aaxhost/objects/host_string.h"
 #include "tools/aaxhost/session/effect_instance.h"
 #include "tools/aaxhost/session/module_session.h"
 

@@ -107,7 +107,7 @@ TEST(PeerValidation, EachPeerPassesEveryCheckButItsOwnFindings) {
         testsupport::WriteInstallDirectory(testsupport::RegistryView::k64Bit, directory);
 
         const std::string out = Output(std::string(VQ318_AAXHOST) + " validate " +
-                                    VQ318_PRODUCT_MODULE + " --level 10 --seed 1 2>&1");
+                                       VQ318_PRODUCT_MODULE + " --level 10 --seed 1 2>&1");
         std::vector<std::string> others;
         int passed = 0;
         size_t start = 0;
@@ -119,9 +119,8 @@ TEST(PeerValidation, EachPeerPassesEveryCheckButItsOwnFindings) {
             const bool isCheck = line.rfind("FAIL ", 0) == 0 || line.rfind("CRASH ", 0) == 0 ||
                                  line.rfind("TIMEOUT ", 0) == 0 || line.rfind("SKIP ", 0) == 0;
             // Without a display the editor checks skip; that is all a skip may be.
-            const bool noWindow =
-                !haveDisplay && line.rfind("SKIP ", 0) == 0 &&
-                line.find(": no window for the editor: ") != std::string::npos;
+            const bool noWindow = !haveDisplay && line.rfind("SKIP ", 0) == 0 &&
+                                  line.find(": no window for the editor: ") != std::string::npos;
             if (isCheck && !noWindow) others.push_back(line);
             if (line.rfind("PASS ", 0) == 0) ++passed;
         }
@@ -133,9 +132,9 @@ TEST(PeerValidation, EachPeerPassesEveryCheckButItsOwnFindings) {
             const std::string detail = Replace(finding.detail, "{library}", installed.string());
             EXPECT_NE(others[i].find(detail), std::string::npos) << others[i];
         }
-        EXPECT_NE(out.find("validating " + std::string(VQ318_PRODUCT_MODULE) +
-                           " at level 10, seed 1\n"),
-                  std::string::npos)
+        EXPECT_NE(
+            out.find("validating " + std::string(VQ318_PRODUCT_MODULE) + " at level 10, seed 1\n"),
+            std::string::npos)
             << out;
     }
     testsupport::ClearInstallDirectory();

@@ -44,11 +44,10 @@ void WriteRawInstallDirectory(testsupport::RegistryView view, const std::string&
         std::snprintf(digits, sizeof digits, "%02x", byte);
         hex += digits;
     }
-    const std::string command =
-        "reg add \"HKLM\\Software\\Morvane\\VQ318\" /f" +
+    testsupport::RunReg(
+        "add \"HKLM\\Software\\Morvane\\VQ318\" /f" +
         std::string(view == testsupport::RegistryView::k64Bit ? " /reg:64" : " /reg:32") +
-        " /v installdirectory /t REG_BINARY /d " + hex + " >NUL";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        " /v installdirectory /t REG_BINARY /d " + hex);
 }
 
 class WindowsRegistry : public ::testing::Test {

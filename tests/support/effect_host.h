@@ -8,9 +8,9 @@
 #include "abi/algorithm_context.h"
 #include "abi/host_automation_delegate.h"
 #include "abi/host_transport.h"
-#include "tools/aaxhost/automation_delegate.h"
-#include "tools/aaxhost/controller.h"
-#include "tools/aaxhost/transport.h"
+#include "tools/aaxhost/objects/automation_delegate.h"
+#include "tools/aaxhost/objects/controller.h"
+#include "tools/aaxhost/objects/transport.h"
 
 // The data ports that the effect declares: fields 1, 3, 6, 7 and 8.
 inline const std::vector<aaxhost::DataPort> kEffectDataPorts = {

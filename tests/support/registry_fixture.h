@@ -22,6 +22,10 @@ void WriteInstallDirectory(RegistryView view, const std::string& value);
 // expansion (its environment variables expanded when read) when `expandable`.
 void WriteInstallDirectoryText(RegistryView view, const std::string& value, bool expandable);
 
+// Runs the system's reg.exe with `arguments` (as "add <key> /f ..."), trying again when it fails
+// to start; throws when it fails every time.
+void RunReg(const std::string& arguments);
+
 // The UTF-8 path as the file system functions take it; a plain string would be read in the
 // system's narrow code page.
 std::filesystem::path Utf8Path(const std::string& path);

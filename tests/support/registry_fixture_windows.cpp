@@ -39,9 +39,11 @@ std::string Quote(const std::string& argument) {
     return quoted + '"';
 }
 
-// Under Wine on a loaded machine, starting reg now and then fails before reg runs at all; each
-// edit is whole or absent, so trying again is safe.
-void MustReg(const std::string& arguments) {
+}  // namespace
+
+// Under Wine on a loaded machine, the shell now and then fails to start reg at all (exit code
+// 9009, "not recognized"); each edit is whole or absent, so trying again is safe.
+void RunReg(const std::string& arguments) {
     constexpr int kAttempts = 3;
     for (int attempt = 1;; ++attempt) {
         if (std::system(("reg " + arguments + " >NUL").c_str()) == 0) return;
@@ -52,8 +54,6 @@ void MustReg(const std::string& arguments) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
     }
 }
-
-}  // namespace
 
 void ClearInstallDirectory() {
     // One shell for both views, as each start costs a tenth of a second under Wine. A key that
@@ -68,11 +68,11 @@ void ClearInstallDirectory() {
 // be swallowed, and Wine's reg without /f asks whether to overwrite and never takes no for an
 // answer on a closed input.
 void CreateEmptyKey(RegistryView view) {
-    MustReg("add " + kKey + " /f" + ViewSwitch(view));
+    RunReg("add " + kKey + " /f" + ViewSwitch(view));
 }
 
 void WriteInstallDirectory(RegistryView view, const std::string& value) {
-    MustReg("add " + kKey + " /f" + ViewSwitch(view) + " /v installdirectory /d " + Quote(value));
+    RunReg("add " + kKey + " /f" + ViewSwitch(view) + " /v installdirectory /d " + Quote(value));
 }
 
 std::filesystem::path Utf8Path(const std::string& path) {
@@ -101,7 +101,7 @@ void WriteInstallDirectoryText(RegistryView view, const std::string& value, bool
     out << "\xff\xfe";
     for (const char c : lines) out << c << '\0';
     out.close();
-    MustReg("import " + Quote(file) + ViewSwitch(view));
+    RunReg("import " + Quote(file) + ViewSwitch(view));
 }
 
 }  // namespace testsupport

@@ -1,6 +1,8 @@
 #include "tests/support/test_plugin_control.h"
 
 #include <algorithm>
+#include <map>
+#include <sstream>
 #include <stdexcept>
 
 #include "platform/platform.h"
@@ -41,7 +43,20 @@ std::vector<testplugin::Call> TestPluginControl::Calls() const {
     const int32_t count = readLog_(nullptr, 0);
     std::vector<testplugin::Call> calls(static_cast<size_t>(std::max(count, 0)));
     const int32_t read = readLog_(calls.data(), static_cast<int32_t>(calls.size()));
-    if (count < 0 || read < 0) throw std::runtime_error("the test plug-in's call log overflowed");
+    if (count < 0 || read < 0) {
+        // What filled the log says where the calls came from.
+        calls.resize(testplugin::kCallLogCapacity);
+        readLog_(calls.data(), static_cast<int32_t>(calls.size()));
+        std::map<std::pair<int, int32_t>, int> kinds;
+        for (const testplugin::Call& call : calls)
+            ++kinds[{static_cast<int>(call.kind), call.opcode}];
+        std::ostringstream most;
+        most << "the test plug-in's call log overflowed; calls by kind/opcode:";
+        for (const auto& [kind, times] : kinds) {
+            most << ' ' << kind.first << '/' << kind.second << ' ' << times << 'x';
+        }
+        throw std::runtime_error(most.str());
+    }
     calls.resize(static_cast<size_t>(std::min(count, read)));
     return calls;
 }

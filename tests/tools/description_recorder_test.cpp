@@ -1,6 +1,6 @@
 // The stand-in host's description side, called directly through the host interfaces: one new
 // object per request, one ordered record, and what the host keeps of each declaration.
-#include "tools/aaxhost/description_recorder.h"
+#include "tools/aaxhost/objects/description_recorder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The stand-in host's module loader: a module library by path, its seven entry points by name.
-#include "tools/aaxhost/module_library.h"
+#include "tools/aaxhost/objects/module_library.h"
 
 #include <gtest/gtest.h>
 

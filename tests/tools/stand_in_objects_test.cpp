@@ -8,10 +8,10 @@
 #include "abi/component_factory.h"
 #include "abi/host_controller.h"
 #include "abi/host_services.h"
-#include "tools/aaxhost/call_log.h"
-#include "tools/aaxhost/component_factory.h"
-#include "tools/aaxhost/controller.h"
-#include "tools/aaxhost/host_services.h"
+#include "tools/aaxhost/objects/call_log.h"
+#include "tools/aaxhost/objects/component_factory.h"
+#include "tools/aaxhost/objects/controller.h"
+#include "tools/aaxhost/objects/host_services.h"
 
 namespace {
 

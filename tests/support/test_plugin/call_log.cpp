@@ -6,10 +6,8 @@
 namespace testplugin {
 namespace {
 
-constexpr int32_t kCapacity = 8192;
-
 std::mutex logMutex;
-Call log[kCapacity];
+Call log[kCallLogCapacity];
 int32_t logged = 0;
 bool overflowed = false;
 
@@ -17,7 +15,7 @@ bool overflowed = false;
 
 void RecordCall(const Call& call) {
     const std::lock_guard<std::mutex> lock(logMutex);
-    if (logged == kCapacity) {
+    if (logged == kCallLogCapacity) {
         overflowed = true;
         return;
     }

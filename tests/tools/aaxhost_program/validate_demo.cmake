@@ -12,8 +12,14 @@ if(EMULATOR)
     # Wine shows the host's root as drive Z:.
     string(REPLACE "/" "\\" directory "Z:${WORK}/install")
     set(key "HKLM\\Software\\Morvane\\VQ318")
-    execute_process(COMMAND ${emulator} reg add ${key} /f /reg:64 /v installdirectory
-        /d "${directory}" RESULT_VARIABLE added)
+    # Wine on a loaded machine now and then fails to start a program; the edit is safe to repeat.
+    foreach(attempt RANGE 1 3)
+        execute_process(COMMAND ${emulator} reg add ${key} /f /reg:64 /v installdirectory
+            /d "${directory}" RESULT_VARIABLE added)
+        if(added EQUAL 0)
+            break()
+        endif()
+    endforeach()
     if(NOT added EQUAL 0)
         message(FATAL_ERROR "reg add failed: ${added}")
     endif()

@@ -18,9 +18,9 @@
 #include "tools/aaxhost/objects/algorithm_nodes.h"
 #include "tools/aaxhost/objects/automation_delegate.h"
 #include "tools/aaxhost/objects/controller.h"
-#include "tools/aaxhost/session/module_session.h"
 #include "tools/aaxhost/objects/transport.h"
 #include "tools/aaxhost/objects/view_container.h"
+#include "tools/aaxhost/session/module_session.h"
 
 namespace aaxhost {
 
