@@ -26,6 +26,10 @@ class FuzzInstance {
     // The plug-in instance the module created for this one, or null.
     AEffect* Plugin() const { return plugin_; }
     void SetPlugin(AEffect* plugin) { plugin_ = plugin; }
+    // The most parameters its plug-in announces, before or after effOpen: what an initialisation
+    // reads.
+    int32_t AnnouncedParameters() const { return announced_; }
+    void SetAnnouncedParameters(int32_t count) { announced_ = count; }
 
     void Initialize(float rate);
     void Uninitialize();
@@ -79,6 +83,7 @@ class FuzzInstance {
     void* effect_ = nullptr;
     void* editor_ = nullptr;
     AEffect* plugin_ = nullptr;
+    int32_t announced_ = 0;
     bool released_ = false;
     ck_controller controller_{};
     ck_automation automation_{};

@@ -30,6 +30,11 @@ namespace {
 constexpr int32_t kFramesPerInput = 65536;  // keeps one run cheap
 constexpr int32_t kValuesChecked = 24;      // parameters whose values each operation checks
 constexpr int kMaxOperations = 64;
+// Each initialisation reads every parameter that the plug-in announces. A script may read this
+// many in all, so two initialisations of a plug-in with 2,000 parameters, and any number of a
+// small one; further ones are skipped. Without the budget a long run's grown corpus spends most
+// of its time initialising the largest plug-ins again and again.
+constexpr int32_t kParameterReadings = 4096;
 
 InstalledPlugin* plugin = nullptr;
 ck_module module{};
@@ -117,8 +122,13 @@ class Sequence {
         FuzzInstance* instance = Pick();
         if (instance == nullptr) return;
         switch (operation) {
-            case kInitialize:
-                return instance->Initialize(in_.Rate());
+            case kInitialize: {
+                const float rate = in_.Rate();
+                const int32_t reads = std::max(instance->AnnouncedParameters(), 1);
+                if (parameterReadings_ + reads > kParameterReadings) return;
+                parameterReadings_ += reads;
+                return instance->Initialize(rate);
+            }
             case kUninitialize:
                 return instance->Uninitialize();
             case kRelease:
@@ -197,6 +207,7 @@ class Sequence {
         auto instance = std::make_unique<FuzzInstance>(host_.createProcs, render, stereo, atOnce);
         if (!instance->Alive()) return;
         instance->SetPlugin(script.mainReturnsNull != 0 ? nullptr : plugin->Control().LastEffect());
+        instance->SetAnnouncedParameters(std::max(script.numParams, script.numParamsAfterOpen));
         live_.push_back(std::move(instance));
     }
 
@@ -376,6 +387,7 @@ class Sequence {
     std::vector<std::unique_ptr<FuzzInstance>> retired_;
     static Buffers buffers_;
     int32_t framesRendered_ = 0;
+    int32_t parameterReadings_ = 0;
 };
 
 Buffers Sequence::buffers_;
