@@ -12,8 +12,9 @@ namespace aaxhost {
 namespace {
 
 constexpr int32_t kTransportNodeType = kMidiNodeTypeTransport;
-// How often a save asks again for a chunk that grew between its size and its bytes.
-constexpr int kSaveAttempts = 4;
+// How often a save asks for a chunk that grew between its size and its bytes. A burst of edits
+// from another thread grows a text chunk up to six times running in a validation run.
+constexpr int kSaveAttempts = 32;
 
 // A chunk record in storage aligned for its integer fields.
 class ChunkRecord {
