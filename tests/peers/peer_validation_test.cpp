@@ -3,7 +3,6 @@
 // finding about the peer, not about the module: each row names the checks that do not pass and
 // why, so that a check that starts or stops failing shows here.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/command_output.h"
 #include "tests/support/registry_fixture.h"
 
 namespace fs = std::filesystem;
@@ -70,17 +70,6 @@ std::vector<PeerRow> Rows() {
     };
 }
 
-std::string Output(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return out;
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0) out.append(buffer, got);
-    pclose(pipe);
-    return out;
-}
-
 std::string Replace(std::string text, const std::string& field, const std::string& value) {
     const size_t at = text.find(field);
     if (at != std::string::npos) text.replace(at, field.size(), value);
@@ -106,8 +95,10 @@ TEST(PeerValidation, EachPeerPassesEveryCheckButItsOwnFindings) {
         fs::create_symlink(row.library, installed);
         testsupport::WriteInstallDirectory(testsupport::RegistryView::k64Bit, directory);
 
-        const std::string out = Output(std::string(VQ318_AAXHOST) + " validate " +
-                                       VQ318_PRODUCT_MODULE + " --level 10 --seed 1 2>&1");
+        const std::string out =
+            testsupport::RunCommand(std::string(VQ318_AAXHOST) + " validate " +
+                                    VQ318_PRODUCT_MODULE + " --level 10 --seed 1 2>&1")
+                .out;
         std::vector<std::string> others;
         int passed = 0;
         size_t start = 0;

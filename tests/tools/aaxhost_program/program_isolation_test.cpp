@@ -1,36 +1,20 @@
 // aaxhost validate runs each check in a process of its own: a plug-in that crashes or hangs in
 // one check gives that check a CRASH or TIMEOUT line and the step it was in, the other checks
 // their own results, and JSON and JUnit files that readers accept. Runs the executable itself.
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 
+#include "tests/support/command_output.h"
 #include "tests/tools/aaxhost_program/program_fixture.h"
 #include "tools/aaxhost/program/validation.h"
 
 namespace {
 
-struct Executed {
-    int exitCode;
-    std::string out;
-};
-
-Executed Execute(const std::string& command) {
-    Executed executed{-1, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return executed;
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0)
-        executed.out.append(buffer, got);
-    const int status = pclose(pipe);
-    executed.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return executed;
-}
+using testsupport::CommandOutput;
+using testsupport::RunCommand;
 
 // A fixture's fault reaches the checks as the signal it is, also in sanitizer builds, whose
 // run-time would otherwise report it and exit with a code of its own.
@@ -92,7 +76,7 @@ TEST_F(ProgramIsolationTest, EachCheckEndsOnItsOwnWhateverThePlugInDoes) {
                                     " " + VQ318_AAXHOST + " validate " + kModule +
                                     " --level 2 --seed 7 --json " + File("report.json") +
                                     " --junit " + File("report.xml") + " " + row.arguments;
-        const Executed run = Execute(command);
+        const CommandOutput run = RunCommand(command);
         EXPECT_EQ(run.exitCode, row.exitCode) << run.out;
         EXPECT_EQ(run.out.rfind("validating " + kModule + " at level 2, seed 7\n", 0), 0u)
             << run.out;
@@ -106,7 +90,7 @@ TEST_F(ProgramIsolationTest, EachCheckEndsOnItsOwnWhateverThePlugInDoes) {
             << run.out;
 
         // A JUnit reader from the distribution and a JSON one count the same checks.
-        const Executed read = Execute(
+        const CommandOutput read = RunCommand(
             "/usr/bin/python3 -c \"import json, sys; from junitparser import JUnitXml; "
             "x = JUnitXml.fromfile(sys.argv[1]); "
             "j = json.load(open(sys.argv[2])); "
@@ -171,9 +155,9 @@ TEST_F(ProgramIsolationTest, EachFaultFailsOnlyItsOwnCheck) {
         if (row.needsInterposition && !VQ318_REALTIME_INTERPOSED) continue;
         // Without a display the editor checks are skipped, and this fault cannot show.
         if (std::string(row.fault) == "editor-never-closes" && !HaveDisplay()) continue;
-        const Executed run =
-            Execute(std::string(kNoSanitizerSignals) + " VQ318_FAULT=" + row.fault + " " +
-                    VQ318_AAXHOST + " validate " + kModule + " " + row.arguments);
+        const CommandOutput run =
+            RunCommand(std::string(kNoSanitizerSignals) + " VQ318_FAULT=" + row.fault + " " +
+                       VQ318_AAXHOST + " validate " + kModule + " " + row.arguments);
         std::vector<std::string> notPassed;
         size_t passed = 0;
         for (size_t at = 0; at < run.out.size();) {
@@ -208,7 +192,8 @@ TEST_F(ProgramIsolationTest, EachFaultFailsOnlyItsOwnCheck) {
 }
 
 TEST_F(ProgramIsolationTest, ListsEveryCheckOfTheLevelAsTextAndAsJson) {
-    const Executed text = Execute(std::string(VQ318_AAXHOST) + " validate --list --level 6");
+    const CommandOutput text =
+        RunCommand(std::string(VQ318_AAXHOST) + " validate --list --level 6");
     ASSERT_EQ(text.exitCode, 0) << text.out;
     for (const char* name : {"load  ",
                              "lifecycle  ",
@@ -236,22 +221,22 @@ TEST_F(ProgramIsolationTest, ListsEveryCheckOfTheLevelAsTextAndAsJson) {
         EXPECT_NE(("\n" + text.out).find(std::string("\n") + name), std::string::npos)
             << name << text.out;
     }
-    const Executed json =
-        Execute(std::string(VQ318_AAXHOST) +
-                " validate --list --json --level 5 | /usr/bin/python3 -c \"import json, "
-                "sys; print(len(json.load(sys.stdin)))\"");
+    const CommandOutput json =
+        RunCommand(std::string(VQ318_AAXHOST) +
+                   " validate --list --json --level 5 | /usr/bin/python3 -c \"import json, "
+                   "sys; print(len(json.load(sys.stdin)))\"");
     EXPECT_EQ(json.out, "22\n") << "level 5 has no concurrency check";
 }
 
 TEST_F(ProgramIsolationTest, RatesListNamesTheRenderChecks) {
-    const Executed text = Execute(std::string(VQ318_AAXHOST) +
-                                  " validate --list --rates 22050,88200 | grep '^render-'");
+    const CommandOutput text = RunCommand(std::string(VQ318_AAXHOST) +
+                                          " validate --list --rates 22050,88200 | grep '^render-'");
     ASSERT_EQ(text.exitCode, 0) << text.out;
     EXPECT_EQ(text.out.substr(0, 14), "render-22050  ") << text.out;
     EXPECT_NE(text.out.find("\nrender-88200  "), std::string::npos) << text.out;
     EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 2) << text.out;
     for (const char* wrong : {"--rates 999", "--blocks 0", "--blocks 16385", "--rates 48000,x"}) {
-        EXPECT_EQ(Execute(std::string(VQ318_AAXHOST) + " validate --list " + wrong).exitCode, 2)
+        EXPECT_EQ(RunCommand(std::string(VQ318_AAXHOST) + " validate --list " + wrong).exitCode, 2)
             << wrong;
     }
 }

@@ -1,0 +1,21 @@
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "tests/support/command_output.h"
+
+namespace testsupport {
+
+CommandOutput RunCommand(const std::string& command) {
+    CommandOutput result{-1, {}};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0) result.out.append(buffer, got);
+    const int status = pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+}  // namespace testsupport
