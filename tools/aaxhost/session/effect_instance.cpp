@@ -13,7 +13,7 @@ namespace {
 
 constexpr int32_t kTransportNodeType = kMidiNodeTypeTransport;
 // How often a save asks for a chunk that grew between its size and its bytes. A burst of edits
-// from another thread grows a text chunk up to six times running in a validation run.
+// from another thread grew a text chunk up to seven times running in a validation run.
 constexpr int kSaveAttempts = 32;
 
 // A chunk record in storage aligned for its integer fields.
