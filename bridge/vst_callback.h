@@ -119,6 +119,7 @@ class VstCallBack {
 
     // The instance's editor while one is initialised; display updates reach nothing otherwise.
     VstEditorLink* editor = nullptr;
+    // The render thread's time record; other threads get records of their own.
     VstTimeInfo timeInfo{};
     // The effect's parameters, once the effect-parameters object has linked itself; automation
     // requests are ignored while it is null.
@@ -130,7 +131,7 @@ class VstCallBack {
 
   private:
     // The thread of the last block (platform::CurrentThreadToken), 0 before the first. Until then
-    // every time request is answered as the render thread's.
+    // every time request is answered as another thread's.
     std::atomic<uintptr_t> renderThread_{0};
     // Odd while the render thread writes the transport fields.
     std::atomic<uint32_t> transportSequence_{0};

@@ -87,7 +87,9 @@ VstTimeInfo* VstCallBack::GetTime(AEffect* effect) {
     timeRequested_.store(true, kRelaxed);
     const uintptr_t renderThread = renderThread_.load(kRelaxed);
     const uintptr_t thisThread = platform::CurrentThreadToken();
-    if (renderThread != 0 && renderThread != thisThread) {
+    // Before the first block no thread is the render thread, and a request then may race the
+    // first block's own: only the render thread writes the block's record.
+    if (renderThread != thisThread) {
         VstTimeInfo* const record = OtherThreadRecord(thisThread);
         if (record == nullptr) return nullptr;
         const TransportView transport = ReadConsistentTransport();

@@ -5,7 +5,6 @@
 
 #include "tests/support/bridge_instance.h"
 #include "tests/support/plugin_test_fixture.h"
-#include "tests/support/recording_controller.h"
 
 using testplugin::Call;
 
@@ -17,6 +16,9 @@ class TimeInfo : public PluginTest {
         PluginTest::SetUp();
         instance_ = std::make_unique<BridgeInstance>();
         ASSERT_NE(Effect(), nullptr);
+        // The test's thread asks as the render thread does after a block.
+        CallBack().BeginBlock(nullptr);
+        CallBack().EndBlock();
     }
 
     AEffect* Effect() const { return instance_->bridge.effect; }
@@ -66,8 +68,7 @@ TEST_F(TimeInfo, BeforeAControllerReportsTheDefaultRateAndNoTempoOrMeter) {
 }
 
 TEST_F(TimeInfo, PlayingWithEverythingValidReportsAllOfIt) {
-    RecordingController controller(48000.0f);
-    CallBack().controller = &controller;
+    CallBack().LearnSampleRate(48000.0f);
     PlayingBlock();
 
     const VstTimeInfo& time = AskTime();
@@ -85,7 +86,6 @@ TEST_F(TimeInfo, PlayingWithEverythingValidReportsAllOfIt) {
     EXPECT_EQ(time.smpteOffset, 0);
     EXPECT_EQ(time.smpteFrameRate, 0);
     EXPECT_EQ(time.samplesToNextClock, 0);
-    CallBack().controller = nullptr;
 }
 
 TEST_F(TimeInfo, EachValidFlagGatesItsOwnFields) {

@@ -155,7 +155,10 @@ TEST_F(RenderHandover, TimeRequestsFromAnotherThreadSeeAConsistentTransport) {
     host->transport.denominator = 4;
     host->transport.bars = 5;
     // A plug-in that has asked for the time has the transport copied at the start of each block.
-    Control().CallHost(Effect(), audioMasterGetTime, 0, 0);
+    // No thread renders yet, and the first block may already be writing the render thread's
+    // record.
+    ASSERT_NE(Control().CallHost(Effect(), audioMasterGetTime, 0, 0),
+              reinterpret_cast<intptr_t>(&CallBack().timeInfo));
 
     RenderThread renderer(*host, 0, std::chrono::microseconds(50));
     renderer.WaitForBlocks(1);
